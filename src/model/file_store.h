@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace model {
+
+enum class ReadStatus { Ok, NotFound, Failed };
+
+// Whole-file access to the data folder. Paths are UTF-8.
+class FileStore {
+public:
+    virtual ~FileStore() = default;
+
+    // Reads the whole file into contents. On failure, error holds the
+    // system's own description of what went wrong.
+    virtual ReadStatus readAll(const std::string& path, std::string& contents, std::string& error) = 0;
+
+    // Replaces the file's whole contents atomically: the new contents are
+    // written to a temporary file beside it, flushed to the disk and moved
+    // over the old file. On failure the old file is left as it was, no
+    // temporary file remains, and error holds the system's description.
+    virtual bool replaceAll(const std::string& path, std::string_view contents, std::string& error) = 0;
+};
+
+}  // namespace model
