@@ -1,0 +1,60 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "model/data_folder.h"
+
+namespace ui {
+class Platform;
+}
+namespace shell {
+class ShellApi;
+}
+namespace bar {
+class Form1;
+}
+namespace menus {
+class Form2;
+}
+namespace dialogs {
+class Form4;
+}
+
+namespace app {
+
+// The program: its windows, which reach each other through it, and the
+// services they share.
+class Noctaris {
+public:
+    static constexpr std::string_view kTitle = "ノクタリス";
+
+    Noctaris(ui::Platform& platform, shell::ShellApi& shell);
+    Noctaris(const Noctaris&) = delete;
+    Noctaris& operator=(const Noctaris&) = delete;
+    ~Noctaris();
+
+    // Creates the bar, which runs the whole start-up.
+    void start();
+
+    ui::Platform& platform() { return platform_; }
+    shell::ShellApi& shell() { return shell_; }
+    model::DataFolder& data() { return data_; }
+
+    bar::Form1& form1() { return *form1_; }
+    menus::Form2& form2() { return *form2_; }
+    dialogs::Form4& form4() { return *form4_; }
+
+    // A message box titled with the program's name, over the bar.
+    int msgBox(std::string_view text, int style);
+
+private:
+    ui::Platform& platform_;
+    shell::ShellApi& shell_;
+    model::DataFolder data_;
+    std::unique_ptr<dialogs::Form4> form4_;
+    std::unique_ptr<menus::Form2> form2_;
+    std::unique_ptr<bar::Form1> form1_;
+};
+
+}  // namespace app

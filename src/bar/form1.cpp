@@ -1,0 +1,279 @@
+#include "bar/form1.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/noctaris.h"
+#include "bar/skin.h"
+#include "dialogs/form4.h"
+#include "menus/form2.h"
+#include "shell/ascii_futi.h"
+#include "shell/shell_services.h"
+#include "ui/message_box.h"
+#include "ui/platform.h"
+
+namespace bar {
+namespace {
+
+constexpr int kButtonSize = 32;
+constexpr int kToolSize = 16;
+constexpr int kTabWidth = 24;
+constexpr int kTabHeight = 14;
+
+std::string indexed(const char* name, int index) { return std::string(name) + "(" + std::to_string(index) + ")"; }
+
+}  // namespace
+
+Form1::Form1(app::Noctaris& app)
+    : window(app.platform(), ui::WindowFrame::None, "Form1"),
+      Picture1(window, "Picture1"),
+      Picture2(window, "Picture2"),
+      Picture3(window, "Picture3"),
+      Picture4(window, "Picture4"),
+      Picture5(window, "Picture5"),
+      Picture6(window, "Picture6"),
+      FormStyleHen(window, "FormStyleHen"),
+      Label1(window, "Label1"),
+      Text1(window, "Text1"),
+      app_(app)
+{
+    for (int g = 0; g < model::kGroupCount; ++g) Grp.add(window, indexed("Grp", g)).setBackColor(kPanel);
+    for (int s = 0; s < model::kSlotCount; ++s) {
+        auto& button = ShortCut.add(Grp[model::groupOfSlot(s)], indexed("ShortCut", s));
+        button.setBackColor(kButtonFace);
+        button.setFont(kBarFont);
+    }
+    for (int g = 0; g < model::kGroupCount; ++g) {
+        auto& tab = Conts.add(window, indexed("Conts", g));
+        tab.setBounds({0, 0, kTabWidth, kTabHeight});
+        tab.setPicture(g == 0 ? ui::btF(g) : ui::btB(g));
+    }
+
+    struct Tool {
+        ui::PictureBox& picture;
+        ui::Art art;
+        const char* toolTip;
+    };
+    for (const Tool& tool : {Tool{Picture1, ui::Art::ToolTray, "タスクトレイに格納"},
+                             Tool{Picture2, ui::Art::ToolSettings, "ソフトの設定"},
+                             Tool{Picture3, ui::Art::SeiY, "製品情報"},
+                             Tool{Picture4, ui::Art::ToolExit, "終了"},
+                             Tool{Picture5, ui::Art::ToolTopmost, "前面に表示"},
+                             Tool{Picture6, ui::Art::FomDragOk, ""},
+                             Tool{FormStyleHen, ui::Art::StyleT, ""}}) {
+        tool.picture.setBounds({0, 0, kToolSize, kToolSize});
+        tool.picture.setPicture(tool.art);
+        tool.picture.setToolTip(tool.toolTip);
+    }
+
+    Label1.setForeColor(kInfoText);
+    Label1.setFont(kBarFont);
+    Text1.setVisible(false);
+    Text1.onChange = [this] { Text1_Change(); };
+    window.onCloseRequest = [this] { Form_Unload(); };
+
+    layOut(kHorizontal);
+}
+
+void Form1::Form_Load()
+{
+    window.hide();
+    if (!app_.platform().claimSingleInstance()) {
+        app_.msgBox("ノクタリスはすでに開かれています。", ui::message_box::kIconExclamation);
+        Form_Unload();
+        return;
+    }
+    Text1.setText("");
+    Label1.setCaption("");
+    List1.clear();
+    List2.clear();
+    Grp[0].bringToFront();
+    window.setCaption("ノクタリス - メイン画面");
+    GrNO = model::Variant::number(0);
+    if (!readStartUpFiles()) return;
+
+    for (int s = 0; s < model::kSlotsPerGroup; ++s) DrawSctFace(s);
+    trayIconShown_ = TrayIn();
+
+    if (WindTopA == 1) {
+        placeTopmost(ui::InsertAfter::Topmost);
+    } else if (WindTopA == 0) {
+        placeTopmost(ui::InsertAfter::NoTopmost);
+    }
+    showFixButton();
+
+    // Without a tray icon a hidden bar could never be reached again.
+    if (Kido == 2 && trayIconShown_) {
+        window.hide();
+        app_.form4().TaskOn = 1;
+    } else if (!trayIconShown_) {
+        window.show();
+    }
+}
+
+bool Form1::readStartUpFiles()
+{
+    model::DataFolder& data = app_.data();
+    std::string problem;
+
+    const auto position = data.readPosition(problem);
+    const auto settings = position ? data.readSettings(problem) : std::nullopt;
+    if (!position || !settings) {
+        app_.msgBox(problem, ui::message_box::kIconCritical);
+        Form_Unload();
+        return false;
+    }
+    window.setLeft(position->left);
+    window.setTop(position->top);
+
+    const model::SettingsRecord& s = settings->values;
+    Kido = s.KidoA;
+    WindTopA = s.WindTop;
+    dialogs::Form4& form4 = app_.form4();
+    form4.KidoA = s.KidoA;
+    form4.SKidoA = s.SKidoA;
+    form4.SexeA = s.SexeA;
+    form4.WindTop = s.WindTop;
+    FormStyle = s.FormStyle;
+    SctName = s.SctName;
+    FomMov = s.FomMov;
+
+    if (FormStyle == 0) {
+        YokoForm();
+    } else if (FormStyle == 1) {
+        TateForm();
+    }
+    keepOnScreen();
+
+    menus::Form2& form2 = app_.form2();
+    std::string groupProblem;
+    const model::GroupNames groups = data.readGroups(groupProblem);
+    for (int g = 0; g < model::kGroupCount; ++g) {
+        List3.addItem(groups[static_cast<std::size_t>(g)]);
+        form2.GrpN(g).caption = groups[static_cast<std::size_t>(g)];
+    }
+    std::string tableProblem;
+    const model::ShortcutTable table = data.readShortcuts(tableProblem);
+    for (const model::Slot& slot : table) {
+        List1.addItem(slot.name);
+        List2.addItem(slot.path);
+    }
+    form2.TaskMenuSet();
+    for (const std::string& unread : {groupProblem, tableProblem}) {
+        if (!unread.empty()) app_.msgBox(unread, ui::message_box::kIconExclamation);
+    }
+    return true;
+}
+
+// A bar stored wholly off every monitor (one was unplugged) is brought to
+// the nearest place inside the primary work area for this run; the stored
+// position stays until the user moves the bar.
+void Form1::keepOnScreen()
+{
+    ui::Platform& platform = app_.platform();
+    const ui::Rect b = window.pixelBounds();
+    if (platform.onAnyMonitor(b)) return;
+    const ui::Rect area = platform.primaryWorkArea();
+    const int x = std::clamp(b.left, area.left, std::max(area.left, area.left + area.width - b.width));
+    const int y = std::clamp(b.top, area.top, std::max(area.top, area.top + area.height - b.height));
+    window.setPixelBounds({x, y, b.width, b.height});
+}
+
+void Form1::Form_Unload()
+{
+    app_.platform().deleteTrayIcon(window);
+    app_.platform().endProgram();
+}
+
+void Form1::YokoForm()
+{
+    window.hide();
+    layOut(kHorizontal);
+    window.show();
+}
+
+void Form1::TateForm()
+{
+    window.hide();
+    layOut(kVertical);
+    window.show();
+}
+
+void Form1::layOut(const BarLayout& layout)
+{
+    window.setPicture(layout.background);
+    window.setSize(layout.widthTwips, layout.heightTwips);
+    FormStyleHen.setPicture(layout.stylePicture);
+    for (auto& panel : Grp) panel.setBounds(layout.panel);
+    for (int s = 0; s < model::kSlotCount; ++s) {
+        const int k = s % model::kSlotsPerGroup;
+        ShortCut[s].setBounds({layout.slotStep.x * k, layout.slotStep.y * k, kButtonSize, kButtonSize});
+        ShortCut[s].setAcceptsDrops(true);
+    }
+    for (int g = 0; g < model::kGroupCount; ++g) {
+        Conts[g].move(layout.firstTab.x + layout.tabStep.x * g, layout.firstTab.y + layout.tabStep.y * g);
+    }
+    Picture4.move(layout.exitButton.x, layout.exitButton.y);
+    Picture1.move(layout.trayButton.x, layout.trayButton.y);
+    Picture2.move(layout.settingsButton.x, layout.settingsButton.y);
+    Picture3.setBounds({layout.infoButton.x, layout.infoButton.y, layout.infoSize.x, layout.infoSize.y});
+    Picture3.setPicture(layout.infoPicture);
+    Picture5.move(layout.topmostButton.x, layout.topmostButton.y);
+    Picture6.move(layout.fixButton.x, layout.fixButton.y);
+    FormStyleHen.move(layout.styleButton.x, layout.styleButton.y);
+    FormStyleHen.setToolTip(layout.styleToolTip);
+    if (layout.infoLine) {
+        Label1.setVisible(true);
+        Label1.setBounds(kInfoLabel);
+    } else {
+        Label1.setVisible(false);
+    }
+}
+
+void Form1::selectSlot(int slot)
+{
+    List1.setListIndex(slot);
+    List2.setListIndex(slot);
+}
+
+void Form1::DrawSctFace(int slot)
+{
+    selectSlot(slot);
+    const std::string path = List2.text();
+    const std::string name = List1.text();
+    ui::PictureBox& button = ShortCut[slot];
+    if (!path.empty()) {
+        button.setPicture(ui::Art::None);
+        shell::DrawFileIcon(app_.shell(), button, path);
+    } else {
+        button.setPicture(ui::Art::Aki);
+    }
+    if (SctName == 1) shell::AsciiFuti(button, name, ui::rgb(255, 255, 255), 1, 20, ui::rgb(0, 0, 0), 1);
+}
+
+bool Form1::TrayIn() { return app_.platform().addTrayIcon(window, "ノクタリス"); }
+
+void Form1::placeTopmost(ui::InsertAfter after)
+{
+    const ui::Platform& platform = app_.platform();
+    const float tx = static_cast<float>(platform.twipsPerPixelX());
+    const float ty = static_cast<float>(platform.twipsPerPixelY());
+    const ui::Rect pixels{ui::roundHalfEven(window.left() / tx), ui::roundHalfEven(window.top() / ty),
+                          ui::roundHalfEven(window.width() / tx), ui::roundHalfEven(window.height() / ty)};
+    lngRetValue = window.setWindowPos(after, pixels, ui::swp::kShowWindow | ui::swp::kNoActivate);
+}
+
+void Form1::showFixButton()
+{
+    if (FomMov == 0) {
+        Picture6.setPicture(ui::Art::FomDragOk);
+        Picture6.setToolTip("画面を固定する");
+    } else if (FomMov == 1) {
+        Picture6.setPicture(ui::Art::FomDragNo);
+        Picture6.setToolTip("画面を移動可能にする");
+    }
+}
+
+void Form1::Text1_Change() { Label1.setCaption(Text1.text()); }
+
+}  // namespace bar

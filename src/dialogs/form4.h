@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+#include "model/variant.h"
+
+namespace app {
+class Noctaris;
+}
+
+namespace dialogs {
+
+// The settings dialog. Its values are the program's settings store even
+// while its window is closed; SetSave is the one writer of the settings file.
+class Form4 {
+public:
+    explicit Form4(app::Noctaris& app);
+
+    // Writes the seven settings; a failure is told to the user and the old file stays.
+    void SetSave();
+
+    model::Variant KidoA;
+    model::Variant SKidoA;
+    model::Variant SexeA;
+    model::Variant WindTop;
+    std::int16_t TaskOn = 0;  // 1 while the bar is parked in the tray
+
+private:
+    app::Noctaris& app_;
+};
+
+}  // namespace dialogs

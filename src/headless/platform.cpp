@@ -1,0 +1,171 @@
+#include "headless/platform.h"
+
+#include "ui/control.h"
+#include "ui/menu.h"
+#include "ui/message_box.h"
+#include "ui/window.h"
+
+namespace headless {
+namespace {
+
+std::string afterName(ui::InsertAfter after)
+{
+    switch (after) {
+    case ui::InsertAfter::Topmost: return "topmost";
+    case ui::InsertAfter::NoTopmost: return "not topmost";
+    case ui::InsertAfter::Top: return "top";
+    }
+    return {};
+}
+
+class WindowPeer final : public ui::WindowPeer {
+public:
+    WindowPeer(Platform& platform, ui::Window& window) : platform_(platform), window_(window) {}
+
+    void changed(ui::Change what) override
+    {
+        if (what == ui::Change::Visible) platform_.note(window_.name() + (window_.visible() ? " shown" : " hidden"));
+        if (what == ui::Change::Enabled) platform_.note(window_.name() + (window_.enabled() ? " enabled" : " disabled"));
+    }
+
+    long setWindowPos(ui::InsertAfter after, const ui::Rect& p, unsigned flags) override
+    {
+        platform_.note(window_.name() + " placed " + afterName(after) + " at " + std::to_string(p.left) + "," +
+                       std::to_string(p.top) + " " + std::to_string(p.width) + "x" + std::to_string(p.height) +
+                       " flags " + std::to_string(flags));
+        if (after == ui::InsertAfter::Topmost) window_.systemPlaced(true);
+        if (after == ui::InsertAfter::NoTopmost) window_.systemPlaced(false);
+        window_.systemMoved({p.left, p.top});
+        if (flags & ui::swp::kShowWindow) window_.systemShown(true);
+        return 1;
+    }
+
+    void moveBySystem() override
+    {
+        platform_.releaseCapture();
+        platform_.note(window_.name() + " moved by the system");
+        if (platform_.dragTo) window_.systemMoved(*platform_.dragTo);
+        platform_.dragTo.reset();
+    }
+
+    void setForeground() override { platform_.note(window_.name() + " brought to the foreground"); }
+
+private:
+    Platform& platform_;
+    ui::Window& window_;
+};
+
+class ControlPeer final : public ui::ControlPeer {
+public:
+    void changed(ui::Change) override {}
+};
+
+const ui::MenuItem* findItem(const ui::MenuItem& menu, const std::string& name)
+{
+    for (const ui::MenuItem& item : menu.children) {
+        if (item.name == name) return &item;
+        if (const ui::MenuItem* found = findItem(item, name)) return found;
+    }
+    return nullptr;
+}
+
+std::string baseName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+
+}  // namespace
+
+model::ReadStatus FileStore::readAll(const std::string& path, std::string& contents, std::string& error)
+{
+    platform_.note("read " + baseName(path));
+    return disk_.readAll(path, contents, error);
+}
+
+bool FileStore::replaceAll(const std::string& path, std::string_view contents, std::string& error)
+{
+    platform_.note("write " + baseName(path));
+    if (failWrites) {
+        error = "ディスクに空き領域がありません。";
+        return false;
+    }
+    return disk_.replaceAll(path, contents, error);
+}
+
+Platform::Platform(std::string programFolder) : programFolder_(std::move(programFolder)) {}
+
+std::unique_ptr<ui::WindowPeer> Platform::createWindowPeer(ui::Window& window)
+{
+    return std::make_unique<WindowPeer>(*this, window);
+}
+
+std::unique_ptr<ui::ControlPeer> Platform::createControlPeer(ui::Control&) { return std::make_unique<ControlPeer>(); }
+
+bool Platform::onAnyMonitor(const ui::Rect& p) const
+{
+    for (const ui::Rect& m : monitors) {
+        if (p.left < m.left + m.width && m.left < p.left + p.width && p.top < m.top + m.height &&
+            m.top < p.top + p.height) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Platform::setCapture(ui::Control& control)
+{
+    captured = &control;
+    captureElsewhere = false;
+}
+
+void Platform::releaseCapture()
+{
+    captured = nullptr;
+    captureElsewhere = false;
+}
+
+int Platform::messageBox(ui::Window*, std::string_view text, int style, std::string_view title)
+{
+    messages.push_back({std::string(text), style, std::string(title)});
+    note("message: " + std::string(text));
+    if (whileMessageShown) whileMessageShown(messages.back());
+    if (!answers.empty()) {
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    return (style & 0xF) == ui::message_box::kYesNo ? ui::message_box::kAnswerYes : ui::message_box::kAnswerOk;
+}
+
+void Platform::popupMenu(ui::Window&, const ui::MenuItem& menu)
+{
+    popups.push_back(menu.name);
+    note("popup " + menu.name);
+    if (menuChoices.empty()) return;
+    const std::string choice = menuChoices.front();
+    menuChoices.pop_front();
+    if (const ui::MenuItem* item = findItem(menu, choice); item && item->onClick) {
+        note("chosen " + choice);
+        item->onClick();
+    }
+}
+
+bool Platform::addTrayIcon(ui::Window& window, std::string_view tip)
+{
+    note("tray icon added for " + window.name());
+    if (!trayAvailable || trayIcons.count(&window)) return false;
+    trayIcons.insert(&window);
+    trayTip = tip;
+    return true;
+}
+
+void Platform::deleteTrayIcon(ui::Window& window)
+{
+    note("tray icon removed for " + window.name());
+    trayIcons.erase(&window);
+}
+
+void Platform::endProgram()
+{
+    note("program ended");
+    ended = true;
+}
+
+}  // namespace headless

@@ -1,0 +1,57 @@
+#include "headless/shell.h"
+
+#include "headless/platform.h"
+
+namespace headless {
+namespace {
+constexpr long kOpened = 42;
+constexpr long kFileNotFound = 2;
+}  // namespace
+
+std::string iconPath(const ui::Icon& icon)
+{
+    const auto* headless = dynamic_cast<const Icon*>(icon.get());
+    return headless ? headless->path : std::string();
+}
+
+long Shell::execute(const ui::Window* owner, std::string_view operation, std::string_view file,
+                    std::string_view directory, int showCommand)
+{
+    executions.push_back({owner, std::string(operation), std::string(file), std::string(directory), showCommand});
+    platform_.note("shell " + std::string(operation) + " " + std::string(file));
+    return missing.count(std::string(file)) ? kFileNotFound : kOpened;
+}
+
+ui::Icon Shell::fileIcon(std::string_view path)
+{
+    ++iconLookups;
+    if (duringIconLookup) duringIconLookup(std::string(path));
+    if (missing.count(std::string(path))) return nullptr;
+    return std::make_shared<Icon>(std::string(path));
+}
+
+std::optional<std::string> Shell::openFile(const shell::OpenFileRequest& request)
+{
+    fileRequests.push_back(request);
+    if (fileChoices.empty()) return std::nullopt;
+    auto choice = fileChoices.front();
+    fileChoices.pop_front();
+    return choice;
+}
+
+std::optional<std::string> Shell::browseForFolder(const shell::BrowseRequest& request)
+{
+    folderRequests.push_back(request);
+    if (folderChoices.empty()) return std::nullopt;
+    auto choice = folderChoices.front();
+    folderChoices.pop_front();
+    return choice;
+}
+
+std::optional<std::string> Shell::specialFolderLocation(int csidl)
+{
+    const auto found = specialFolders.find(csidl);
+    return found != specialFolders.end() ? found->second : std::nullopt;
+}
+
+}  // namespace headless

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "shell/shell_api.h"
+
+namespace headless {
+
+class Platform;
+
+// An icon of the headless shell: it remembers whose icon it is.
+class Icon final : public ui::IconImage {
+public:
+    explicit Icon(std::string iconPath) : path(std::move(iconPath)) {}
+    const std::string path;
+};
+
+// The path a drawn icon belongs to, or "" when it is not a headless icon.
+std::string iconPath(const ui::Icon& icon);
+
+// The shell of the headless backend: every target exists and has an icon
+// unless the test says it is missing; launches and dialogs are recorded.
+class Shell final : public shell::ShellApi {
+public:
+    explicit Shell(Platform& platform) : platform_(platform) {}
+
+    long execute(const ui::Window* owner, std::string_view operation, std::string_view file,
+                 std::string_view directory, int showCommand) override;
+    ui::Icon fileIcon(std::string_view path) override;
+    std::optional<std::string> openFile(const shell::OpenFileRequest& request) override;
+    std::optional<std::string> browseForFolder(const shell::BrowseRequest& request) override;
+    std::optional<std::string> specialFolderLocation(int csidl) override;
+
+    // Paths that no longer exist: no icon, and the shell cannot open them.
+    std::set<std::string> missing;
+
+    struct Execution {
+        const ui::Window* owner;
+        std::string operation;
+        std::string file;
+        std::string directory;
+        int showCommand;
+    };
+    std::vector<Execution> executions;
+
+    int iconLookups = 0;
+    // Runs during every icon lookup, to see the program's state meanwhile.
+    std::function<void(const std::string& path)> duringIconLookup;
+
+    std::vector<shell::OpenFileRequest> fileRequests;
+    std::deque<std::optional<std::string>> fileChoices;
+    std::vector<shell::BrowseRequest> folderRequests;
+    std::deque<std::optional<std::string>> folderChoices;
+    std::map<int, std::optional<std::string>> specialFolders;
+
+private:
+    Platform& platform_;
+};
+
+}  // namespace headless

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/variant.h"
+#include "ui/control.h"
+#include "ui/menu.h"
+#include "ui/window.h"
+
+namespace app {
+class Noctaris;
+}
+
+namespace menus {
+
+// The hidden window that holds the three popup menus: the shortcut menu,
+// the group menu and the tray menu.
+class Form2 {
+public:
+    explicit Form2(app::Noctaris& app);
+    Form2(const Form2&) = delete;
+    Form2& operator=(const Form2&) = delete;
+
+    // The tray menu's submenu of a group, and the item of a slot in it
+    // (item s of the array f(s div 10 + 1)Ex).
+    ui::MenuItem& GrpN(int group);
+    ui::MenuItem& fEx(int slot);
+
+    // Rewrites the 100 slot items' captions from the name table.
+    void TaskMenuSet();
+
+    model::Variant ListNoA;  // the slot the shortcut menu works on
+
+    ui::Window window;
+    ui::Label Label1;
+    ui::MenuItem R_Menu;
+    ui::MenuItem GrpNN;
+    ui::MenuItem TaskMenu;
+
+private:
+    app::Noctaris& app_;
+};
+
+}  // namespace menus

@@ -1,0 +1,19 @@
+#include "shell/hover_check.h"
+
+#include "ui/control.h"
+#include "ui/platform.h"
+
+namespace shell {
+
+bool HoverCheck(ui::Platform& platform, ui::PictureBox& control, int x, int y)
+{
+    const bool inside = x >= 0 && y >= 0 && x < control.scaleWidth() && y < control.scaleHeight();
+    if (inside) {
+        if (!platform.captureHeld()) platform.setCapture(control);
+    } else {
+        platform.releaseCapture();
+    }
+    return inside;
+}
+
+}  // namespace shell

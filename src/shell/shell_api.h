@@ -1,0 +1,66 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/surface.h"
+
+namespace ui {
+class Window;
+}
+
+namespace shell {
+
+// What the file-open dialog is asked for.
+struct OpenFileRequest {
+    const ui::Window* owner = nullptr;
+    std::string filter;  // pairs of description and pattern, each followed by a NUL
+    std::string title;
+    unsigned flags = 0;
+    int bufferSize = 0;  // characters for the chosen path, its terminating NUL included
+};
+
+// What the folder browser is asked for.
+struct BrowseRequest {
+    const ui::Window* owner = nullptr;
+    std::string title;
+    unsigned flags = 0;
+    int bufferSize = 0;
+};
+
+namespace ofn {
+constexpr unsigned kHideReadOnly = 0x4;
+constexpr unsigned kPathMustExist = 0x800;
+constexpr unsigned kFileMustExist = 0x1000;
+}  // namespace ofn
+
+namespace bif {
+constexpr unsigned kReturnOnlyFsDirs = 0x1;
+}  // namespace bif
+
+constexpr int kSwShowNormal = 1;
+constexpr int kCsidlStartup = 7;
+
+// The shell as the program uses it. Implemented by the Win32 backend and by
+// the headless backend, where a test scripts the results.
+class ShellApi {
+public:
+    virtual ~ShellApi() = default;
+
+    // ShellExecute: a result above 32 means the shell opened the file.
+    virtual long execute(const ui::Window* owner, std::string_view operation, std::string_view file,
+                         std::string_view directory, int showCommand) = 0;
+    // The large shell icon of a file or folder, or none.
+    virtual ui::Icon fileIcon(std::string_view path) = 0;
+    // The chosen file's path, or nothing when the dialog was cancelled or failed.
+    virtual std::optional<std::string> openFile(const OpenFileRequest& request) = 0;
+    // The chosen folder's path buffer, or nothing when cancelled.
+    virtual std::optional<std::string> browseForFolder(const BrowseRequest& request) = 0;
+    // The special folder's path buffer (MAX_PATH characters, NUL-padded);
+    // nothing when the folder has no location, an empty buffer when it has
+    // no path in the file system.
+    virtual std::optional<std::string> specialFolderLocation(int csidl) = 0;
+};
+
+}  // namespace shell

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ui {
+class PictureBox;
+class Window;
+}  // namespace ui
+
+namespace shell {
+
+class ShellApi;
+
+// The file-open dialog titled "ファイルを開く", for existing files only, the
+// read-only box hidden. The chosen file's full path, or "" when cancelled.
+std::string FileOpen(ShellApi& shell, const ui::Window* owner, const std::string& filter);
+
+// The folder browser titled "フォルダの選択", for file-system folders only.
+// The chosen folder's path, or "" when cancelled.
+std::string FolderOpen(ShellApi& shell, const ui::Window* owner);
+
+// The file-system path of a special folder, or "" when it has none.
+std::string SpecialFolderPath(ShellApi& shell, int csidl);
+
+// The part of a string before its first NUL.
+std::string TrimAtNull(std::string_view text);
+
+// Draws the large shell icon of a file or folder at the surface's top-left
+// corner; nothing when the shell has no icon for it.
+void DrawFileIcon(ShellApi& shell, ui::PictureBox& surface, const std::string& path);
+
+}  // namespace shell

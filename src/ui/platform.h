@@ -1,0 +1,61 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "model/ansi_codec.h"
+#include "model/file_store.h"
+#include "ui/peer.h"
+#include "ui/types.h"
+
+namespace ui {
+
+class Control;
+class Window;
+struct MenuItem;
+
+// The windowing system as the windows of the program use it. Implemented by
+// the Win32 backend (the product) and by the headless backend (the tests).
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual std::unique_ptr<WindowPeer> createWindowPeer(Window& window) = 0;
+    virtual std::unique_ptr<ControlPeer> createControlPeer(Control& control) = 0;
+
+    // The screen.
+    virtual int twipsPerPixelX() const = 0;
+    virtual int twipsPerPixelY() const = 0;
+    // Whether any part of the rectangle lies on a monitor.
+    virtual bool onAnyMonitor(const Rect& pixels) const = 0;
+    virtual Rect primaryWorkArea() const = 0;
+
+    // The mouse.
+    virtual Point cursorPosition() const = 0;
+    virtual bool captureHeld() const = 0;
+    virtual void setCapture(Control& control) = 0;
+    virtual void releaseCapture() = 0;
+
+    // A modal message box; the answer is the platform's button number.
+    virtual int messageBox(Window* owner, std::string_view text, int style, std::string_view title) = 0;
+    // Pops the item's children up at the mouse. A chosen item's onClick runs
+    // before this returns.
+    virtual void popupMenu(Window& owner, const MenuItem& menu) = 0;
+
+    // The notification-area icon of a window, with its tooltip.
+    virtual bool addTrayIcon(Window& window, std::string_view tip) = 0;
+    virtual void deleteTrayIcon(Window& window) = 0;
+
+    // The program.
+    // False when another copy of the program is already running.
+    virtual bool claimSingleInstance() = 0;
+    // Ends the program at once: no window is closed, nothing is written.
+    virtual void endProgram() = 0;
+    virtual std::string programFolder() const = 0;
+    virtual char pathSeparator() const = 0;
+    virtual model::FileStore& fileStore() = 0;
+    virtual const model::AnsiCodec& codec() const = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,114 @@
+#include "ui/window.h"
+
+#include "ui/platform.h"
+
+namespace ui {
+
+Window::Window(Platform& platform, WindowFrame frame, std::string name)
+    : platform_(platform), frame_(frame), name_(std::move(name))
+{
+    peer_ = platform_.createWindowPeer(*this);
+}
+
+Window::~Window() = default;
+
+void Window::changed(Change what)
+{
+    if (peer_) peer_->changed(what);
+}
+
+int Window::toPixelsX(float twips) const { return roundHalfEven(twips / static_cast<float>(platform_.twipsPerPixelX())); }
+int Window::toPixelsY(float twips) const { return roundHalfEven(twips / static_cast<float>(platform_.twipsPerPixelY())); }
+
+float Window::left() const { return static_cast<float>(bounds_.left * platform_.twipsPerPixelX()); }
+float Window::top() const { return static_cast<float>(bounds_.top * platform_.twipsPerPixelY()); }
+float Window::width() const { return static_cast<float>(bounds_.width * platform_.twipsPerPixelX()); }
+float Window::height() const { return static_cast<float>(bounds_.height * platform_.twipsPerPixelY()); }
+
+void Window::setLeft(float twips) { setPixelBounds({toPixelsX(twips), bounds_.top, bounds_.width, bounds_.height}); }
+void Window::setTop(float twips) { setPixelBounds({bounds_.left, toPixelsY(twips), bounds_.width, bounds_.height}); }
+
+void Window::setSize(float widthTwips, float heightTwips)
+{
+    setPixelBounds({bounds_.left, bounds_.top, toPixelsX(widthTwips), toPixelsY(heightTwips)});
+}
+
+void Window::setPixelBounds(const Rect& bounds)
+{
+    if (bounds_ == bounds) return;
+    bounds_ = bounds;
+    changed(Change::Bounds);
+}
+
+void Window::setCaption(std::string caption)
+{
+    if (caption_ == caption) return;
+    caption_ = std::move(caption);
+    changed(Change::Caption);
+}
+
+void Window::setVisible(bool visible)
+{
+    if (visible_ == visible) return;
+    visible_ = visible;
+    changed(Change::Visible);
+}
+
+void Window::setEnabled(bool enabled)
+{
+    if (enabled_ == enabled) return;
+    enabled_ = enabled;
+    changed(Change::Enabled);
+}
+
+void Window::setPicture(Art picture)
+{
+    picture_ = picture;
+    changed(Change::Content);
+}
+
+void Window::setBackColor(Rgb color)
+{
+    backColor_ = color;
+    changed(Change::Content);
+}
+
+void Window::setFont(Font font)
+{
+    font_ = std::move(font);
+    changed(Change::Font);
+}
+
+void Window::setMousePointer(MousePointer pointer)
+{
+    if (pointer_ == pointer) return;
+    pointer_ = pointer;
+    changed(Change::Pointer);
+}
+
+long Window::setWindowPos(InsertAfter after, const Rect& pixels, unsigned flags)
+{
+    return peer_ ? peer_->setWindowPos(after, pixels, flags) : 0;
+}
+
+void Window::moveBySystem()
+{
+    if (peer_) peer_->moveBySystem();
+}
+
+void Window::setForeground()
+{
+    if (peer_) peer_->setForeground();
+}
+
+void Window::systemMoved(Point topLeft)
+{
+    bounds_.left = topLeft.x;
+    bounds_.top = topLeft.y;
+}
+
+void Window::systemShown(bool visible) { visible_ = visible; }
+
+void Window::systemPlaced(bool topmost) { topmost_ = topmost; }
+
+}  // namespace ui

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "ui/art.h"
+#include "ui/container.h"
+#include "ui/peer.h"
+#include "ui/types.h"
+
+namespace ui {
+
+class Platform;
+
+enum class WindowFrame {
+    None,    // a skinned window without a title bar
+    Dialog,  // a fixed-size window with a title bar and a close box
+};
+
+// A top-level window. Its position and size are in twips, as the data files
+// keep them; the system places it in whole pixels, and reading the position
+// back gives the pixel position in twips. Everything inside is in pixels.
+class Window : public Container {
+public:
+    Window(Platform& platform, WindowFrame frame, std::string name);
+    ~Window() override;
+
+    Window& window() override { return *this; }
+    Platform& platform() const { return platform_; }
+    WindowFrame frame() const { return frame_; }
+    const std::string& name() const { return name_; }
+    WindowPeer* peer() const { return peer_.get(); }
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption);
+
+    float left() const;
+    float top() const;
+    float width() const;
+    float height() const;
+    void setLeft(float twips);
+    void setTop(float twips);
+    void setSize(float widthTwips, float heightTwips);
+    // The outer rectangle in pixels, on the screen.
+    const Rect& pixelBounds() const { return bounds_; }
+    void setPixelBounds(const Rect& bounds);
+
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+    bool topmost() const { return topmost_; }
+
+    Art picture() const { return picture_; }
+    void setPicture(Art picture);
+    Rgb backColor() const { return backColor_; }
+    void setBackColor(Rgb color);
+    const Font& font() const { return font_; }
+    void setFont(Font font);
+    MousePointer mousePointer() const { return pointer_; }
+    void setMousePointer(MousePointer pointer);
+
+    // SetWindowPos on this window; the result is the platform's.
+    long setWindowPos(InsertAfter after, const Rect& pixels, unsigned flags);
+    // Lets the system move the window with the mouse until the button is released.
+    void moveBySystem();
+    void setForeground();
+
+    // Mouse events on the window's own background, in pixels.
+    std::function<void(const MouseEvent&)> onMouseDown;
+    std::function<void(const MouseEvent&)> onMouseMove;
+    std::function<void(const MouseEvent&)> onMouseUp;
+    std::function<void()> onClick;
+    // A mouse event on the window's notification-area icon, by its window message number.
+    std::function<void(int message)> onTrayEvent;
+    // The system asks the window to close (its close box, Alt+F4, the session ending).
+    std::function<void()> onCloseRequest;
+
+    // What the system did to the window, as its backend reports it.
+    void systemMoved(Point topLeft);
+    void systemShown(bool visible);
+    void systemPlaced(bool topmost);
+
+private:
+    int toPixelsX(float twips) const;
+    int toPixelsY(float twips) const;
+    void changed(Change what);
+
+    Platform& platform_;
+    WindowFrame frame_;
+    std::string name_;
+    std::string caption_;
+    Rect bounds_;
+    bool visible_ = false;
+    bool enabled_ = true;
+    bool topmost_ = false;
+    Art picture_ = Art::None;
+    Rgb backColor_ = rgb(0xF0, 0xF0, 0xF0);
+    Font font_;
+    MousePointer pointer_ = MousePointer::Default;
+    std::unique_ptr<WindowPeer> peer_;
+};
+
+}  // namespace ui

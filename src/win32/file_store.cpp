@@ -1,0 +1,118 @@
+#include "win32/file_store.h"
+
+#include <windows.h>
+
+#include "win32/system_error.h"
+#include "win32/text.h"
+
+namespace win32 {
+namespace {
+
+constexpr int kAttempts = 20;
+constexpr DWORD kPauseMs = 50;
+
+bool isTransient(DWORD error)
+{
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
+}
+
+// Runs an attempt until it succeeds, fails for good, or the time is up; the
+// result is 0 on success, else the last error.
+template <typename Attempt>
+DWORD retrying(Attempt attempt)
+{
+    DWORD error = 0;
+    for (int i = 0; i < kAttempts; ++i) {
+        error = attempt();
+        if (error == 0 || !isTransient(error)) break;
+        Sleep(kPauseMs);
+    }
+    return error;
+}
+
+class Handle {
+public:
+    explicit Handle(HANDLE h) : h_(h) {}
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    ~Handle()
+    {
+        if (valid()) CloseHandle(h_);
+    }
+    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return h_; }
+    bool close()
+    {
+        const HANDLE h = h_;
+        h_ = INVALID_HANDLE_VALUE;
+        return CloseHandle(h) != 0;
+    }
+
+private:
+    HANDLE h_;
+};
+
+DWORD writeTemporary(const std::wstring& path, std::string_view contents)
+{
+    Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return GetLastError();
+    while (!contents.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size(), 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(file.get(), contents.data(), chunk, &written, nullptr)) return GetLastError();
+        contents.remove_prefix(written);
+    }
+    if (!FlushFileBuffers(file.get())) return GetLastError();
+    if (!file.close()) return GetLastError();
+    return 0;
+}
+
+}  // namespace
+
+model::ReadStatus FileStore::readAll(const std::string& path, std::string& contents, std::string& error)
+{
+    const std::wstring widePath = widen(path);
+    HANDLE opened = INVALID_HANDLE_VALUE;
+    const DWORD openError = retrying([&]() -> DWORD {
+        opened = CreateFileW(widePath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        return opened == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+    });
+    Handle file(opened);
+    if (!file.valid()) {
+        error = systemErrorText(openError);
+        return openError == ERROR_FILE_NOT_FOUND || openError == ERROR_PATH_NOT_FOUND ? model::ReadStatus::NotFound
+                                                                                       : model::ReadStatus::Failed;
+    }
+    contents.clear();
+    char buffer[4096];
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) {
+            error = systemErrorText(GetLastError());
+            return model::ReadStatus::Failed;
+        }
+        if (read == 0) return model::ReadStatus::Ok;
+        contents.append(buffer, read);
+    }
+}
+
+bool FileStore::replaceAll(const std::string& path, std::string_view contents, std::string& error)
+{
+    const std::wstring target = widen(path);
+    const std::wstring temporary = target + L".tmp";
+    DWORD failure = retrying([&] { return writeTemporary(temporary, contents); });
+    if (failure == 0) {
+        failure = retrying([&]() -> DWORD {
+            return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                       ? 0
+                       : GetLastError();
+        });
+    }
+    if (failure == 0) return true;
+    DeleteFileW(temporary.c_str());
+    error = systemErrorText(failure);
+    return false;
+}
+
+}  // namespace win32

@@ -1,0 +1,160 @@
+#include "win32/gdi.h"
+
+#include "ui/container.h"
+#include "ui/control.h"
+#include "win32/text.h"
+
+namespace win32 {
+
+COLORREF toColorRef(ui::Rgb color) { return static_cast<COLORREF>(color & 0xFFFFFF); }
+
+void fillRect(HDC dc, const RECT& rect, ui::Rgb color)
+{
+    const COLORREF old = SetBkColor(dc, toColorRef(color));
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    SetBkColor(dc, old);
+}
+
+Gdi::~Gdi()
+{
+    for (auto& [art, bitmap] : bitmaps_) DeleteObject(bitmap);
+    for (auto& [key, font] : fonts_) DeleteObject(font);
+    for (auto& [size, icon] : icons_) DestroyIcon(icon);
+}
+
+HBITMAP Gdi::bitmap(ui::Art art)
+{
+    if (art == ui::Art::None) return nullptr;
+    auto found = bitmaps_.find(art);
+    if (found != bitmaps_.end()) return found->second;
+    const std::wstring name = widen(ui::artName(art));
+    auto* bitmap = static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    bitmaps_.emplace(art, bitmap);
+    return bitmap;
+}
+
+SIZE Gdi::bitmapSize(ui::Art art)
+{
+    BITMAP info{};
+    if (HBITMAP b = bitmap(art)) GetObjectW(b, sizeof info, &info);
+    return {info.bmWidth, info.bmHeight};
+}
+
+HFONT Gdi::font(const ui::Font& f)
+{
+    const auto key = std::make_tuple(f.face, f.points, f.bold);
+    auto found = fonts_.find(key);
+    if (found != fonts_.end()) return found->second;
+    LOGFONTW lf{};
+    // The program works in 96-dpi pixels whatever the screen, like its bitmaps.
+    lf.lfHeight = -MulDiv(static_cast<int>(f.points * 100 + 0.5f), 96, 7200);
+    lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lf.lfQuality = CLEARTYPE_QUALITY;
+    const std::wstring face = widen(f.face);
+    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    HFONT font = CreateFontIndirectW(&lf);
+    fonts_.emplace(key, font);
+    return font;
+}
+
+HICON Gdi::programIcon(int size)
+{
+    auto found = icons_.find(size);
+    if (found != icons_.end()) return found->second;
+    auto* icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    icons_.emplace(size, icon);
+    return icon;
+}
+
+void Gdi::drawArt(HDC dc, ui::Art art, int x, int y)
+{
+    HBITMAP b = bitmap(art);
+    if (!b) return;
+    const SIZE size = bitmapSize(art);
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, b);
+    BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, SRCCOPY);
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+void Gdi::stretchArt(HDC dc, ui::Art art, const RECT& into)
+{
+    HBITMAP b = bitmap(art);
+    if (!b) return;
+    const SIZE size = bitmapSize(art);
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, b);
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, into.left, into.top, into.right - into.left, into.bottom - into.top, source, 0, 0, size.cx,
+               size.cy, SRCCOPY);
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+void Gdi::drawSurface(HDC dc, const ui::Surface& surface, const ui::Font& f)
+{
+    HGDIOBJ oldFont = SelectObject(dc, font(f));
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    for (const ui::Drawing& drawing : surface.drawings()) {
+        const int x = ui::roundHalfEven(drawing.x);
+        const int y = ui::roundHalfEven(drawing.y);
+        if (drawing.kind == ui::Drawing::Kind::ShellIcon) {
+            if (const auto* native = dynamic_cast<const Icon*>(drawing.icon.get())) {
+                DrawIconEx(dc, x, y, native->get(), 0, 0, 0, nullptr, DI_NORMAL);
+            }
+        } else {
+            SetTextColor(dc, toColorRef(drawing.color));
+            const std::wstring wide = widen(drawing.text);
+            TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
+        }
+    }
+    SetBkMode(dc, oldMode);
+    SelectObject(dc, oldFont);
+}
+
+void Gdi::drawWindowless(HDC dc, ui::Container& container)
+{
+    const auto& children = container.children();
+    // Back to front: the list holds the front one first.
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        const ui::Control* control = *it;
+        if (!control->visible()) continue;
+        const ui::Rect& b = control->bounds();
+        RECT r{b.left, b.top, b.left + b.width, b.top + b.height};
+        if (const auto* label = dynamic_cast<const ui::Label*>(control)) {
+            HGDIOBJ oldFont = SelectObject(dc, font(label->font()));
+            const int oldMode = SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, toColorRef(label->foreColor()));
+            const std::wstring text = widen(label->caption());
+            const UINT align = label->alignment() == ui::Alignment::Center ? DT_CENTER : DT_LEFT;
+            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, align | DT_WORDBREAK | DT_NOPREFIX);
+            SetBkMode(dc, oldMode);
+            SelectObject(dc, oldFont);
+        } else if (const auto* image = dynamic_cast<const ui::Image*>(control)) {
+            stretchArt(dc, image->picture(), r);
+        }
+    }
+}
+
+BufferedPaint::BufferedPaint(HWND hwnd, int width, int height) : hwnd_(hwnd), width_(width), height_(height)
+{
+    target_ = BeginPaint(hwnd, &ps_);
+    memory_ = CreateCompatibleDC(target_);
+    bitmap_ = CreateCompatibleBitmap(target_, width, height);
+    old_ = SelectObject(memory_, bitmap_);
+}
+
+BufferedPaint::~BufferedPaint()
+{
+    BitBlt(target_, 0, 0, width_, height_, memory_, 0, 0, SRCCOPY);
+    SelectObject(memory_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(memory_);
+    EndPaint(hwnd_, &ps_);
+}
+
+}  // namespace win32

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <tuple>
+
+#include "ui/art.h"
+#include "ui/surface.h"
+#include "ui/types.h"
+
+namespace ui {
+class Container;
+}
+
+namespace win32 {
+
+// The icon a shell lookup returned, destroyed with its last user.
+class Icon final : public ui::IconImage {
+public:
+    explicit Icon(HICON icon) : icon_(icon) {}
+    ~Icon() override { DestroyIcon(icon_); }
+    HICON get() const { return icon_; }
+
+private:
+    HICON icon_;
+};
+
+// Bitmaps and fonts, made once and kept for the program's lifetime.
+class Gdi {
+public:
+    Gdi() = default;
+    Gdi(const Gdi&) = delete;
+    Gdi& operator=(const Gdi&) = delete;
+    ~Gdi();
+
+    // The bitmap compiled into the program under the picture's name.
+    HBITMAP bitmap(ui::Art art);
+    SIZE bitmapSize(ui::Art art);
+    HFONT font(const ui::Font& font);
+    HICON programIcon(int size);
+
+    // Draws the picture at (x, y) in its own size.
+    void drawArt(HDC dc, ui::Art art, int x, int y);
+    // Draws the picture stretched into the rectangle.
+    void stretchArt(HDC dc, ui::Art art, const RECT& into);
+    // Replays the drawings of a persistent surface.
+    void drawSurface(HDC dc, const ui::Surface& surface, const ui::Font& font);
+    // Draws the labels and images that live on a container's own face.
+    void drawWindowless(HDC dc, ui::Container& container);
+
+private:
+    std::map<ui::Art, HBITMAP> bitmaps_;
+    std::map<std::tuple<std::string, float, bool>, HFONT> fonts_;
+    std::map<int, HICON> icons_;
+};
+
+// A memory bitmap to paint into, copied to the window in one go so that
+// nothing flickers.
+class BufferedPaint {
+public:
+    BufferedPaint(HWND hwnd, int width, int height);
+    BufferedPaint(const BufferedPaint&) = delete;
+    BufferedPaint& operator=(const BufferedPaint&) = delete;
+    ~BufferedPaint();
+    HDC dc() const { return memory_; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_{};
+    HDC target_;
+    HDC memory_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+    int width_;
+    int height_;
+};
+
+COLORREF toColorRef(ui::Rgb color);
+void fillRect(HDC dc, const RECT& rect, ui::Rgb color);
+
+}  // namespace win32

@@ -1,0 +1,29 @@
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <exception>
+
+#include "app/noctaris.h"
+#include "win32/platform.h"
+#include "win32/shell.h"
+#include "win32/text.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    OleInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    try {
+        win32::Platform platform;
+        win32::Shell shell;
+        app::Noctaris noctaris(platform, shell);
+        noctaris.start();
+        return platform.run();
+    } catch (const std::exception& e) {
+        const std::wstring text = L"ノクタリスを起動できませんでした。\r\n" + win32::widen(e.what());
+        MessageBoxW(nullptr, text.c_str(), L"ノクタリス", MB_OK | MB_ICONERROR);
+        return 1;
+    }
+}

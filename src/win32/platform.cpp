@@ -1,0 +1,211 @@
+#include "win32/platform.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+#include "ui/control.h"
+#include "ui/menu.h"
+#include "ui/window.h"
+#include "win32/control_peers.h"
+#include "win32/text.h"
+#include "win32/window_peer.h"
+
+namespace win32 {
+namespace {
+
+// The program works in 96-dpi pixels on every screen: it declares itself
+// DPI-aware, so its fixed-size bitmaps are drawn one to one and stay crisp.
+constexpr int kTwipsPerPixel = 15;
+
+// Menu captions are shown as they stand: an ampersand is not an access key.
+std::wstring menuCaption(const std::string& caption)
+{
+    std::wstring wide = widen(caption);
+    std::wstring out;
+    for (wchar_t c : wide) {
+        if (c == L'&') out += L'&';
+        out += c;
+    }
+    return out;
+}
+
+HMENU buildMenu(const ui::MenuItem& menu, std::vector<const ui::MenuItem*>& commands)
+{
+    HMENU handle = CreatePopupMenu();
+    for (const ui::MenuItem& item : menu.children) {
+        if (item.separator) {
+            AppendMenuW(handle, MF_SEPARATOR, 0, nullptr);
+        } else if (!item.children.empty()) {
+            AppendMenuW(handle, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(buildMenu(item, commands)),
+                        menuCaption(item.caption).c_str());
+        } else {
+            commands.push_back(&item);
+            AppendMenuW(handle, MF_STRING, commands.size(), menuCaption(item.caption).c_str());
+        }
+    }
+    return handle;
+}
+
+}  // namespace
+
+Platform::Platform() : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+
+Platform::~Platform()
+{
+    if (instanceMutex_) CloseHandle(instanceMutex_);
+}
+
+std::unique_ptr<ui::WindowPeer> Platform::createWindowPeer(ui::Window& window)
+{
+    return std::make_unique<WindowPeer>(*this, window);
+}
+
+std::unique_ptr<ui::ControlPeer> Platform::createControlPeer(ui::Control& control)
+{
+    return makeControlPeer(*this, control);
+}
+
+int Platform::twipsPerPixelX() const { return kTwipsPerPixel; }
+int Platform::twipsPerPixelY() const { return kTwipsPerPixel; }
+
+bool Platform::onAnyMonitor(const ui::Rect& p) const
+{
+    const RECT r{p.left, p.top, p.left + p.width, p.top + p.height};
+    return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+ui::Rect Platform::primaryWorkArea() const
+{
+    RECT r{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+ui::Point Platform::cursorPosition() const
+{
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+bool Platform::captureHeld() const { return GetCapture() != nullptr; }
+
+void Platform::setCapture(ui::Control& control)
+{
+    if (auto* target = dynamic_cast<MessageTarget*>(control.peer())) SetCapture(target->hwnd());
+}
+
+void Platform::releaseCapture() { ReleaseCapture(); }
+
+int Platform::messageBox(ui::Window* owner, std::string_view text, int style, std::string_view title)
+{
+    HWND ownerHwnd = owner ? hwndOf(*owner) : nullptr;
+    return MessageBoxW(ownerHwnd, widen(text).c_str(), widen(title).c_str(),
+                       static_cast<UINT>(style) | MB_SETFOREGROUND);
+}
+
+void Platform::popupMenu(ui::Window& owner, const ui::MenuItem& menu)
+{
+    std::vector<const ui::MenuItem*> commands;
+    HMENU handle = buildMenu(menu, commands);
+    POINT p{};
+    GetCursorPos(&p);
+    HWND ownerHwnd = hwndOf(owner);
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenuEx(handle, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, p.x, p.y, ownerHwnd, nullptr));
+    DestroyMenu(handle);
+    // Lets a menu opened from the notification area close as the user expects.
+    PostMessageW(ownerHwnd, WM_NULL, 0, 0);
+    if (chosen > 0 && chosen <= commands.size()) {
+        const ui::MenuItem* item = commands[chosen - 1];
+        if (item->onClick) item->onClick();
+    }
+}
+
+bool Platform::notify(DWORD message, ui::Window& window)
+{
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = hwndOf(window);
+    data.uID = 1;
+    if (message == NIM_ADD) {
+        data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+        data.uCallbackMessage = kTrayMessage;
+        data.hIcon = gdi_.programIcon(GetSystemMetrics(SM_CXSMICON));
+        auto found = trayIcons_.find(TrayIcon{&window, {}});
+        const std::wstring tip = widen(found != trayIcons_.end() ? found->tip : std::string());
+        lstrcpynW(data.szTip, tip.c_str(), ARRAYSIZE(data.szTip));
+    }
+    return Shell_NotifyIconW(message, &data) != 0;
+}
+
+bool Platform::addTrayIcon(ui::Window& window, std::string_view tip)
+{
+    trayIcons_.erase(TrayIcon{&window, {}});
+    trayIcons_.insert(TrayIcon{&window, std::string(tip)});
+    return notify(NIM_ADD, window);
+}
+
+void Platform::deleteTrayIcon(ui::Window& window)
+{
+    notify(NIM_DELETE, window);
+    trayIcons_.erase(TrayIcon{&window, {}});
+}
+
+void Platform::taskbarCreated()
+{
+    for (const TrayIcon& icon : trayIcons_) notify(NIM_ADD, *icon.window);
+}
+
+bool Platform::claimSingleInstance()
+{
+    // A named mutex, not a window search: two copies started at the same
+    // moment cannot both win.
+    instanceMutex_ = CreateMutexW(nullptr, FALSE, L"Local\\Noctaris.SingleInstance.7f3c1e52");
+    return !(instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
+}
+
+void Platform::endProgram() { ExitProcess(0); }
+
+std::string Platform::programFolder() const
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const auto slash = path.find_last_of(L"\\/");
+    return narrow(path.substr(0, slash == std::wstring::npos ? 0 : slash));
+}
+
+int Platform::run()
+{
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+HWND Platform::hwndOf(ui::Window& window)
+{
+    auto* peer = static_cast<WindowPeer*>(window.peer());
+    return peer ? peer->hwnd() : nullptr;
+}
+
+HWND Platform::hwndOf(ui::Container& container)
+{
+    if (auto* window = dynamic_cast<ui::Window*>(&container)) return hwndOf(*window);
+    if (auto* control = dynamic_cast<ui::Control*>(&container)) {
+        if (auto* target = dynamic_cast<MessageTarget*>(control->peer())) return target->hwnd();
+    }
+    return nullptr;
+}
+
+}  // namespace win32

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <windows.h>
+
+#include <set>
+
+#include "ui/platform.h"
+#include "win32/ansi_codec.h"
+#include "win32/file_store.h"
+#include "win32/gdi.h"
+
+namespace ui {
+class Container;
+}
+
+namespace win32 {
+
+// The callback message of the notification-area icons.
+constexpr UINT kTrayMessage = WM_APP + 1;
+
+// The Win32 backend of the windowing layer: real windows, GDI and the shell.
+class Platform final : public ui::Platform {
+public:
+    Platform();
+    ~Platform() override;
+
+    std::unique_ptr<ui::WindowPeer> createWindowPeer(ui::Window& window) override;
+    std::unique_ptr<ui::ControlPeer> createControlPeer(ui::Control& control) override;
+
+    int twipsPerPixelX() const override;
+    int twipsPerPixelY() const override;
+    bool onAnyMonitor(const ui::Rect& pixels) const override;
+    ui::Rect primaryWorkArea() const override;
+
+    ui::Point cursorPosition() const override;
+    bool captureHeld() const override;
+    void setCapture(ui::Control& control) override;
+    void releaseCapture() override;
+
+    int messageBox(ui::Window* owner, std::string_view text, int style, std::string_view title) override;
+    void popupMenu(ui::Window& owner, const ui::MenuItem& menu) override;
+
+    bool addTrayIcon(ui::Window& window, std::string_view tip) override;
+    void deleteTrayIcon(ui::Window& window) override;
+
+    bool claimSingleInstance() override;
+    void endProgram() override;
+    std::string programFolder() const override;
+    char pathSeparator() const override { return '\\'; }
+    model::FileStore& fileStore() override { return files_; }
+    const model::AnsiCodec& codec() const override { return codec_; }
+
+    // Runs the message loop until the program ends.
+    int run();
+
+    Gdi& gdi() { return gdi_; }
+    static HWND hwndOf(ui::Window& window);
+    static HWND hwndOf(ui::Container& container);
+    // The shell's taskbar has restarted: its icons must be added again.
+    void taskbarCreated();
+    UINT taskbarCreatedMessage() const { return taskbarCreated_; }
+
+private:
+    bool notify(DWORD message, ui::Window& window);
+
+    Gdi gdi_;
+    FileStore files_;
+    AnsiCodec codec_;
+    HANDLE instanceMutex_ = nullptr;
+    UINT taskbarCreated_ = 0;
+    struct TrayIcon {
+        ui::Window* window;
+        std::string tip;
+        bool operator<(const TrayIcon& other) const { return window < other.window; }
+    };
+    std::set<TrayIcon> trayIcons_;
+};
+
+}  // namespace win32

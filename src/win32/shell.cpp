@@ -1,0 +1,87 @@
+#include "win32/shell.h"
+
+#include <windows.h>
+#include <commdlg.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include "ui/window.h"
+#include "win32/gdi.h"
+#include "win32/platform.h"
+#include "win32/text.h"
+
+namespace win32 {
+namespace {
+
+HWND ownerOf(const ui::Window* owner) { return owner ? Platform::hwndOf(const_cast<ui::Window&>(*owner)) : nullptr; }
+
+// The path buffer of an item-ID list, which is freed here.
+std::string pathOf(LPITEMIDLIST list)
+{
+    wchar_t buffer[MAX_PATH] = {};
+    SHGetPathFromIDListW(list, buffer);
+    CoTaskMemFree(list);
+    return narrow(std::wstring(buffer, MAX_PATH));
+}
+
+}  // namespace
+
+long Shell::execute(const ui::Window* owner, std::string_view operation, std::string_view file,
+                    std::string_view directory, int showCommand)
+{
+    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(ownerOf(owner), widen(operation).c_str(),
+                                                                widen(file).c_str(), nullptr,
+                                                                widen(directory).c_str(), showCommand));
+    return static_cast<long>(result);
+}
+
+ui::Icon Shell::fileIcon(std::string_view path)
+{
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(widen(path).c_str(), 0, &info, sizeof info, SHGFI_ICON) || !info.hIcon) return nullptr;
+    return std::make_shared<Icon>(info.hIcon);
+}
+
+std::optional<std::string> Shell::openFile(const shell::OpenFileRequest& request)
+{
+    std::wstring filter = widen(request.filter);
+    filter.push_back(L'\0');
+    const std::wstring title = widen(request.title);
+    std::wstring file(static_cast<std::size_t>(request.bufferSize), L'\0');
+    std::wstring fileTitle(static_cast<std::size_t>(request.bufferSize), L'\0');
+
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = ownerOf(request.owner);
+    ofn.hInstance = GetModuleHandleW(nullptr);
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.lpstrFileTitle = fileTitle.data();
+    ofn.nMaxFileTitle = static_cast<DWORD>(fileTitle.size());
+    ofn.lpstrTitle = title.c_str();
+    ofn.Flags = request.flags;
+    if (!GetOpenFileNameW(&ofn)) return std::nullopt;
+    return narrow(file);
+}
+
+std::optional<std::string> Shell::browseForFolder(const shell::BrowseRequest& request)
+{
+    const std::wstring title = widen(request.title);
+    BROWSEINFOW info{};
+    info.hwndOwner = ownerOf(request.owner);
+    info.lpszTitle = title.c_str();
+    info.ulFlags = request.flags;
+    LPITEMIDLIST list = SHBrowseForFolderW(&info);
+    if (!list) return std::nullopt;
+    return pathOf(list);
+}
+
+std::optional<std::string> Shell::specialFolderLocation(int csidl)
+{
+    LPITEMIDLIST list = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &list)) || !list) return std::nullopt;
+    return pathOf(list);
+}
+
+}  // namespace win32

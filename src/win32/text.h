@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace win32 {
+
+// The one place where the program's UTF-8 text meets the system's UTF-16.
+std::wstring widen(std::string_view utf8);
+std::string narrow(std::wstring_view utf16);
+
+}  // namespace win32
