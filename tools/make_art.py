@@ -54,7 +54,7 @@ TAB_FACE = (34, 40, 76)
 TAB_RIM = (72, 84, 138)
 TAB_DIGIT = (176, 188, 228)
 
-LIGHT_FACE = (238, 240, 246)    # dialogs: standard grey controls sit on this
+LIGHT_FACE = (240, 240, 240)    # dialogs: the system face, so standard controls sit seamlessly
 LIGHT_EDGE = (200, 205, 220)
 DIALOG_TEXT = (28, 34, 66)
 SPINE_TOP = (44, 52, 98)
@@ -156,13 +156,6 @@ class Canvas:
             out.px[yy * w:(yy + 1) * w] = [p[:] for p in self.px[(y + yy) * self.w + x:(y + yy) * self.w + x + w]]
         return out
 
-    def scaled(self, k):
-        out = Canvas(self.w * k, self.h * k)
-        for y in range(out.h):
-            for x in range(out.w):
-                out.px[y * out.w + x] = self.px[(y // k) * self.w + x // k][:]
-        return out
-
     def rgb8(self, x, y):
         p = self.px[y * self.w + x]
         return tuple(max(0, min(255, int(round(v)))) for v in p[:3])
@@ -231,9 +224,9 @@ def crescent(cx, cy, r, ox, oy, r2):
 # Pixel font: 5x7 caps and digits, lowercase with 2-row descenders.
 # ---------------------------------------------------------------------------
 
-def _glyphs(spec):
+def _glyphs(source):
     out = {}
-    for block in spec.strip('\n').split('\n\n'):
+    for block in source.strip('\n').split('\n\n'):
         lines = block.split('\n')
         out[lines[0].strip()[0]] = [ln.strip() for ln in lines[1:]]
     return out
@@ -243,9 +236,9 @@ FONT = _glyphs("""
 0
 .###.
 #...#
-#..##
-#.#.#
-##..#
+#...#
+#...#
+#...#
 #...#
 .###.
 
@@ -884,10 +877,11 @@ def draw_text(c, x, y, s, color, alpha=1.0):
 # Building blocks shared by the bar pieces.
 # ---------------------------------------------------------------------------
 
-def key(c, x, y, w, h, top=KEY_TOP, bot=KEY_BOT, rim=KEY_RIM, shine=KEY_SHINE):
+def key(c, x, y, w, h):
     """A raised key: dark rim with softened corners, vertical face gradient,
     a highlight along the top and a faint shade along the bottom."""
-    c.rect(x + 1, y + 1, w - 2, h - 2, lambda yy: lerp(top, bot, (yy - y - 1) / max(1, h - 3)))
+    rim = KEY_RIM
+    c.rect(x + 1, y + 1, w - 2, h - 2, lambda yy: lerp(KEY_TOP, KEY_BOT, (yy - y - 1) / max(1, h - 3)))
     c.rect(x + 1, y, w - 2, 1, rim)
     c.rect(x + 1, y + h - 1, w - 2, 1, rim)
     c.rect(x, y + 1, 1, h - 2, rim)
@@ -896,26 +890,26 @@ def key(c, x, y, w, h, top=KEY_TOP, bot=KEY_BOT, rim=KEY_RIM, shine=KEY_SHINE):
         c.blend(cx, cy, rim, 0.45)
     for cx, cy in ((x + 1, y + 1), (x + w - 2, y + 1), (x + 1, y + h - 2), (x + w - 2, y + h - 2)):
         c.blend(cx, cy, rim, 0.5)
-    c.rect(x + 2, y + 1, w - 4, 1, shine, 0.55)
+    c.rect(x + 2, y + 1, w - 4, 1, KEY_SHINE, 0.55)
     c.rect(x + 2, y + h - 2, w - 4, 1, rim, 0.25)
 
 
-def glyph(c, x, y, rows, extra=None):
+def glyph(c, x, y, rows):
     """Key glyph with a one-pixel drop shadow so it sits on the key face."""
-    inks = {'#': (MOON, 1.0), '+': (MOON, 0.5), '-': (MOON, 0.25),
-            '*': (MOON, 0.6), 'o': (GOLD, 1.0), 'O': (GOLD_HI, 1.0), ':': (GOLD, 0.5)}
-    inks.update(extra or {})
+    inks = {'#': (MOON, 1.0), '*': (MOON, 0.6), '+': (MOON, 0.5), '-': (MOON, 0.25),
+            'o': (GOLD, 1.0), 'O': (GOLD_HI, 1.0)}
     shadow = {ch: (KEY_RIM, 0.55 * a) for ch, (_, a) in inks.items()}
     shadow.pop('-', None)
     c.stamp(x, y + 1, rows, shadow)
     c.stamp(x, y, rows, inks)
 
 
-def tool(rows, extra=None, bg=None):
-    """A 16x16 key with a 12x12 pixel-art glyph."""
-    c = Canvas(16, 16, bg or lerp(BODY_TOP, BODY_BOT, 0.3))
+def tool(rows):
+    """A 16x16 key with a 12x12 pixel-art glyph.  The key is used in both bars
+    at different heights, so its corners blend with a mid body tone."""
+    c = Canvas(16, 16, lerp(BODY_TOP, BODY_BOT, 0.3))
     key(c, 0, 0, 16, 16)
-    glyph(c, 2, 2, rows, extra)
+    glyph(c, 2, 2, rows)
     return c
 
 
@@ -1017,30 +1011,24 @@ LOCK_OPEN = [
 ]
 
 
+GEAR = [
+    ".....##.....",
+    ".##.####.##.",
+    ".##########.",
+    "..########..",
+    ".####..####.",
+    "####....####",
+    "####....####",
+    ".####..####.",
+    "..########..",
+    ".##########.",
+    ".##.####.##.",
+    ".....##.....",
+]
+
+
 def transpose(rows):
     return [''.join(r[i] for r in rows) for i in range(len(rows[0]))]
-
-
-def draw_gear():
-    c = Canvas(16, 16, lerp(BODY_TOP, BODY_BOT, 0.3))
-    key(c, 0, 0, 16, 16)
-    cx = cy = 8.0
-
-    def gear(x, y):
-        dx, dy = x - cx, y - cy
-        r = math.hypot(dx, dy)
-        if r < 2.0:
-            return False
-        if r <= 4.6:
-            return True
-        if r > 6.3:
-            return False
-        a = (math.atan2(dy, dx) + math.pi / 8) % (math.pi / 4)
-        return abs(a - math.pi / 8) < 0.24
-    shadow = lambda x, y: gear(x, y - 1)
-    c.shape(shadow, KEY_RIM, (1, 1, 15, 15), alpha=0.55)
-    c.shape(gear, MOON, (1, 1, 15, 15))
-    return c
 
 
 def draw_tab(g, shown):
@@ -1062,7 +1050,7 @@ def draw_tab(g, shown):
         c.rect(2, 1, 20, 1, shine, 0.8)
     label = str(g + 1)
     w = text_width(label)
-    draw_text(c, (24 - w) // 2 + (1 if label == '1' else 0), 3, label, digit)
+    draw_text(c, (24 - w) // 2, 3, label, digit)
     return c
 
 
@@ -1080,7 +1068,7 @@ def draw_aki():
         c.put(x, y + 2 * sy, dash)
         c.put(x + sx, y + sy, corner)
         c.put(x, y, BUTTON_FACE)
-    # Dashes 2 on / 2 off, symmetric along the 22-px straight runs (x 6..25).
+    # Dashes 2 on / 2 off between the corner arms, the same at both ends.
     for t in range(7, 25):
         if ((t - 7) // 2) % 2 == 0:
             for (x, y) in ((t, 3), (t, 28), (3, t), (28, t)):
@@ -1099,7 +1087,8 @@ def draw_aki():
     return c
 
 
-def draw_sei(w, h):
+def info_key(w, h):
+    """The product-information button is a bigger tool key, so it reads as one."""
     c = Canvas(w, h, lerp(BODY_TOP, BODY_BOT, 0.2))
     key(c, 0, 0, w, h)
     return c
@@ -1114,7 +1103,7 @@ def emblem(c, cx, cy, r):
 
 
 def draw_sei_y():
-    c = draw_sei(53, 16)
+    c = info_key(53, 16)
     emblem(c, 10.5, 8.0, 5.2)
     c.stamp(14, 3, ["#"], {'#': (GOLD_HI, 0.9)})
     word = 'INFO'
@@ -1125,7 +1114,7 @@ def draw_sei_y():
 
 
 def draw_sei_t():
-    c = draw_sei(29, 31)
+    c = info_key(29, 31)
     emblem(c, 13.0, 10.5, 6.5)
     c.stamp(19, 4, ["-#-", "#O#", "-#-"], {'#': (GOLD_HI, 0.7), 'O': (GOLD_HI, 1.0), '-': (GOLD_HI, 0.2)})
     word = 'INFO'
@@ -1146,7 +1135,7 @@ def small_pictures():
         'FomDragNo': tool(LOCK_SHUT),
         'ToolExit': tool(EXIT),
         'ToolTray': tool(TRAY),
-        'ToolSettings': draw_gear(),
+        'ToolSettings': tool(GEAR),
         'ToolTopmost': tool(TOPMOST),
     }
     for g in range(10):
@@ -1184,7 +1173,7 @@ def draw_yoko():
     well(c, 59, 3, 251, 16, GROOVE, GROOVE_SHADE, GROOVE_LIGHT)
     well(c, 45, 58, 317, 13, GROOVE, GROOVE_SHADE, GROOVE_LIGHT)
     # Mark in the free corner left of the icon row.
-    c.shape(crescent(10.5, 27.5, 5.0, 2.6, -1.8, 4.2), GOLD, (4, 21, 17, 35), alpha=0.45)
+    c.shape(crescent(10.5, 27.5, 5.0, 2.6, -1.8, 4.2), MOON, (4, 21, 17, 35), alpha=0.32)
     stars(c, [(16, 22, 0.5), (18, 31, 0.3), (4, 33, 0.25)])
     return c
 
@@ -1194,7 +1183,7 @@ def draw_tate():
     well(c, 32, 24, 32, 340, PANEL, WELL_SHADE, WELL_LIGHT)
     well(c, 2, 89, 24, 169, GROOVE, GROOVE_SHADE, GROOVE_LIGHT)
     # A little constellation in the free run between the tabs and the info key.
-    c.shape(crescent(15.0, 274.0, 6.0, 3.0, -2.2, 5.0), GOLD, (7, 266, 23, 282), alpha=0.45)
+    c.shape(crescent(15.0, 274.0, 6.0, 3.0, -2.2, 5.0), MOON, (7, 266, 23, 282), alpha=0.32)
     pts = [(9, 292), (20, 300), (12, 311), (22, 321)]
     for (ax, ay), (bx, by) in zip(pts, pts[1:]):
         c.shape(segment(ax + 0.5, ay + 0.5, bx + 0.5, by + 0.5, 0.7), GOLD, (0, ay - 1, 30, by + 2), alpha=0.12)
@@ -1317,7 +1306,7 @@ def draw_icon(n):
         rim = lambda x, y: inner(x, y) and not rounded(1, 2, n - 1, n - 1, r - 1)(x, y)
         c.shape(rim, (130, 146, 214), alpha=0.7)
     if n == 16:
-        c.shape(crescent(6.8, 8.6, 5.0, 2.5, -1.9, 4.1), GOLD, (1, 2, 13, 15))
+        c.shape(crescent(6.6, 8.6, 5.2, 2.9, -2.2, 4.0), lambda x, y: lerp(GOLD_HI, GOLD, (y - 3) / 11), (1, 2, 13, 15))
         c.stamp(10, 2, ["-#-", "#O#", "-#-"], {'#': (GOLD_HI, 0.8), 'O': ((255, 250, 230), 1.0), '-': (GOLD_HI, 0.25)})
         c.blend(13, 8, MOON, 0.6)
         return c
@@ -1325,7 +1314,8 @@ def draw_icon(n):
     moon = crescent(mx, my, mr, 4.8 * s, -3.4 * s, 8.0 * s)
     c.shape(lambda x, y: moon(x - 0.6 * s, y - 0.8 * s), (0, 0, 10), (0, 0, n, n), alpha=0.35)
     c.shape(moon, lambda x, y: lerp(GOLD_HI, GOLD_LO, (y - my + mr) / (2 * mr)), (0, 0, n, n))
-    c.shape(sparkle(23.0 * s, 9.0 * s, 5.2 * s, 1.2 * s), (255, 240, 196), (0, 0, n, n))
+    sx, sy = {32: (23.5, 9.5), 48: (34.5, 13.5)}[n]  # pixel centres keep the arms one pixel sharp
+    c.shape(sparkle(sx, sy, 5.2 * s, 1.1 * s), (255, 240, 196), (0, 0, n, n))
     for x, y, a in ((25, 22, 0.8), (20, 26, 0.5), (7, 5, 0.5), (17, 5, 0.35)):
         px, py = int(x * s), int(y * s)
         c.blend(px, py, MOON, a)
@@ -1403,19 +1393,14 @@ def ico(canvases):
     return struct.pack('<HHH', 0, 1, len(canvases)) + b''.join(entries) + b''.join(blobs)
 
 
-def png(c, background=(0, 0, 0)):
-    raw = bytearray()
-    for y in range(c.h):
-        raw.append(0)
-        for x in range(c.w):
-            p = c.get(x, y)
-            a = p[3]
-            raw += bytes(max(0, min(255, int(round(p[i] * a + background[i] * (1 - a))))) for i in range(3))
+def png(img):
+    stride = img.w * 3
+    raw = b''.join(b'\0' + bytes(img.data[y * stride:(y + 1) * stride]) for y in range(img.h))
 
     def chunk(kind, data):
         return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data) & 0xffffffff)
-    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', c.w, c.h, 8, 2, 0, 0, 0))
-            + chunk(b'IDAT', zlib.compress(bytes(raw), 9)) + chunk(b'IEND', b''))
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', img.w, img.h, 8, 2, 0, 0, 0))
+            + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
 
 
 def write(path, data):
@@ -1507,34 +1492,83 @@ def compose_vertical(pics, tate):
 DESK = (112, 124, 140)
 
 
+class Flat:
+    """Opaque 8-bit RGB picture for previews: cheap to zoom and tile."""
+
+    def __init__(self, w, h, color=DESK):
+        self.w, self.h = w, h
+        self.data = bytearray(bytes(color) * (w * h))
+
+    @classmethod
+    def of(cls, c, bg=DESK):
+        out = cls(c.w, c.h)
+        i = 0
+        for p in c.px:
+            a = p[3]
+            for k in range(3):
+                out.data[i] = max(0, min(255, int(round(p[k] * a + bg[k] * (1 - a)))))
+                i += 1
+        return out
+
+    def blit(self, src, x, y, zoom=1):
+        for sy in range(src.h):
+            row = src.data[sy * src.w * 3:(sy + 1) * src.w * 3]
+            if zoom > 1:
+                row = b''.join(row[i:i + 3] * zoom for i in range(0, len(row), 3))
+            for r in range(zoom):
+                off = ((y + sy * zoom + r) * self.w + x) * 3
+                self.data[off:off + len(row)] = row
+
+
+def label(s, color=(255, 255, 255)):
+    c = Canvas(text_width(s), 9, DESK)
+    draw_text(c, 0, 0, s, color)
+    return Flat.of(c)
+
+
 def sheet_of(items, zoom, width):
     """Lay out (label, canvas) pairs in rows, each zoomed, with labels."""
     pad, x, y, row_h = 12, 12, 12, 0
     placed = []
-    for label, cv in items:
+    for name, cv in items:
         w, h = cv.w * zoom, cv.h * zoom + 10
         if x + w > width - pad and x > pad:
             x, y, row_h = pad, y + row_h + pad, 0
-        placed.append((label, cv, x, y))
-        x += max(w, text_width(label)) + pad
+        placed.append((name, cv, x, y))
+        x += max(w, text_width(name)) + pad
         row_h = max(row_h, h)
-    out = Canvas(width, y + row_h + pad, DESK)
-    for label, cv, x, y in placed:
-        draw_text(out, x, y, label, (255, 255, 255))
-        out.paste(cv.scaled(zoom), x, y + 10)
+    out = Flat(width, y + row_h + pad)
+    for name, cv, x, y in placed:
+        out.blit(label(name), x, y)
+        out.blit(Flat.of(cv), x, y + 10, zoom)
     return out
 
 
 def both_zooms(c):
     """1x and 3x next to each other, along the bar's short side."""
+    one = Flat.of(c)
     if c.w > c.h:
-        out = Canvas(c.w * 3 + 24, c.h * 4 + 36, DESK)
-        out.paste(c, 12, 12)
-        out.paste(c.scaled(3), 12, c.h + 24)
+        out = Flat(c.w * 3 + 24, c.h * 4 + 36)
+        out.blit(one, 12, 12)
+        out.blit(one, 12, c.h + 24, 3)
     else:
-        out = Canvas(c.w * 4 + 36, c.h * 3 + 24, DESK)
-        out.paste(c, 12, 12)
-        out.paste(c.scaled(3), c.w + 24, 12)
+        out = Flat(c.w * 4 + 36, c.h * 3 + 24)
+        out.blit(one, 12, 12)
+        out.blit(one, c.w + 24, 12, 3)
+    return out
+
+
+def icon_preview(icons):
+    """Each size at 1x on a dark and a light taskbar, and at 8x below."""
+    out = Flat(12 + sum(c.w * 8 + 12 for c in icons), 72 + 48 * 8 + 12)
+    x = 12
+    for c in icons:
+        for i, bg in enumerate(((32, 32, 36), (240, 240, 240))):
+            tile = Flat(56, 56, bg)
+            tile.blit(Flat.of(c, bg), (56 - c.w) // 2, (56 - c.h) // 2)
+            out.blit(tile, x + i * 60, 8)
+        out.blit(Flat.of(c), x, 72, 8)
+        x += c.w * 8 + 12
     return out
 
 
@@ -1606,25 +1640,62 @@ SIZES = {
 SIZES.update({'Bt%s%d' % (s, g): (24, 14) for s in 'BF' for g in range(10)})
 
 
+def luminance(c):
+    lin = [(v / 255) / 12.92 if v <= 10 else ((v / 255 + 0.055) / 1.055) ** 2.4 for v in c]
+    return 0.2126 * lin[0] + 0.7152 * lin[1] + 0.0722 * lin[2]
+
+
+def contrast(a, b):
+    la, lb = sorted((luminance(a), luminance(b)))
+    return (lb + 0.05) / (la + 0.05)
+
+
 def check(arts, icons):
     """Catch mistakes that would only show up on screen."""
     assert sorted(arts) == sorted(SIZES), set(arts) ^ set(SIZES)
     for name, cv in arts.items():
         assert (cv.w, cv.h) == SIZES[name], (name, cv.w, cv.h)
         data = bmp4(cv) if name == 'Aki' else bmp24(cv)
-        w, h, bits = struct.unpack_from('<iiH', data, 18)[0:2] + struct.unpack_from('<H', data, 28)
-        assert (w, h) == SIZES[name] and bits == (4 if name == 'Aki' else 24), name
-        assert struct.unpack_from('<I', data, 2)[0] == len(data), name
-    # The panel must vanish into the background under it.
+        size, offset = struct.unpack_from('<I4xI', data, 2)
+        w, h, bits = struct.unpack_from('<ii2xH', data, 18)
+        assert size == len(data) and (w, h) == SIZES[name] and bits == (4 if name == 'Aki' else 24), name
+        # Read it back the way Windows will: bottom-up rows, BGR or palette.
+        if bits == 24:
+            stride = (w * 3 + 3) & ~3
+            pixel = lambda x, y: tuple(data[offset + (h - 1 - y) * stride + 3 * x:][:3][::-1])
+        else:
+            stride = ((w + 1) // 2 + 3) & ~3
+            pal = [tuple(data[54 + 4 * i:57 + 4 * i][::-1]) for i in range(16)]
+            pixel = lambda x, y: pal[data[offset + (h - 1 - y) * stride + x // 2] >> (0 if x % 2 else 4) & 15]
+        assert all(pixel(x, y) == cv.rgb8(x, y) for y in range(h) for x in range(w)), name
+    # The program paints the panel over the background; any seam would show.
     for bg, (px, py, pw, ph) in ((arts['YokoHome'], (23, 23, 340, 32)), (arts['TateHome'], (32, 24, 32, 340))):
         assert all(bg.rgb8(x, y) == PANEL for y in range(py, py + ph) for x in range(px, px + pw))
-    # Both tab states share their outline so switching never shifts a pixel.
+    # The info line is drawn transparently, so every pixel under it must carry the text.
+    yoko = arts['YokoHome']
+    assert min(contrast(INFO_TEXT, yoko.rgb8(x, y)) for y in range(58, 70) for x in range(46, 361)) >= 7
+    # The shown tab must stand out from the others at a glance.
     for g in range(10):
         b, f = arts['BtB%d' % g], arts['BtF%d' % g]
-        assert b.rgb8(0, 0) == b.rgb8(23, 13) and f.rgb8(0, 0) == f.rgb8(23, 13)
-    assert [c.w for c in icons] == [16, 32, 48]
-    for c in icons:
-        assert c.alpha8(0, 0) < 255 and c.alpha8(c.w // 2, c.h // 2) == 255
+        mean = lambda c: sum(luminance(c.rgb8(x, y)) for y in range(14) for x in range(24)) / (24 * 14)
+        assert mean(f) > 4 * mean(b), g
+    # An empty slot sits among filled ones: its edge must be the button face.
+    aki = arts['Aki']
+    assert all(aki.rgb8(x, y) == BUTTON_FACE for x in range(32) for y in (0, 31))
+    # Icon: rounded corners see through, and the AND mask agrees with alpha
+    # (old shells use the mask alone).
+    data = ico(icons)
+    assert struct.unpack_from('<HHH', data) == (0, 1, 3)
+    for i, c in enumerate(icons):
+        w, h, _, _, _, bpp, _, off = struct.unpack_from('<BBBBHHII', data, 6 + 16 * i)
+        assert (w, h, bpp) == (c.w, c.h, 32) and struct.unpack_from('<i', data, off + 8)[0] == 2 * h
+        assert c.alpha8(0, 0) == 0 and c.alpha8(w // 2, h // 2) == 255
+        mask, mstride = off + 40 + w * h * 4, (w + 31) // 32 * 4
+        for y in range(h):
+            for x in range(w):
+                hole = data[mask + (h - 1 - y) * mstride + x // 8] >> (7 - x % 8) & 1
+                alpha = data[off + 40 + ((h - 1 - y) * w + x) * 4 + 3]
+                assert hole == (alpha == 0) and alpha == c.alpha8(x, y), (w, x, y)
 
 
 def main():
@@ -1653,8 +1724,9 @@ def main():
     small = [(n, arts[n]) for n in names if n not in ('YokoHome', 'TateHome', 'RegisterFace', 'SettingsFace')]
     small += [('icon%d' % c.w, c) for c in icons]
     write(os.path.join(PREVIEW, 'contact-sheet.png'),
-          png(sheet_of([(n, arts[n]) for n in ('YokoHome', 'TateHome', 'RegisterFace', 'SettingsFace')] + small, 4, 1500), DESK))
-    write(os.path.join(PREVIEW, 'small-4x.png'), png(sheet_of(small, 4, 1000), DESK))
+          png(sheet_of([(n, arts[n]) for n in ('YokoHome', 'TateHome', 'RegisterFace', 'SettingsFace')] + small, 4, 1500)))
+    write(os.path.join(PREVIEW, 'small-4x.png'), png(sheet_of(small, 4, 1000)))
+    write(os.path.join(PREVIEW, 'icons.png'), png(icon_preview(icons)))
     write(os.path.join(PREVIEW, 'dialogs-2x.png'), png(sheet_of(compose_dialogs(arts), 2, 1400)))
     print('wrote %d bitmaps, noctaris.ico and art.rc to %s' % (len(names), os.path.relpath(ASSETS, ROOT)))
 

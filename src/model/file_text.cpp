@@ -26,18 +26,36 @@ std::optional<unsigned char> keptByteAt(std::string_view text, std::size_t i)
     return static_cast<unsigned char>(c - kKeptByteBase);
 }
 
+bool holdsKeptByte(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (keptByteAt(text, i)) return true;
+    }
+    return false;
+}
+
+// The text of some bytes, when writing that text gives back those very bytes.
+// A code page may have two forms of one character; only the form it writes
+// itself is read as that character, so that a rewrite changes no byte.
+std::optional<std::string> decodeExactly(const AnsiCodec& codec, std::string_view ansi)
+{
+    auto text = codec.decode(ansi);
+    if (!text || holdsKeptByte(*text) || codec.encode(*text) != ansi) return std::nullopt;
+    return text;
+}
+
 }  // namespace
 
 std::string decodeFileText(const AnsiCodec& codec, std::string_view ansi)
 {
-    if (auto whole = codec.decode(ansi)) return *whole;
+    if (auto whole = decodeExactly(codec, ansi)) return *whole;
 
     std::string out;
     std::size_t i = 0;
     while (i < ansi.size()) {
         bool decoded = false;
         for (std::size_t n = 1; n <= kLongestCharacter && i + n <= ansi.size(); ++n) {
-            if (auto piece = codec.decode(ansi.substr(i, n))) {
+            if (auto piece = decodeExactly(codec, ansi.substr(i, n))) {
                 out += *piece;
                 i += n;
                 decoded = true;
@@ -87,10 +105,7 @@ EncodedText encodeFileText(const AnsiCodec& codec, std::string_view utf8)
 std::optional<TextRefusal> checkUserText(const AnsiCodec& codec, std::string_view utf8)
 {
     if (utf8.find('"') != std::string_view::npos) return TextRefusal::DoubleQuote;
-    if (!codec.encode(utf8)) return TextRefusal::Unrepresentable;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if (keptByteAt(utf8, i)) return TextRefusal::Unrepresentable;
-    }
+    if (!codec.encode(utf8) || holdsKeptByte(utf8)) return TextRefusal::Unrepresentable;
     return std::nullopt;
 }
 

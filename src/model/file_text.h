@@ -10,7 +10,8 @@ namespace model {
 
 // Text fields of the data files, converted so that nothing is ever lost: a
 // byte that is not valid in the code page (a damaged file) is kept as a
-// private-use character U+F700 + byte and written back as the same byte.
+// private-use character U+F700 + byte and written back as the same byte, so
+// a rewrite reproduces every byte of every field it read.
 
 std::string decodeFileText(const AnsiCodec& codec, std::string_view ansi);
 

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include "headless/platform.h"
+#include "headless/shell.h"
+#include "shell/ascii_futi.h"
+#include "shell/hover_check.h"
+#include "shell/shell_api.h"
+#include "shell/shell_services.h"
+#include "ui/control.h"
+#include "ui/window.h"
+
+namespace {
+
+class ShellServices : public ::testing::Test {
+protected:
+    ShellServices() { button.setBounds({0, 0, 32, 32}); }
+
+    headless::Platform platform{"/nowhere"};
+    headless::Shell shell{platform};
+    ui::Window window{platform, ui::WindowFrame::None, "Form1"};
+    ui::PictureBox button{window, "ShortCut(0)"};
+    ui::PictureBox other{window, "ShortCut(1)"};
+};
+
+TEST_F(ShellServices, HoverCheckEdgesAreStrictOnTheRightAndBottom)
+{
+    EXPECT_TRUE(shell::HoverCheck(platform, button, 0, 0));
+    EXPECT_TRUE(shell::HoverCheck(platform, button, 31, 31));
+    EXPECT_FALSE(shell::HoverCheck(platform, button, 32, 5));
+    EXPECT_FALSE(shell::HoverCheck(platform, button, 5, 32));
+    EXPECT_FALSE(shell::HoverCheck(platform, button, -1, 5));
+}
+
+TEST_F(ShellServices, HoverCheckTakesAFreeCaptureAndReleasesItOutside)
+{
+    EXPECT_TRUE(shell::HoverCheck(platform, button, 3, 3));
+    EXPECT_EQ(platform.captured, &button);
+    EXPECT_FALSE(shell::HoverCheck(platform, button, 40, 3));
+    EXPECT_FALSE(platform.captureHeld());
+    EXPECT_FALSE(shell::HoverCheck(platform, button, 40, 3)) << "a second call from outside is harmless";
+    EXPECT_FALSE(platform.captureHeld());
+}
+
+TEST_F(ShellServices, HoverCheckLeavesSomeoneElsesCaptureAlone)
+{
+    platform.setCapture(other);
+    EXPECT_TRUE(shell::HoverCheck(platform, button, 3, 3));
+    EXPECT_EQ(platform.captured, &other);
+    platform.releaseCapture();
+    platform.captureElsewhere = true;
+    EXPECT_TRUE(shell::HoverCheck(platform, button, 3, 3));
+    EXPECT_EQ(platform.captured, nullptr);
+    EXPECT_TRUE(platform.captureElsewhere);
+}
+
+TEST_F(ShellServices, OutlinedTextPrintsNineOutlinesThenTheTextAndRestoresTheColour)
+{
+    button.setForeColor(ui::rgb(1, 2, 3));
+    shell::AsciiFuti(button, "名前", ui::rgb(255, 255, 255), 1, 20, ui::rgb(0, 0, 0), 1);
+    const auto& prints = button.surface().drawings();
+    ASSERT_EQ(prints.size(), 10u);
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(prints[i].color, ui::rgb(0, 0, 0));
+        EXPECT_EQ(prints[i].x, 1 + (i / 3 - 1));
+        EXPECT_EQ(prints[i].y, 20 + (i % 3 - 1));
+    }
+    EXPECT_EQ(prints[9].color, ui::rgb(255, 255, 255));
+    EXPECT_EQ(prints[9].x, 1);
+    EXPECT_EQ(prints[9].y, 20);
+    EXPECT_EQ(button.foreColor(), ui::rgb(1, 2, 3));
+}
+
+TEST_F(ShellServices, OutlinedTextWithoutThicknessPrintsTwiceAtTheSamePlace)
+{
+    shell::AsciiFuti(button, "x", ui::rgb(255, 255, 255), 1, 20, ui::rgb(0, 0, 0), 0);
+    const auto& prints = button.surface().drawings();
+    ASSERT_EQ(prints.size(), 2u);
+    EXPECT_EQ(prints[0].color, ui::rgb(0, 0, 0));
+    EXPECT_EQ(prints[1].color, ui::rgb(255, 255, 255));
+    EXPECT_EQ(prints[0].x, prints[1].x);
+}
+
+TEST_F(ShellServices, FileOpenAsksForExistingFilesAndTrimsTheBuffer)
+{
+    shell.fileChoices.push_back(std::string("C:\\a\\report.txt\0\0\0", 19));
+    EXPECT_EQ(shell::FileOpen(shell, &window, std::string("各種ファイル(*.*)\0*.*\0", 26)), "C:\\a\\report.txt");
+    ASSERT_EQ(shell.fileRequests.size(), 1u);
+    const auto& request = shell.fileRequests[0];
+    EXPECT_EQ(request.title, "ファイルを開く");
+    EXPECT_EQ(request.flags, 0x1804u);
+    EXPECT_EQ(request.bufferSize, 250);
+    EXPECT_EQ(request.owner, &window);
+
+    shell.fileChoices.push_back(std::nullopt);
+    EXPECT_EQ(shell::FileOpen(shell, &window, ""), "") << "cancelled";
+}
+
+TEST_F(ShellServices, FolderOpenAsksForFileSystemFoldersOnly)
+{
+    shell.folderChoices.push_back(std::string("C:\\a\\docs\0\0", 11));
+    EXPECT_EQ(shell::FolderOpen(shell, &window), "C:\\a\\docs");
+    EXPECT_EQ(shell.folderRequests[0].title, "フォルダの選択");
+    EXPECT_EQ(shell.folderRequests[0].flags, 1u);
+    shell.folderChoices.push_back(std::nullopt);
+    EXPECT_EQ(shell::FolderOpen(shell, &window), "");
+}
+
+TEST_F(ShellServices, SpecialFolderPathIsEmptyWithoutAFileSystemPath)
+{
+    shell.specialFolders[shell::kCsidlStartup] = std::string("C:\\Startup\0\0\0", 13);
+    EXPECT_EQ(shell::SpecialFolderPath(shell, shell::kCsidlStartup), "C:\\Startup");
+    shell.specialFolders[shell::kCsidlStartup] = std::string(260, '\0');
+    EXPECT_EQ(shell::SpecialFolderPath(shell, shell::kCsidlStartup), "");
+    EXPECT_EQ(shell::SpecialFolderPath(shell, 99), "");
+}
+
+TEST_F(ShellServices, TrimAtNull)
+{
+    EXPECT_EQ(shell::TrimAtNull("plain"), "plain");
+    EXPECT_EQ(shell::TrimAtNull(std::string("\0abc", 4)), "");
+    EXPECT_EQ(shell::TrimAtNull(std::string("ab\0c", 4)), "ab");
+}
+
+TEST_F(ShellServices, FileIconIsDrawnAtTheTopLeftOnlyWhenTheShellHasOne)
+{
+    shell::DrawFileIcon(shell, button, "C:\\x.exe");
+    ASSERT_EQ(button.surface().drawings().size(), 1u);
+    EXPECT_EQ(button.surface().drawings()[0].x, 0);
+    shell.missing.insert("C:\\gone.exe");
+    shell::DrawFileIcon(shell, other, "C:\\gone.exe");
+    EXPECT_TRUE(other.surface().drawings().empty());
+}
+
+}  // namespace

@@ -1,0 +1,221 @@
+#include <gmock/gmock.h>
+
+#include "bar_fixture.h"
+#include "ui/message_box.h"
+
+namespace {
+
+using testing::HasSubstr;
+using testing_support::BarTest;
+
+class StartUp : public BarTest {};
+
+TEST_F(StartUp, ReadsTheFilesLaysOutShowsAndPlacesTheBarInOrder)
+{
+    installDefaults();
+    start();
+    EXPECT_TRUE(logHasInOrder({"read fank.qdf", "read apst.qdf", "Form1 shown", "read group.qdf", "read Shtct.qdf",
+                               "tray icon added for Form1", "Form1 placed not topmost at 100,60 366x74 flags 80"}));
+    EXPECT_EQ(form1().window.caption(), "ノクタリス - メイン画面");
+    EXPECT_TRUE(form1().window.visible());
+    EXPECT_EQ(form1().window.left(), 1500);
+    EXPECT_EQ(form1().window.top(), 900);
+    EXPECT_EQ(form1().List1.listCount(), 100);
+    EXPECT_EQ(form1().List3.list(9), "グループ10");
+    EXPECT_EQ(form2().GrpN(9).caption, "グループ10");
+    EXPECT_TRUE(form1().GrNO == 0);
+    EXPECT_EQ(count("write apst.qdf") + count("write fank.qdf"), 0u) << "start-up writes nothing";
+}
+
+TEST_F(StartUp, SecondCopyIsRefusedBeforeAnythingIsRead)
+{
+    installDefaults();
+    platform.anotherCopyRunning = true;
+    start();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "ノクタリスはすでに開かれています。");
+    EXPECT_EQ(platform.messages[0].style, ui::message_box::kIconExclamation);
+    EXPECT_EQ(platform.messages[0].title, "ノクタリス");
+    EXPECT_TRUE(platform.ended);
+    EXPECT_FALSE(logHas("read fank.qdf"));
+    EXPECT_FALSE(form1().window.visible());
+}
+
+TEST_F(StartUp, MissingPositionOrSettingsEndsWithAMessageNamingTheFile)
+{
+    installDefaults();
+    std::filesystem::remove(dataPath() / "apst.qdf");
+    start();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_THAT(platform.messages[0].text, HasSubstr("apst.qdf"));
+    EXPECT_THAT(platform.messages[0].text, HasSubstr(dataPath().string()));
+    EXPECT_TRUE(platform.ended);
+    EXPECT_TRUE(platform.trayIcons.empty()) << "no tray icon was added";
+}
+
+TEST_F(StartUp, MissingGroupAndShortcutFilesStartEmptyAndTouchNoSetting)
+{
+    installDefaults("1,2,1,1,1,1,1");
+    std::filesystem::remove(dataPath() / "group.qdf");
+    std::filesystem::remove(dataPath() / "Shtct.qdf");
+    start();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FALSE(platform.ended);
+    EXPECT_EQ(form1().List3.listCount(), 10);
+    EXPECT_EQ(form1().List3.list(0), "");
+    EXPECT_EQ(form1().List2.listCount(), 100);
+    EXPECT_TRUE(form1().WindTopA == 1);
+    EXPECT_EQ(form1().SctName, 1);
+    EXPECT_EQ(form1().FomMov, 1);
+}
+
+TEST_F(StartUp, UnreadableShortcutFileIsReportedAndTheBarStillStarts)
+{
+    installDefaults();
+    std::filesystem::remove(dataPath() / "Shtct.qdf");
+    std::filesystem::create_directory(dataPath() / "Shtct.qdf");
+    start();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_THAT(platform.messages[0].text, HasSubstr("Shtct.qdf"));
+    EXPECT_TRUE(form1().window.visible());
+}
+
+TEST_F(StartUp, HiddenStartLeavesOnlyTheTrayIcon)
+{
+    installDefaults("2,1,2,0,0,0,0");
+    start();
+    EXPECT_FALSE(form1().window.visible());
+    EXPECT_EQ(form4().TaskOn, 1);
+    EXPECT_EQ(platform.trayIcons.count(&form1().window), 1u);
+    EXPECT_EQ(platform.trayTip, "ノクタリス");
+    EXPECT_EQ(platform.log.back(), "Form1 hidden");
+}
+
+TEST_F(StartUp, HiddenStartWithoutATrayKeepsTheBarShown)
+{
+    installDefaults("2,1,2,0,0,0,0");
+    platform.trayAvailable = false;
+    start();
+    EXPECT_TRUE(form1().window.visible());
+    EXPECT_EQ(form4().TaskOn, 0);
+}
+
+TEST_F(StartUp, TopmostPlacementShowsWithoutActivatingAtThePixelRectangle)
+{
+    installDefaults("1,1,2,1,1,0,0", "-150,300");
+    start();
+    EXPECT_TRUE(logHas("Form1 placed topmost at -10,20 67x366 flags 80"));
+    EXPECT_TRUE(form1().window.topmost());
+    EXPECT_NE(form1().lngRetValue, 0);
+}
+
+TEST_F(StartUp, OtherTopmostValuesLeaveThePlacementAlone)
+{
+    installDefaults("1,1,2,3,0,0,0");
+    start();
+    EXPECT_EQ(count("Form1 placed topmost at 100,60 366x74 flags 80") +
+                  count("Form1 placed not topmost at 100,60 366x74 flags 80"),
+              0u);
+}
+
+TEST_F(StartUp, SevenOnesStartVerticalOnTopNamedFixedAndShown)
+{
+    registerSlot(3, "メモ", "C:\\memo.txt");
+    installDefaults("1,1,1,1,1,1,1");
+    start();
+    EXPECT_EQ(form1().window.picture(), ui::Art::TateHome);
+    EXPECT_TRUE(form1().window.topmost());
+    EXPECT_TRUE(form1().window.visible());
+    EXPECT_EQ(form1().Picture6.picture(), ui::Art::FomDragNo);
+    EXPECT_EQ(form1().Picture6.toolTip(), "画面を移動可能にする");
+    EXPECT_EQ(form1().ShortCut[3].surface().drawings().size(), 11u) << "an icon and a name printed ten times";
+}
+
+TEST_F(StartUp, TwoSettingsStartInTheTrayHorizontalNotOnTopMovable)
+{
+    installDefaults("2,1");
+    start();
+    EXPECT_EQ(form1().window.picture(), ui::Art::YokoHome);
+    EXPECT_FALSE(form1().window.visible());
+    EXPECT_TRUE(form4().SKidoA == 1);
+    EXPECT_TRUE(logHas("Form1 placed not topmost at 100,60 366x74 flags 80"));
+    EXPECT_EQ(form1().SctName, 0);
+    EXPECT_EQ(form1().Picture6.picture(), ui::Art::FomDragOk);
+    EXPECT_EQ(form1().Picture6.toolTip(), "画面を固定する");
+}
+
+TEST_F(StartUp, VerticalLayoutIsVisibleBeforeTheShortcutsAreRead)
+{
+    installDefaults("1,1,2,0,1,0,0");
+    start();
+    EXPECT_TRUE(logHasInOrder({"read apst.qdf", "Form1 shown", "read group.qdf", "read Shtct.qdf"}));
+}
+
+TEST_F(StartUp, OnlyTheFirstGroupIsDrawn)
+{
+    registerSlot(0, "エディタ", "C:\\Windows\\notepad.exe");
+    registerSlot(15, "電卓", "C:\\Windows\\calc.exe");
+    installDefaults();
+    start();
+    EXPECT_EQ(shell.iconLookups, 1);
+    const auto& drawn = form1().ShortCut[0].surface().drawings();
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(headless::iconPath(drawn[0].icon), "C:\\Windows\\notepad.exe");
+    EXPECT_EQ(form1().ShortCut[1].picture(), ui::Art::Aki);
+    EXPECT_EQ(form1().ShortCut[15].picture(), ui::Art::None);
+    EXPECT_TRUE(form1().ShortCut[15].surface().drawings().empty());
+    EXPECT_EQ(form1().List1.listIndex(), 9) << "drawing leaves the last face's slot current";
+}
+
+TEST_F(StartUp, NamesOnButtonsAreOutlinedEvenOnEmptySlots)
+{
+    registerSlot(2, "ブラウザ", "C:\\browser.exe");
+    shell.missing.insert("C:\\browser.exe");
+    installDefaults("1,1,2,0,0,1,0");
+    start();
+    const auto& named = form1().ShortCut[2].surface().drawings();
+    ASSERT_EQ(named.size(), 10u) << "no icon for a vanished target, but its name";
+    EXPECT_EQ(named.back().text, "ブラウザ");
+    EXPECT_EQ(named.back().color, ui::rgb(255, 255, 255));
+    EXPECT_EQ(named.back().x, 1);
+    EXPECT_EQ(named.back().y, 20);
+    EXPECT_EQ(named.front().color, ui::rgb(0, 0, 0));
+    EXPECT_EQ(form1().ShortCut[4].picture(), ui::Art::Aki);
+    EXPECT_EQ(form1().ShortCut[4].surface().drawings().size(), 10u);
+}
+
+TEST_F(StartUp, BarStoredOffEveryMonitorIsBroughtBackWithoutRewritingItsPosition)
+{
+    installDefaults("1,1,2,0,0,0,0", "45000,30000");
+    const std::string stored = readData("fank.qdf");
+    start();
+    EXPECT_EQ(form1().window.pixelBounds(), (ui::Rect{1920 - 366, 1040 - 74, 366, 74}));
+    EXPECT_EQ(readData("fank.qdf"), stored);
+}
+
+TEST_F(StartUp, PartlyVisibleBarStaysWhereItWasStored)
+{
+    installDefaults("1,1,2,0,0,0,0", "-3000,-600");
+    start();
+    EXPECT_EQ(form1().window.pixelBounds(), (ui::Rect{-200, -40, 366, 74}));
+}
+
+TEST_F(StartUp, ClosingRemovesTheTrayIconAndWritesNothing)
+{
+    installDefaults();
+    start();
+    platform.log.clear();
+    form1().window.onCloseRequest();
+    EXPECT_TRUE(logHasInOrder({"tray icon removed for Form1", "program ended"}));
+    EXPECT_EQ(platform.log.size(), 2u);
+}
+
+TEST_F(StartUp, InfoLineIsMirroredIntoItsLabel)
+{
+    installDefaults();
+    start();
+    form1().Text1.setText("Now Loading...");
+    EXPECT_EQ(form1().Label1.caption(), "Now Loading...");
+}
+
+}  // namespace
