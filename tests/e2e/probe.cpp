@@ -1,8 +1,8 @@
 // Reports what Windows itself thinks of a top-level window, which the X side
 // cannot see (hidden windows, topmost, styles), and posts WM_CLOSE to it.
 //
-//   noctaris-probe info  CAPTION [--class NAME] [--wait MS]
-//   noctaris-probe close CAPTION [--class NAME] [--wait MS]
+//   noctaris-probe info  CAPTION [--class NAME] [--visible] [--wait MS]
+//   noctaris-probe close CAPTION [--class NAME] [--visible] [--wait MS]
 //   noctaris-probe list
 //
 // Prints one JSON line. Exit code 0 when the window was found, 1 when not,
@@ -21,6 +21,7 @@ namespace {
 struct Query {
     std::wstring caption;
     std::wstring className;  // empty: any class
+    bool visibleOnly = false;
     std::vector<HWND> matches;
 };
 
@@ -41,7 +42,8 @@ std::wstring classOf(HWND hwnd)
 BOOL CALLBACK collect(HWND hwnd, LPARAM param)
 {
     auto& query = *reinterpret_cast<Query*>(param);
-    if (textOf(hwnd) == query.caption && (query.className.empty() || classOf(hwnd) == query.className)) {
+    if (textOf(hwnd) == query.caption && (query.className.empty() || classOf(hwnd) == query.className) &&
+        (!query.visibleOnly || IsWindowVisible(hwnd))) {
         query.matches.push_back(hwnd);
     }
     return TRUE;
@@ -122,7 +124,7 @@ int emit(const std::string& line, int code)
 
 int usage()
 {
-    return emit("{\"error\":\"usage: noctaris-probe info|close CAPTION [--class NAME] [--wait MS] | list\"}", 2);
+    return emit("{\"error\":\"usage: noctaris-probe info|close CAPTION [--class NAME] [--visible] [--wait MS] | list\"}", 2);
 }
 
 }  // namespace
@@ -145,6 +147,8 @@ int wmain(int argc, wchar_t** argv)
         const std::wstring option = argv[i];
         if (option == L"--class" && i + 1 < argc) {
             query.className = argv[++i];
+        } else if (option == L"--visible") {
+            query.visibleOnly = true;
         } else if (option == L"--wait" && i + 1 < argc) {
             waitMs = static_cast<DWORD>(std::wcstoul(argv[++i], nullptr, 10));
         } else {
@@ -169,7 +173,8 @@ int wmain(int argc, wchar_t** argv)
     }
 
     // A window found while its program is still starting may be about to
-    // change (shown, hidden, moved); report it once the program waits for input.
+    // change (shown, hidden, moved); report it once the program waits for
+    // input and its thread answers messages.
     bool idle = false;
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
@@ -177,5 +182,7 @@ int wmain(int argc, wchar_t** argv)
         idle = WaitForInputIdle(process, 5000) == 0;
         CloseHandle(process);
     }
+    DWORD_PTR ignored = 0;
+    idle = SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored) != 0 && idle;
     return emit(describe(hwnd, query.matches.size(), idle), 0);
 }

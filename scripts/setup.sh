@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Noctaris needs on Debian 12,
+# and the Japanese locale that Wine takes its ANSI code page (932) from.
+# Safe to run again: it only installs what is missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ python3
+    g++-mingw-w64-x86-64 g++-mingw-w64-i686
+    libgtest-dev libgmock-dev
+    clang libclang-rt-14-dev
+    wine64 xvfb xdotool imagemagick fonts-ipafont locales
+)
+
+sudo_if_needed() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    sudo_if_needed apt-get update -qq
+    # No recommends: they would pull in the 32-bit Wine, which this kernel cannot run.
+    sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+    echo "setup: generating the ja_JP.UTF-8 locale"
+    sudo_if_needed sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | sudo_if_needed tee -a /etc/locale.gen >/dev/null
+    sudo_if_needed locale-gen >/dev/null
+fi

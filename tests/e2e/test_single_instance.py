@@ -1,0 +1,35 @@
+"""Only one copy runs at a time; a second one says so and leaves the first alone."""
+
+from harness import BOX_TITLE, MAIN_CAPTION, NoctarisTestCase, fixture
+
+ALREADY_OPEN = "ノクタリスはすでに開かれています。"
+
+
+class SecondCopyTests(NoctarisTestCase):
+    def test_second_copy_is_refused(self):
+        install, first = self.start_with(fixture("first-install"))
+        bar = self.wait_bar()
+
+        second = install.start()
+        box = self.session.wait_message_box()
+        self.assertEqual(box.caption, BOX_TITLE)
+        self.assertIn(ALREADY_OPEN, box.texts())
+        self.assertEqual(box.buttons(), ["OK"])
+        self.assertNotEqual(box.pid, bar.pid, "the box should come from the second copy")
+        self.session.screenshot("second-copy-refused")
+
+        # The second copy waits for the user; the first is untouched meanwhile.
+        self.assertTrue(second.running, "the second copy ended before its message was read")
+        self.assert_first_still_there(first, bar)
+
+        self.session.dismiss(box)
+        self.assertEqual(second.wait_exit(what="the second copy to end after its message"), 0)
+        self.assert_first_still_there(first, bar)
+
+    def assert_first_still_there(self, first, bar):
+        self.assertTrue(first.running, "the first copy ended")
+        now = self.session.window(MAIN_CAPTION, visible=True)
+        self.assertIsNotNone(now, "the first copy's bar is no longer shown")
+        self.assertEqual(now.hwnd, bar.hwnd)
+        self.assertEqual(now.window, bar.window, "the first copy's bar moved")
+        self.assertEqual(len(self.session.x_windows(MAIN_CAPTION)), 1, "expected exactly one bar on the screen")
