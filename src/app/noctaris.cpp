@@ -2,6 +2,7 @@
 
 #include "bar/form1.h"
 #include "dialogs/form4.h"
+#include "dialogs/seihin.h"
 #include "menus/form2.h"
 #include "ui/platform.h"
 
@@ -19,6 +20,7 @@ Noctaris::~Noctaris() = default;
 void Noctaris::start()
 {
     form4_ = std::make_unique<dialogs::Form4>(*this);
+    seihin_ = std::make_unique<dialogs::Seihin>(*this);
     form2_ = std::make_unique<menus::Form2>(*this);
     form1_ = std::make_unique<bar::Form1>(*this);
     form1_->Form_Load();

@@ -19,6 +19,7 @@ class Form2;
 }
 namespace dialogs {
 class Form4;
+class Seihin;
 }
 
 namespace app {
@@ -44,6 +45,7 @@ public:
     bar::Form1& form1() { return *form1_; }
     menus::Form2& form2() { return *form2_; }
     dialogs::Form4& form4() { return *form4_; }
+    dialogs::Seihin& seihin() { return *seihin_; }
 
     // A message box titled with the program's name, over the bar.
     int msgBox(std::string_view text, int style);
@@ -53,6 +55,7 @@ private:
     shell::ShellApi& shell_;
     model::DataFolder data_;
     std::unique_ptr<dialogs::Form4> form4_;
+    std::unique_ptr<dialogs::Seihin> seihin_;
     std::unique_ptr<menus::Form2> form2_;
     std::unique_ptr<bar::Form1> form1_;
 };

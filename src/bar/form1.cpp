@@ -7,15 +7,12 @@
 #include "bar/skin.h"
 #include "dialogs/form4.h"
 #include "menus/form2.h"
-#include "shell/ascii_futi.h"
-#include "shell/shell_services.h"
 #include "ui/message_box.h"
 #include "ui/platform.h"
 
 namespace bar {
 namespace {
 
-constexpr int kButtonSize = 32;
 constexpr int kToolSize = 16;
 constexpr int kTabWidth = 24;
 constexpr int kTabHeight = 14;
@@ -69,10 +66,46 @@ Form1::Form1(app::Noctaris& app)
     Label1.setForeColor(kInfoText);
     Label1.setFont(kBarFont);
     Text1.setVisible(false);
-    Text1.onChange = [this] { Text1_Change(); };
-    window.onCloseRequest = [this] { Form_Unload(); };
-
+    wireEvents();
     layOut(kHorizontal);
+}
+
+void Form1::wireEvents()
+{
+    using ui::MouseEvent;
+    for (int s = 0; s < model::kSlotCount; ++s) {
+        ui::PictureBox& b = ShortCut[s];
+        b.onMouseDown = [this, s](const MouseEvent& e) { ShortCut_MouseDown(s, e.button, e.shift, e.x, e.y); };
+        b.onMouseMove = [this, s](const MouseEvent& e) { ShortCut_MouseMove(s, e.button, e.shift, e.x, e.y); };
+        b.onMouseUp = [this, s](const MouseEvent& e) { ShortCut_MouseUp(s, e.button, e.shift, e.x, e.y); };
+        b.onDblClick = [this, s] { ShortCut_DblClick(s); };
+    }
+    for (int g = 0; g < model::kGroupCount; ++g) {
+        ui::PictureBox& tab = Conts[g];
+        tab.onMouseDown = [this, g](const MouseEvent& e) { Conts_MouseDown(g, e.button, e.shift, e.x, e.y); };
+        tab.onMouseMove = [this, g](const MouseEvent& e) { Conts_MouseMove(g, e.button, e.shift, e.x, e.y); };
+        tab.onMouseUp = [this, g](const MouseEvent& e) { Conts_MouseUp(g, e.button, e.shift, e.x, e.y); };
+    }
+    using Handler = void (Form1::*)(int, int, float, float);
+    struct Tool {
+        ui::PictureBox& picture;
+        Handler move;
+        Handler up;
+    };
+    for (const Tool& tool : {Tool{Picture1, &Form1::Picture1_MouseMove, &Form1::Picture1_MouseUp},
+                             Tool{Picture2, &Form1::Picture2_MouseMove, &Form1::Picture2_MouseUp},
+                             Tool{Picture3, &Form1::Picture3_MouseMove, &Form1::Picture3_MouseUp},
+                             Tool{Picture4, &Form1::Picture4_MouseMove, &Form1::Picture4_MouseUp},
+                             Tool{Picture5, &Form1::Picture5_MouseMove, &Form1::Picture5_MouseUp},
+                             Tool{Picture6, &Form1::Picture6_MouseMove, &Form1::Picture6_MouseUp},
+                             Tool{FormStyleHen, &Form1::FormStyleHen_MouseMove, &Form1::FormStyleHen_MouseUp}}) {
+        tool.picture.onMouseMove = [this, h = tool.move](const MouseEvent& e) { (this->*h)(e.button, e.shift, e.x, e.y); };
+        tool.picture.onMouseUp = [this, h = tool.up](const MouseEvent& e) { (this->*h)(e.button, e.shift, e.x, e.y); };
+    }
+    window.onMouseMove = [this](const MouseEvent& e) { Form_MouseMove(e.button, e.shift, e.x, e.y); };
+    window.onTrayEvent = [this](int message) { TrayIcon_MouseEvent(message); };
+    window.onCloseRequest = [this] { Form_Unload(); };
+    Text1.onChange = [this] { Text1_Change(); };
 }
 
 void Form1::Form_Load()
@@ -101,6 +134,7 @@ void Form1::Form_Load()
         placeTopmost(ui::InsertAfter::NoTopmost);
     }
     showFixButton();
+    savedPosition_ = {window.left(), window.top()};
 
     // Without a tray icon a hidden bar could never be reached again.
     if (Kido == 2 && trayIconShown_) {
@@ -183,72 +217,6 @@ void Form1::Form_Unload()
 {
     app_.platform().deleteTrayIcon(window);
     app_.platform().endProgram();
-}
-
-void Form1::YokoForm()
-{
-    window.hide();
-    layOut(kHorizontal);
-    window.show();
-}
-
-void Form1::TateForm()
-{
-    window.hide();
-    layOut(kVertical);
-    window.show();
-}
-
-void Form1::layOut(const BarLayout& layout)
-{
-    window.setPicture(layout.background);
-    window.setSize(layout.widthTwips, layout.heightTwips);
-    FormStyleHen.setPicture(layout.stylePicture);
-    for (auto& panel : Grp) panel.setBounds(layout.panel);
-    for (int s = 0; s < model::kSlotCount; ++s) {
-        const int k = s % model::kSlotsPerGroup;
-        ShortCut[s].setBounds({layout.slotStep.x * k, layout.slotStep.y * k, kButtonSize, kButtonSize});
-        ShortCut[s].setAcceptsDrops(true);
-    }
-    for (int g = 0; g < model::kGroupCount; ++g) {
-        Conts[g].move(layout.firstTab.x + layout.tabStep.x * g, layout.firstTab.y + layout.tabStep.y * g);
-    }
-    Picture4.move(layout.exitButton.x, layout.exitButton.y);
-    Picture1.move(layout.trayButton.x, layout.trayButton.y);
-    Picture2.move(layout.settingsButton.x, layout.settingsButton.y);
-    Picture3.setBounds({layout.infoButton.x, layout.infoButton.y, layout.infoSize.x, layout.infoSize.y});
-    Picture3.setPicture(layout.infoPicture);
-    Picture5.move(layout.topmostButton.x, layout.topmostButton.y);
-    Picture6.move(layout.fixButton.x, layout.fixButton.y);
-    FormStyleHen.move(layout.styleButton.x, layout.styleButton.y);
-    FormStyleHen.setToolTip(layout.styleToolTip);
-    if (layout.infoLine) {
-        Label1.setVisible(true);
-        Label1.setBounds(kInfoLabel);
-    } else {
-        Label1.setVisible(false);
-    }
-}
-
-void Form1::selectSlot(int slot)
-{
-    List1.setListIndex(slot);
-    List2.setListIndex(slot);
-}
-
-void Form1::DrawSctFace(int slot)
-{
-    selectSlot(slot);
-    const std::string path = List2.text();
-    const std::string name = List1.text();
-    ui::PictureBox& button = ShortCut[slot];
-    if (!path.empty()) {
-        button.setPicture(ui::Art::None);
-        shell::DrawFileIcon(app_.shell(), button, path);
-    } else {
-        button.setPicture(ui::Art::Aki);
-    }
-    if (SctName == 1) shell::AsciiFuti(button, name, ui::rgb(255, 255, 255), 1, 20, ui::rgb(0, 0, 0), 1);
 }
 
 bool Form1::TrayIn() { return app_.platform().addTrayIcon(window, "ノクタリス"); }

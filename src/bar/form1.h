@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "bar/bar_layout.h"
 #include "model/launcher_data.h"
@@ -32,12 +33,45 @@ public:
 
     void YokoForm();
     void TateForm();
-    void DrawSctFace(int slot);
     // Adds the tray icon; false when the shell refused it.
     bool TrayIn();
 
+    // Shortcut buttons and launching.
+    void ShortCut_MouseDown(int index, int button, int shift, float x, float y);
+    void ShortCut_MouseMove(int index, int button, int shift, float x, float y);
+    void ShortCut_MouseUp(int index, int button, int shift, float x, float y);
+    void ShortCut_DblClick(int index);
+    // Launches the current slot as the settings say.
+    void SctExec();
+    // Hands the current slot's target to the shell; false when it could not open it.
+    bool SctOpen();
+    void DrawSctFace(int slot);
     // Makes slot n current in the name and path tables.
     void selectSlot(int slot);
+
+    // Group tabs.
+    void Conts_MouseDown(int index, int button, int shift, float x, float y);
+    void Conts_MouseMove(int index, int button, int shift, float x, float y);
+    void Conts_MouseUp(int index, int button, int shift, float x, float y);
+
+    // Toolbar, tray and window behaviour.
+    void Picture1_MouseMove(int button, int shift, float x, float y);
+    void Picture2_MouseMove(int button, int shift, float x, float y);
+    void Picture3_MouseMove(int button, int shift, float x, float y);
+    void Picture4_MouseMove(int button, int shift, float x, float y);
+    void Picture5_MouseMove(int button, int shift, float x, float y);
+    void Picture6_MouseMove(int button, int shift, float x, float y);
+    void FormStyleHen_MouseMove(int button, int shift, float x, float y);
+    void Picture1_MouseUp(int button, int shift, float x, float y);
+    void Picture2_MouseUp(int button, int shift, float x, float y);
+    void Picture3_MouseUp(int button, int shift, float x, float y);
+    void Picture4_MouseUp(int button, int shift, float x, float y);
+    void Picture5_MouseUp(int button, int shift, float x, float y);
+    void Picture6_MouseUp(int button, int shift, float x, float y);
+    void FormStyleHen_MouseUp(int button, int shift, float x, float y);
+    void Form_MouseMove(int button, int shift, float x, float y);
+    // A mouse event on the tray icon, by its window message number.
+    void TrayIcon_MouseEvent(int message);
     void Text1_Change();
 
     // The launcher tables: names and paths by slot, group names by group.
@@ -69,14 +103,27 @@ public:
     ui::TextBox Text1;
 
 private:
+    void wireEvents();
     void layOut(const BarLayout& layout);
     bool readStartUpFiles();
     void keepOnScreen();
     void placeTopmost(ui::InsertAfter after);
     void showFixButton();
+    // The mouse touched slot n: it becomes ShIn and the current slot.
+    void Select(int slot);
+    void switchToGroup(int group);
+    // In the horizontal bar, the tool's hover text goes into the info line
+    // while the pointer is over the tool (a null text leaves the line as it
+    // is), and the line is cleared when the pointer leaves.
+    void hoverTool(ui::PictureBox& tool, const char* text, float x, float y);
+    // Whether the tray icon is there to bring a hidden bar back.
+    bool trayIconReady();
+    void savePosition();
 
     app::Noctaris& app_;
     bool trayIconShown_ = false;
+    int shownGroup_ = 0;
+    model::WindowPosition savedPosition_;
 };
 
 }  // namespace bar

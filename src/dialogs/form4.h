@@ -1,11 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "model/variant.h"
 
 namespace app {
 class Noctaris;
+}
+namespace ui {
+class Window;
 }
 
 namespace dialogs {
@@ -15,6 +19,12 @@ namespace dialogs {
 class Form4 {
 public:
     explicit Form4(app::Noctaris& app);
+    ~Form4();
+
+    // Shows the settings window, or brings it up when it is already open.
+    void Show();
+    // The settings window while it is loaded.
+    ui::Window* window() const { return window_.get(); }
 
     // Writes the seven settings; a failure is told to the user and the old file stays.
     void SetSave();
@@ -27,6 +37,7 @@ public:
 
 private:
     app::Noctaris& app_;
+    std::unique_ptr<ui::Window> window_;
 };
 
 }  // namespace dialogs

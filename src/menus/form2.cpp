@@ -2,9 +2,15 @@
 
 #include <string>
 
+#include <stdexcept>
+
 #include "app/noctaris.h"
 #include "bar/form1.h"
+#include "dialogs/form4.h"
+#include "dialogs/seihin.h"
 #include "model/launcher_data.h"
+#include "shell/shell_api.h"
+#include "ui/message_box.h"
 #include "ui/platform.h"
 
 namespace menus {
@@ -48,6 +54,14 @@ MenuItem trayMenu()
     return menu;
 }
 
+MenuItem& itemNamed(MenuItem& menu, const std::string& name)
+{
+    for (MenuItem& item : menu.children) {
+        if (item.name == name) return item;
+    }
+    throw std::logic_error("no menu item " + name);
+}
+
 }  // namespace
 
 Form2::Form2(app::Noctaris& app)
@@ -59,6 +73,11 @@ Form2::Form2(app::Noctaris& app)
       app_(app)
 {
     Label1.setCaption("このフォームはポップアップメニュー設定用フォームです。");
+    itemNamed(TaskMenu, "MainDisp").onClick = [this] { MainDisp(); };
+    itemNamed(TaskMenu, "SetDsp").onClick = [this] { SetDsp(); };
+    itemNamed(TaskMenu, "VerInf").onClick = [this] { VerInf(); };
+    itemNamed(TaskMenu, "EndApli").onClick = [this] { EndApli(); };
+    for (int s = 0; s < model::kSlotCount; ++s) fEx(s).onClick = [this, s] { fEx_Click(s); };
 }
 
 ui::MenuItem& Form2::GrpN(int group) { return TaskMenu.children[static_cast<std::size_t>(group)]; }
@@ -75,6 +94,46 @@ void Form2::TaskMenuSet()
         form1.List1.setListIndex(s);
         fEx(s).caption = form1.List1.text();
     }
+}
+
+void Form2::MainDisp()
+{
+    app_.form1().window.show();
+    app_.form4().TaskOn = 0;
+}
+
+void Form2::SetDsp() { app_.form4().Show(); }
+
+void Form2::VerInf() { app_.seihin().Show(); }
+
+void Form2::EndApli()
+{
+    app_.platform().deleteTrayIcon(app_.form1().window);
+    app_.platform().endProgram();
+}
+
+void Form2::fEx_Click(int index)
+{
+    bar::Form1& form1 = app_.form1();
+    form1.List2.setListIndex(index);
+    if (form1.List2.text().empty()) {
+        app_.msgBox("ファイルが登録されていません", ui::message_box::kIconExclamation);
+        return;
+    }
+    const model::Variant& after = app_.form4().SexeA;
+    if (after == 1) {
+        form1.window.hide();
+        ExRun();
+    } else if (after == 2) {
+        ExRun();
+    }
+}
+
+void Form2::ExRun()
+{
+    // The shell reports its own failures, over this window.
+    app_.shell().execute(&window, "open", app_.form1().List2.text(), app_.platform().programFolder(),
+                         shell::kSwShowNormal);
 }
 
 }  // namespace menus

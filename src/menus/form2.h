@@ -27,6 +27,14 @@ public:
     // Rewrites the 100 slot items' captions from the name table.
     void TaskMenuSet();
 
+    // The tray menu's commands.
+    void MainDisp();
+    void SetDsp();
+    void VerInf();
+    void EndApli();
+    // The slot items f1Ex to f10Ex: the item's index is its slot.
+    void fEx_Click(int index);
+
     model::Variant ListNoA;  // the slot the shortcut menu works on
 
     ui::Window window;
@@ -36,6 +44,9 @@ public:
     ui::MenuItem TaskMenu;
 
 private:
+    // Opens the target of the path table's current slot.
+    void ExRun();
+
     app::Noctaris& app_;
 };
 

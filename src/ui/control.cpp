@@ -79,6 +79,7 @@ PictureBox::PictureBox(Container& container, std::string name)
 
 void PictureBox::setPicture(Art picture)
 {
+    if (picture_ == picture && surface_.drawings().empty()) return;
     picture_ = picture;
     surface_.clear();
     changed(Change::Content);

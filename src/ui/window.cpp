@@ -33,6 +33,13 @@ void Window::setSize(float widthTwips, float heightTwips)
     setPixelBounds({bounds_.left, bounds_.top, toPixelsX(widthTwips), toPixelsY(heightTwips)});
 }
 
+void Window::centreOnScreen()
+{
+    const Rect area = platform_.primaryWorkArea();
+    setPixelBounds({area.left + (area.width - bounds_.width) / 2, area.top + (area.height - bounds_.height) / 2,
+                    bounds_.width, bounds_.height});
+}
+
 void Window::setPixelBounds(const Rect& bounds)
 {
     if (bounds_ == bounds) return;

@@ -42,6 +42,8 @@ public:
     void setLeft(float twips);
     void setTop(float twips);
     void setSize(float widthTwips, float heightTwips);
+    // Places the window in the middle of the primary monitor's work area.
+    void centreOnScreen();
     // The outer rectangle in pixels, on the screen.
     const Rect& pixelBounds() const { return bounds_; }
     void setPixelBounds(const Rect& bounds);

@@ -140,17 +140,20 @@ void Gdi::drawWindowless(HDC dc, ui::Container& container)
     }
 }
 
-BufferedPaint::BufferedPaint(HWND hwnd, int width, int height) : hwnd_(hwnd), width_(width), height_(height)
+BufferedPaint::BufferedPaint(HWND hwnd) : hwnd_(hwnd)
 {
     target_ = BeginPaint(hwnd, &ps_);
     memory_ = CreateCompatibleDC(target_);
-    bitmap_ = CreateCompatibleBitmap(target_, width, height);
+    const RECT& r = ps_.rcPaint;
+    bitmap_ = CreateCompatibleBitmap(target_, r.right - r.left, r.bottom - r.top);
     old_ = SelectObject(memory_, bitmap_);
+    SetWindowOrgEx(memory_, r.left, r.top, nullptr);
 }
 
 BufferedPaint::~BufferedPaint()
 {
-    BitBlt(target_, 0, 0, width_, height_, memory_, 0, 0, SRCCOPY);
+    const RECT& r = ps_.rcPaint;
+    BitBlt(target_, r.left, r.top, r.right - r.left, r.bottom - r.top, memory_, r.left, r.top, SRCCOPY);
     SelectObject(memory_, old_);
     DeleteObject(bitmap_);
     DeleteDC(memory_);

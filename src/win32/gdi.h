@@ -55,11 +55,12 @@ private:
     std::map<int, HICON> icons_;
 };
 
-// A memory bitmap to paint into, copied to the window in one go so that
-// nothing flickers.
+// A memory bitmap to paint the window's invalid part into, copied to the
+// window in one go so that nothing flickers. Its DC uses the window's
+// coordinates.
 class BufferedPaint {
 public:
-    BufferedPaint(HWND hwnd, int width, int height);
+    explicit BufferedPaint(HWND hwnd);
     BufferedPaint(const BufferedPaint&) = delete;
     BufferedPaint& operator=(const BufferedPaint&) = delete;
     ~BufferedPaint();
@@ -72,8 +73,6 @@ private:
     HDC memory_;
     HBITMAP bitmap_;
     HGDIOBJ old_;
-    int width_;
-    int height_;
 };
 
 COLORREF toColorRef(ui::Rgb color);

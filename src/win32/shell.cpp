@@ -37,9 +37,17 @@ long Shell::execute(const ui::Window* owner, std::string_view operation, std::st
 
 ui::Icon Shell::fileIcon(std::string_view path)
 {
+    const std::wstring widePath = widen(path);
+    WIN32_FILE_ATTRIBUTE_DATA attributes{};
+    const bool exists = GetFileAttributesExW(widePath.c_str(), GetFileExInfoStandard, &attributes) != 0;
+    auto& cached = icons_[std::string(path)];
+    if (cached.icon && cached.exists == exists && CompareFileTime(&cached.written, &attributes.ftLastWriteTime) == 0) {
+        return cached.icon;
+    }
     SHFILEINFOW info{};
-    if (!SHGetFileInfoW(widen(path).c_str(), 0, &info, sizeof info, SHGFI_ICON) || !info.hIcon) return nullptr;
-    return std::make_shared<Icon>(info.hIcon);
+    const bool found = SHGetFileInfoW(widePath.c_str(), 0, &info, sizeof info, SHGFI_ICON) && info.hIcon;
+    cached = CachedIcon{found ? std::make_shared<Icon>(info.hIcon) : nullptr, exists, attributes.ftLastWriteTime};
+    return cached.icon;
 }
 
 std::optional<std::string> Shell::openFile(const shell::OpenFileRequest& request)

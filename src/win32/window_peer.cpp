@@ -122,7 +122,7 @@ void WindowPeer::paint()
 {
     RECT client;
     GetClientRect(hwnd(), &client);
-    BufferedPaint p(hwnd(), client.right, client.bottom);
+    BufferedPaint p(hwnd());
     fillRect(p.dc(), client, window_.backColor());
     platform_.gdi().drawArt(p.dc(), window_.picture(), 0, 0);
     platform_.gdi().drawWindowless(p.dc(), window_);

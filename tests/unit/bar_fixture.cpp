@@ -44,6 +44,26 @@ void BarTest::start()
     app->start();
 }
 
+void BarTest::click(ui::Control& control, int button, float x, float y)
+{
+    const ui::MouseEvent e{button, 0, x, y};
+    if (control.onMouseDown) control.onMouseDown(e);
+    if (control.onMouseUp) control.onMouseUp(e);
+}
+
+void BarTest::doubleClick(ui::Control& control)
+{
+    const ui::MouseEvent e{ui::mouse::kLeft, 0, 5, 5};
+    click(control);
+    if (control.onDblClick) control.onDblClick();
+    if (control.onMouseUp) control.onMouseUp(e);
+}
+
+void BarTest::hover(ui::Control& control, float x, float y, int held)
+{
+    if (control.onMouseMove) control.onMouseMove(ui::MouseEvent{held, 0, x, y});
+}
+
 ::testing::AssertionResult BarTest::logHasInOrder(const std::vector<std::string>& events) const
 {
     auto at = platform.log.begin();

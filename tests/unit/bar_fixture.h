@@ -32,6 +32,12 @@ protected:
 
     void start();
 
+    // The user's mouse on a control, as the backend delivers it: a press
+    // and a release; a double click is press, release, double click, release.
+    static void click(ui::Control& control, int button = ui::mouse::kLeft, float x = 5, float y = 5);
+    static void doubleClick(ui::Control& control);
+    static void hover(ui::Control& control, float x, float y, int held = 0);
+
     bar::Form1& form1() { return app->form1(); }
     menus::Form2& form2() { return app->form2(); }
     dialogs::Form4& form4() { return app->form4(); }

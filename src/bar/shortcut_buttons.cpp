@@ -1,0 +1,101 @@
+#include "app/noctaris.h"
+#include "bar/form1.h"
+#include "menus/form2.h"
+#include "dialogs/form4.h"
+#include "shell/ascii_futi.h"
+#include "shell/hover_check.h"
+#include "shell/shell_api.h"
+#include "shell/shell_services.h"
+#include "ui/message_box.h"
+#include "ui/platform.h"
+
+namespace bar {
+
+void Form1::Select(int slot)
+{
+    ShIn = model::Variant::number(slot);
+    selectSlot(slot);
+}
+
+void Form1::ShortCut_MouseDown(int index, int, int, float, float)
+{
+    Select(index);
+    app_.form2().ListNoA = ShIn;
+}
+
+void Form1::ShortCut_MouseMove(int index, int, int, float x, float y)
+{
+    Select(index);
+    ShortCut[index].setToolTip(List1.text());
+    if (FormStyle != 0) return;
+    if (shell::HoverCheck(app_.platform(), ShortCut[index], ui::roundHalfEven(x), ui::roundHalfEven(y))) {
+        Select(index);
+        Text1.setText(List1.text());
+    } else {
+        Text1.setText("");
+    }
+}
+
+void Form1::ShortCut_MouseUp(int index, int button, int, float, float)
+{
+    Select(index);
+    if (button == ui::mouse::kRight) {
+        app_.form2().ListNoA = ShIn;
+        app_.platform().popupMenu(window, app_.form2().R_Menu);
+    } else if (button == ui::mouse::kLeft) {
+        if (!List2.text().empty() && app_.form4().SKidoA == 1) SctExec();
+    }
+}
+
+void Form1::ShortCut_DblClick(int index)
+{
+    Select(index);
+    app_.form2().ListNoA = ShIn;
+    if (app_.form4().SKidoA == 2) SctExec();
+}
+
+void Form1::SctExec()
+{
+    if (List2.text().empty()) return;
+    const model::Variant& after = app_.form4().SexeA;
+    if (after == 1) {
+        // A bar hidden without a tray icon could not be brought back.
+        if (trayIconReady()) window.hide();
+    } else if (!(after == 2)) {
+        return;
+    }
+    if (!SctOpen()) {
+        app_.msgBox("リンク先のファイルが見つかりません。", ui::message_box::kOk);
+        window.show();
+    }
+}
+
+bool Form1::SctOpen()
+{
+    constexpr long kLastFailure = 32;
+    return app_.shell().execute(&window, "open", List2.text(), app_.platform().programFolder(),
+                                shell::kSwShowNormal) > kLastFailure;
+}
+
+void Form1::selectSlot(int slot)
+{
+    List1.setListIndex(slot);
+    List2.setListIndex(slot);
+}
+
+void Form1::DrawSctFace(int slot)
+{
+    selectSlot(slot);
+    const std::string path = List2.text();
+    const std::string name = List1.text();
+    ui::PictureBox& button = ShortCut[slot];
+    if (!path.empty()) {
+        button.setPicture(ui::Art::None);
+        shell::DrawFileIcon(app_.shell(), button, path);
+    } else {
+        button.setPicture(ui::Art::Aki);
+    }
+    if (SctName == 1) shell::AsciiFuti(button, name, ui::rgb(255, 255, 255), 1, 20, ui::rgb(0, 0, 0), 1);
+}
+
+}  // namespace bar

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include "bar_fixture.h"
+
+namespace {
+
+using testing_support::BarTest;
+
+class Tabs : public BarTest {
+protected:
+    void SetUp() override
+    {
+        registerSlot(42, "表計算", "C:\\calc.exe");
+        registerSlot(47, "消えた", "C:\\gone.exe");
+        shell.missing.insert("C:\\gone.exe");
+        installDefaults();
+        start();
+    }
+    int tabsShowingFront()
+    {
+        int shown = 0;
+        for (int t = 0; t < 10; ++t) shown += form1().Conts[t].picture() == ui::btF(t) ? 1 : 0;
+        return shown;
+    }
+};
+
+TEST_F(Tabs, LeftClickShowsTheGroupAndMarksOnlyItsTab)
+{
+    click(form1().Conts[4]);
+    EXPECT_EQ(form1().Grp[0].container().children().front(), &form1().Grp[4]);
+    EXPECT_EQ(form1().Conts[4].picture(), ui::btF(4));
+    EXPECT_EQ(form1().Conts[0].picture(), ui::btB(0));
+    EXPECT_EQ(tabsShowingFront(), 1);
+    EXPECT_TRUE(form1().GrNO == 4);
+    EXPECT_EQ(headless::iconPath(form1().ShortCut[42].surface().drawings()[0].icon), "C:\\calc.exe");
+    EXPECT_TRUE(form1().ShortCut[47].surface().drawings().empty()) << "a vanished target gets a blank face";
+    EXPECT_EQ(form1().ShortCut[47].picture(), ui::Art::None);
+    EXPECT_EQ(form1().ShortCut[43].picture(), ui::Art::Aki);
+}
+
+TEST_F(Tabs, SwitchShowsLoadingAndTheHourglassWhileItDraws)
+{
+    std::vector<std::string> lines;
+    std::vector<ui::MousePointer> pointers;
+    shell.duringIconLookup = [&](const std::string&) {
+        lines.push_back(form1().Label1.caption());
+        pointers.push_back(form1().window.mousePointer());
+    };
+    click(form1().Conts[4]);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0], "Now Loading...");
+    EXPECT_EQ(pointers[0], ui::MousePointer::Hourglass);
+    EXPECT_EQ(form1().Text1.text(), "");
+    EXPECT_EQ(form1().window.mousePointer(), ui::MousePointer::Default);
+}
+
+TEST_F(Tabs, ClickOnTheShownTabRedrawsItsFaces)
+{
+    click(form1().Conts[4]);
+    const int before = shell.iconLookups;
+    click(form1().Conts[4]);
+    EXPECT_EQ(shell.iconLookups - before, 2) << "both registered slots of the group are drawn again";
+    EXPECT_EQ(tabsShowingFront(), 1);
+}
+
+TEST_F(Tabs, RightClickOpensTheGroupMenuAndChangesNothingShown)
+{
+    form1().Text1.setText("x");
+    click(form1().Conts[6], ui::mouse::kRight);
+    EXPECT_EQ(platform.popups, std::vector<std::string>{"GrpNN"});
+    EXPECT_TRUE(form1().GrNO == 6);
+    EXPECT_TRUE(form1().ShIn == 6);
+    EXPECT_EQ(form1().Text1.text(), "") << "the info line is cleared after the menu";
+    EXPECT_EQ(form1().Grp[0].container().children().front(), &form1().Grp[0]);
+    EXPECT_EQ(form1().Conts[0].picture(), ui::btF(0));
+    EXPECT_EQ(form1().Conts[6].picture(), ui::btB(6));
+}
+
+TEST_F(Tabs, HoverShowsTheGroupNameAndSelectsIt)
+{
+    hover(form1().Conts[2], 3, 3);
+    EXPECT_EQ(form1().Conts[2].toolTip(), "グループ3");
+    EXPECT_EQ(form1().Text1.text(), "グループ3");
+    EXPECT_EQ(form1().List3.listIndex(), 2);
+    EXPECT_TRUE(form1().ShIn == 2);
+    hover(form1().Conts[2], 30, 3);
+    EXPECT_EQ(form1().Text1.text(), "");
+
+    form1().FormStyleHen_MouseUp(1, 0, 0, 0);
+    form1().Text1.setText("kept");
+    hover(form1().Conts[5], 3, 3);
+    EXPECT_EQ(form1().Conts[5].toolTip(), "グループ6");
+    EXPECT_EQ(form1().Text1.text(), "kept");
+}
+
+}  // namespace

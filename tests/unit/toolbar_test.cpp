@@ -1,0 +1,189 @@
+#include <gmock/gmock.h>
+
+#include "bar_fixture.h"
+#include "dialogs/seihin.h"
+#include "ui/window.h"
+
+namespace {
+
+using testing::HasSubstr;
+using testing_support::BarTest;
+
+class Toolbar : public BarTest {
+protected:
+    void startWith(const std::string& settings)
+    {
+        installDefaults(settings);
+        start();
+        platform.log.clear();
+    }
+    std::string settingsFile() { return readData("apst.qdf"); }
+};
+
+TEST_F(Toolbar, HoverTextsFollowTheStateOnTheHorizontalBar)
+{
+    startWith("1,1,2,0,0,0,0");
+    bar::Form1& f = form1();
+    hover(f.Picture1, 3, 3);
+    EXPECT_EQ(f.Text1.text(), "タスクトレイに格納");
+    hover(f.Picture5, 3, 3);
+    EXPECT_EQ(f.Text1.text(), "前面に表示");
+    hover(f.Picture6, 3, 3);
+    EXPECT_EQ(f.Text1.text(), "画面を固定する");
+    hover(f.Picture6, 16, 3);
+    EXPECT_EQ(f.Text1.text(), "");
+    hover(f.FormStyleHen, 3, 3);
+    EXPECT_EQ(f.Text1.text(), "縦型に変更");
+}
+
+TEST_F(Toolbar, TopmostSwitchPlacesSavesAndItsTooltipFollows)
+{
+    startWith("1,1,2,0,0,0,0");
+    bar::Form1& f = form1();
+    click(f.Picture5);
+    EXPECT_TRUE(logHasInOrder({"Form1 placed topmost at 100,60 366x74 flags 80", "write apst.qdf"}));
+    EXPECT_TRUE(f.window.topmost());
+    EXPECT_EQ(settingsFile(), "1,1,2,1,0,0,0\r\n");
+    EXPECT_EQ(f.Picture5.toolTip(), "前面に表示") << "the tooltip follows on the next move";
+    hover(f.Picture5, 3, 3);
+    EXPECT_EQ(f.Picture5.toolTip(), "前面に表示を解除する");
+    EXPECT_EQ(f.Text1.text(), "前面に表示を解除する");
+
+    click(f.Picture5);
+    EXPECT_FALSE(f.window.topmost());
+    EXPECT_EQ(settingsFile(), "1,1,2,0,0,0,0\r\n");
+}
+
+TEST_F(Toolbar, TopmostTooltipFollowsOnTheVerticalBarToo)
+{
+    startWith("1,1,2,1,1,0,0");
+    form1().Text1.setText("kept");
+    hover(form1().Picture5, 3, 3);
+    EXPECT_EQ(form1().Picture5.toolTip(), "前面に表示を解除する");
+    EXPECT_EQ(form1().Text1.text(), "kept");
+}
+
+TEST_F(Toolbar, UnknownSettingValuesOnlySave)
+{
+    startWith("1,1,2,5,0,0,3");
+    click(form1().Picture5);
+    click(form1().Picture6);
+    EXPECT_FALSE(logHas("Form1 placed topmost at 100,60 366x74 flags 80"));
+    EXPECT_EQ(count("write apst.qdf"), 2u);
+    EXPECT_EQ(settingsFile(), "1,1,2,5,0,0,3\r\n");
+}
+
+TEST_F(Toolbar, FixSwitchTogglesPictureTooltipAndSaves)
+{
+    startWith("1,1,2,0,0,0,0");
+    bar::Form1& f = form1();
+    click(f.Picture6, ui::mouse::kRight);
+    EXPECT_EQ(f.FomMov, 1) << "any mouse button works the switch";
+    EXPECT_EQ(f.Picture6.picture(), ui::Art::FomDragNo);
+    EXPECT_EQ(f.Picture6.toolTip(), "画面を移動可能にする");
+    EXPECT_EQ(settingsFile(), "1,1,2,0,0,0,1\r\n");
+    click(f.Picture6);
+    EXPECT_EQ(f.Picture6.picture(), ui::Art::FomDragOk);
+    EXPECT_EQ(settingsFile(), "1,1,2,0,0,0,0\r\n");
+}
+
+TEST_F(Toolbar, StyleSwitchLaysOutFirstThenSavesTheNewStyle)
+{
+    startWith("1,1,2,0,0,0,0");
+    click(form1().FormStyleHen);
+    EXPECT_EQ(form1().window.picture(), ui::Art::TateHome);
+    EXPECT_EQ(settingsFile(), "1,1,2,0,1,0,0\r\n");
+    click(form1().FormStyleHen);
+    EXPECT_EQ(form1().window.picture(), ui::Art::YokoHome);
+    EXPECT_EQ(settingsFile(), "1,1,2,0,0,0,0\r\n");
+}
+
+TEST_F(Toolbar, FailedSaveIsToldAndTheOldFileStays)
+{
+    startWith("1,1,2,0,0,0,0");
+    platform.files.failWrites = true;
+    click(form1().FormStyleHen);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_THAT(platform.messages[0].text, HasSubstr("apst.qdf"));
+    EXPECT_THAT(platform.messages[0].text, HasSubstr("ディスクに空き領域がありません。"));
+    EXPECT_EQ(settingsFile(), "1,1,2,0,0,0,0\r\n");
+    EXPECT_FALSE(platform.ended);
+}
+
+TEST_F(Toolbar, ParkingHidesTheBarKeepsOneTrayIconAndClearsTheLine)
+{
+    startWith("1,1,2,0,0,0,0");
+    form1().Text1.setText("x");
+    click(form1().Picture1);
+    EXPECT_FALSE(form1().window.visible());
+    EXPECT_EQ(form4().TaskOn, 1);
+    EXPECT_EQ(form1().Text1.text(), "");
+    form1().window.show();
+    click(form1().Picture1);
+    EXPECT_EQ(platform.trayIcons.size(), 1u);
+}
+
+TEST_F(Toolbar, ParkingWithoutATrayIsRefusedWithAMessage)
+{
+    platform.trayAvailable = false;
+    startWith("1,1,2,0,0,0,0");
+    click(form1().Picture1);
+    EXPECT_TRUE(form1().window.visible());
+    EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+TEST_F(Toolbar, ExitRemovesTheTrayIconAndEndsWithoutWriting)
+{
+    startWith("1,1,2,0,0,0,0");
+    click(form1().Picture4);
+    EXPECT_TRUE(platform.ended);
+    EXPECT_TRUE(platform.trayIcons.empty());
+    EXPECT_EQ(count("write apst.qdf") + count("write fank.qdf"), 0u);
+}
+
+TEST_F(Toolbar, SettingsAndProductButtonsOpenTheirWindows)
+{
+    startWith("1,1,2,0,0,0,0");
+    click(form1().Picture2);
+    ASSERT_NE(form4().window(), nullptr);
+    EXPECT_EQ(form4().window()->caption(), "設定");
+    EXPECT_TRUE(form4().window()->visible());
+    click(form1().Picture3);
+    ASSERT_NE(app->seihin().window(), nullptr);
+    EXPECT_EQ(app->seihin().window()->caption(), "製品情報");
+}
+
+TEST_F(Toolbar, DraggingTheBackgroundMovesTheBarAndSavesItsPosition)
+{
+    startWith("1,1,2,0,0,0,0");
+    platform.dragTo = ui::Point{200, -10};
+    form1().Text1.setText("x");
+    form1().window.onMouseMove({ui::mouse::kLeft, 0, 50, 30});
+    EXPECT_TRUE(logHasInOrder({"Form1 moved by the system", "write fank.qdf"}));
+    EXPECT_EQ(readData("fank.qdf"), "3000,-150\r\n");
+    EXPECT_EQ(form1().Text1.text(), "");
+}
+
+TEST_F(Toolbar, MovingOverTheBackgroundWritesOnlyWhenThePositionChanged)
+{
+    startWith("1,1,2,0,0,0,1");
+    platform.dragTo = ui::Point{300, 300};
+    form1().window.onMouseMove({ui::mouse::kLeft, 0, 50, 30});
+    form1().window.onMouseMove({0, 0, 51, 30});
+    EXPECT_FALSE(logHas("Form1 moved by the system")) << "a fixed bar does not move";
+    EXPECT_FALSE(logHas("write fank.qdf"));
+    EXPECT_EQ(readData("fank.qdf"), "1500,900\r\n");
+}
+
+TEST_F(Toolbar, TrayLeftPressOpensTheTrayMenuEvenWhileHidden)
+{
+    startWith("2,1,2,0,0,0,0");
+    form1().window.onTrayEvent(0x204);
+    form1().window.onTrayEvent(0x203);
+    EXPECT_TRUE(platform.popups.empty()) << "right press and double click are ignored";
+    form1().window.onTrayEvent(0x201);
+    EXPECT_TRUE(logHasInOrder({"Form1 brought to the foreground", "popup TaskMenu"}));
+    EXPECT_FALSE(form1().window.visible());
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+// Times the bar's group switch on the real Win32 backend, repaint included:
+// the start-up, the first showing of each group (shell icon lookups) and
+// showing each group again while its targets are unchanged. The program
+// folder beside this exe must hold a Data folder.
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "app/noctaris.h"
+#include "bar/form1.h"
+#include "win32/platform.h"
+#include "win32/shell.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+void report(const char* what, std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    std::printf("%s: median %.2f ms, slowest %.2f ms (%zu groups)\n", what, times[times.size() / 2], times.back(),
+                times.size());
+}
+
+}  // namespace
+
+int wmain()
+{
+    OleInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    win32::Platform platform;
+    win32::Shell shell;
+    app::Noctaris noctaris(platform, shell);
+    const auto start = Clock::now();
+    noctaris.start();
+    RedrawWindow(win32::Platform::hwndOf(noctaris.form1().window), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    std::printf("start-up with the first group's faces: %.2f ms\n", msSince(start));
+
+    bar::Form1& bar = noctaris.form1();
+    HWND barWindow = win32::Platform::hwndOf(bar.window);
+    auto showGroup = [&](int g) {
+        const auto t = Clock::now();
+        bar.Conts_MouseUp(g, 1, 0, 0, 0);
+        RedrawWindow(barWindow, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        return msSince(t);
+    };
+    std::vector<double> first;
+    for (int g = 1; g < 10; ++g) first.push_back(showGroup(g));
+    report("first showing of a group", first);
+
+    std::vector<double> again;
+    for (int round = 0; round < 3; ++round) {
+        for (int g = 0; g < 10; ++g) again.push_back(showGroup(g));
+    }
+    report("showing a group again, targets unchanged", again);
+    std::fflush(stdout);
+    ExitProcess(0);
+}
