@@ -68,6 +68,8 @@ private:
     bool added_ = false;
 };
 
+BOOL CALLBACK invalidateChild(HWND child, LPARAM) { return InvalidateRect(child, nullptr, FALSE); }
+
 void applyCommon(ui::Control& control, HWND hwnd, ui::Change what)
 {
     switch (what) {
@@ -87,8 +89,7 @@ void applyCommon(ui::Control& control, HWND hwnd, ui::Change what)
         // cheaper under Wine than letting the restack or RedrawWindow recurse.
         SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
         InvalidateRect(hwnd, nullptr, FALSE);
-        EnumChildWindows(
-            hwnd, [](HWND child, LPARAM) { return InvalidateRect(child, nullptr, FALSE); }, 0);
+        EnumChildWindows(hwnd, invalidateChild, 0);
         break;
     default:
         InvalidateRect(hwnd, nullptr, FALSE);
