@@ -9,9 +9,8 @@ namespace win32 {
 
 class Platform;
 
-// The native side of a control: picture boxes and frames are windows of the
-// program's own classes, labels and images are drawn by their container, the
-// rest are the system's standard controls.
+// The native side of a control: windowless for picture boxes, frames, labels
+// and images, a standard control of the system for the others.
 std::unique_ptr<ui::ControlPeer> makeControlPeer(Platform& platform, ui::Control& control);
 
 }  // namespace win32

@@ -2,6 +2,8 @@
 
 #include "ui/container.h"
 #include "ui/control.h"
+#include "ui/window.h"
+#include "win32/control_tree.h"
 #include "win32/text.h"
 
 namespace win32 {
@@ -95,13 +97,14 @@ void Gdi::stretchArt(HDC dc, ui::Art art, const RECT& into)
     DeleteDC(source);
 }
 
-void Gdi::drawSurface(HDC dc, const ui::Surface& surface, const ui::Font& f)
+void Gdi::drawSurface(HDC dc, const ui::Surface& surface, const ui::Font& f, POINT origin)
 {
+    if (surface.drawings().empty()) return;
     HGDIOBJ oldFont = SelectObject(dc, font(f));
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     for (const ui::Drawing& drawing : surface.drawings()) {
-        const int x = ui::roundHalfEven(drawing.x);
-        const int y = ui::roundHalfEven(drawing.y);
+        const int x = origin.x + ui::roundHalfEven(drawing.x);
+        const int y = origin.y + ui::roundHalfEven(drawing.y);
         if (drawing.kind == ui::Drawing::Kind::ShellIcon) {
             if (const auto* native = dynamic_cast<const Icon*>(drawing.icon.get())) {
                 DrawIconEx(dc, x, y, native->get(), 0, 0, 0, nullptr, DI_NORMAL);
@@ -116,27 +119,60 @@ void Gdi::drawSurface(HDC dc, const ui::Surface& surface, const ui::Font& f)
     SelectObject(dc, oldFont);
 }
 
-void Gdi::drawWindowless(HDC dc, ui::Container& container)
+void Gdi::drawControls(HDC dc, ui::Container& container, POINT origin, const RECT& update)
 {
     const auto& children = container.children();
     // Back to front: the list holds the front one first.
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
-        const ui::Control* control = *it;
-        if (!control->visible()) continue;
-        const ui::Rect& b = control->bounds();
-        RECT r{b.left, b.top, b.left + b.width, b.top + b.height};
-        if (const auto* label = dynamic_cast<const ui::Label*>(control)) {
-            HGDIOBJ oldFont = SelectObject(dc, font(label->font()));
-            const int oldMode = SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, toColorRef(label->foreColor()));
-            const std::wstring text = widen(label->caption());
-            const UINT align = label->alignment() == ui::Alignment::Center ? DT_CENTER : DT_LEFT;
-            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, align | DT_WORDBREAK | DT_NOPREFIX);
-            SetBkMode(dc, oldMode);
-            SelectObject(dc, oldFont);
-        } else if (const auto* image = dynamic_cast<const ui::Image*>(control)) {
-            stretchArt(dc, image->picture(), r);
-        }
+        ui::Control& control = **it;
+        if (!control.visible() || !isWindowless(control)) continue;
+        const ui::Rect& b = control.bounds();
+        RECT rect{origin.x + b.left, origin.y + b.top, origin.x + b.left + b.width, origin.y + b.top + b.height};
+        RECT meets;
+        if (!IntersectRect(&meets, &rect, &update)) continue;
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+        drawControl(dc, control, rect, update);
+        RestoreDC(dc, saved);
+    }
+}
+
+void Gdi::drawControl(HDC dc, ui::Control& control, const RECT& rect, const RECT& update)
+{
+    const POINT corner{rect.left, rect.top};
+    if (auto* picture = dynamic_cast<ui::PictureBox*>(&control)) {
+        fillRect(dc, rect, picture->backColor());
+        drawArt(dc, picture->picture(), rect.left, rect.top);
+        drawSurface(dc, picture->surface(), picture->font(), corner);
+        drawControls(dc, *picture, corner, update);
+    } else if (auto* frame = dynamic_cast<ui::Frame*>(&control)) {
+        const ui::Window& window = frame->window();
+        fillRect(dc, rect, window.backColor());
+        HGDIOBJ oldFont = SelectObject(dc, font(window.font()));
+        const std::wstring caption = widen(frame->caption());
+        SIZE text{};
+        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+        RECT edge = rect;
+        edge.top += text.cy / 2;
+        DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
+        SetBkMode(dc, OPAQUE);
+        SetBkColor(dc, toColorRef(window.backColor()));
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        if (!caption.empty()) TextOutW(dc, rect.left + 8, rect.top, caption.c_str(), static_cast<int>(caption.size()));
+        SelectObject(dc, oldFont);
+        drawControls(dc, *frame, corner, update);
+    } else if (auto* label = dynamic_cast<ui::Label*>(&control)) {
+        HGDIOBJ oldFont = SelectObject(dc, font(label->font()));
+        const int oldMode = SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, toColorRef(label->foreColor()));
+        const std::wstring text = widen(label->caption());
+        RECT r = rect;
+        const UINT align = label->alignment() == ui::Alignment::Center ? DT_CENTER : DT_LEFT;
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, align | DT_WORDBREAK | DT_NOPREFIX);
+        SetBkMode(dc, oldMode);
+        SelectObject(dc, oldFont);
+    } else if (auto* image = dynamic_cast<ui::Image*>(&control)) {
+        stretchArt(dc, image->picture(), rect);
     }
 }
 

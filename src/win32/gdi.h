@@ -11,7 +11,8 @@
 
 namespace ui {
 class Container;
-}
+class Control;
+}  // namespace ui
 
 namespace win32 {
 
@@ -44,12 +45,16 @@ public:
     void drawArt(HDC dc, ui::Art art, int x, int y);
     // Draws the picture stretched into the rectangle.
     void stretchArt(HDC dc, ui::Art art, const RECT& into);
-    // Replays the drawings of a persistent surface.
-    void drawSurface(HDC dc, const ui::Surface& surface, const ui::Font& font);
-    // Draws the labels and images that live on a container's own face.
-    void drawWindowless(HDC dc, ui::Container& container);
+    // Replays the drawings of a persistent surface, at an offset.
+    void drawSurface(HDC dc, const ui::Surface& surface, const ui::Font& font, POINT origin);
+    // Draws the windowless controls of a container whose top-left corner is
+    // at origin, back to front, each clipped to its own rectangle; only
+    // those that meet the update rectangle.
+    void drawControls(HDC dc, ui::Container& container, POINT origin, const RECT& update);
 
 private:
+    void drawControl(HDC dc, ui::Control& control, const RECT& rect, const RECT& update);
+
     std::map<ui::Art, HBITMAP> bitmaps_;
     std::map<std::tuple<std::string, float, bool>, HFONT> fonts_;
     std::map<int, HICON> icons_;
@@ -65,6 +70,8 @@ public:
     BufferedPaint& operator=(const BufferedPaint&) = delete;
     ~BufferedPaint();
     HDC dc() const { return memory_; }
+    // The part of the window being painted.
+    const RECT& area() const { return ps_.rcPaint; }
 
 private:
     HWND hwnd_;

@@ -93,7 +93,7 @@ bool Platform::captureHeld() const { return GetCapture() != nullptr; }
 
 void Platform::setCapture(ui::Control& control)
 {
-    if (auto* target = dynamic_cast<MessageTarget*>(control.peer())) SetCapture(target->hwnd());
+    static_cast<WindowPeer*>(control.window().peer())->captureFor(control);
 }
 
 void Platform::releaseCapture() { ReleaseCapture(); }
@@ -199,13 +199,6 @@ HWND Platform::hwndOf(ui::Window& window)
     return peer ? peer->hwnd() : nullptr;
 }
 
-HWND Platform::hwndOf(ui::Container& container)
-{
-    if (auto* window = dynamic_cast<ui::Window*>(&container)) return hwndOf(*window);
-    if (auto* control = dynamic_cast<ui::Control*>(&container)) {
-        if (auto* target = dynamic_cast<MessageTarget*>(control->peer())) return target->hwnd();
-    }
-    return nullptr;
-}
+
 
 }  // namespace win32

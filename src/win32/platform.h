@@ -9,10 +9,6 @@
 #include "win32/file_store.h"
 #include "win32/gdi.h"
 
-namespace ui {
-class Container;
-}
-
 namespace win32 {
 
 // The callback message of the notification-area icons.
@@ -55,7 +51,6 @@ public:
 
     Gdi& gdi() { return gdi_; }
     static HWND hwndOf(ui::Window& window);
-    static HWND hwndOf(ui::Container& container);
     // The shell's taskbar has restarted: its icons must be added again.
     void taskbarCreated();
     UINT taskbarCreatedMessage() const { return taskbarCreated_; }

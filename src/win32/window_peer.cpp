@@ -2,8 +2,10 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "ui/control.h"
+#include "win32/control_tree.h"
 #include "win32/gdi.h"
 #include "win32/mouse_input.h"
 #include "win32/platform.h"
@@ -11,6 +13,8 @@
 
 namespace win32 {
 namespace {
+
+constexpr UINT_PTR kToolId = 1;
 
 DWORD styleOf(ui::WindowFrame frame)
 {
@@ -47,14 +51,56 @@ WindowPeer::~WindowPeer()
     destroyWindow();
 }
 
+// One tool covers the control under the mouse; its text is asked for when
+// the tip is about to show, so it is always the control's current tooltip.
+// The mouse is relayed to it by hand, after the tool has moved.
 HWND WindowPeer::tooltips()
 {
     if (!tooltips_) {
         tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
                                     GetModuleHandleW(nullptr), nullptr);
+        TTTOOLINFOW info{};
+        info.cbSize = sizeof info;
+        info.uFlags = 0;
+        info.hwnd = hwnd();
+        info.uId = kToolId;
+        info.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     }
     return tooltips_;
+}
+
+void WindowPeer::trackToolTip(POINT point)
+{
+    ui::Control* hovered = controlAt(window_, point, HitFor::ToolTip);
+    if (hovered == tipControl_ && tooltips_) return;
+    tipControl_ = hovered;
+    HWND tips = tooltips();
+    SendMessageW(tips, TTM_POP, 0, 0);
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.hwnd = hwnd();
+    info.uId = kToolId;
+    if (hovered) info.rect = windowRect(*hovered);
+    SendMessageW(tips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void WindowPeer::toolTipChanged(ui::Control& control)
+{
+    if (&control == tipControl_ && tooltips_) SendMessageW(tooltips_, TTM_UPDATE, 0, 0);
+}
+
+void WindowPeer::forget(ui::Control& control)
+{
+    if (tipControl_ == &control) tipControl_ = nullptr;
+    if (mouseOwner_ && *mouseOwner_ == &control) mouseOwner_.reset();
+}
+
+void WindowPeer::captureFor(ui::Control& control)
+{
+    SetCapture(hwnd());
+    mouseOwner_ = &control;
 }
 
 void WindowPeer::changed(ui::Change what)
@@ -77,13 +123,13 @@ void WindowPeer::changed(ui::Change what)
     case ui::Change::Caption:
         SetWindowTextW(hwnd(), widen(window_.caption()).c_str());
         break;
-    case ui::Change::Pointer:
-        if (const LPCWSTR cursor = cursorOf(window_.mousePointer())) {
-            SetCursor(LoadCursorW(nullptr, cursor));
-        } else {
-            SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-        }
+    case ui::Change::Pointer: {
+        POINT p;
+        GetCursorPos(&p);
+        ScreenToClient(hwnd(), &p);
+        setCursorFor(p);
         break;
+    }
     default:
         InvalidateRect(hwnd(), nullptr, FALSE);
         break;
@@ -124,21 +170,53 @@ void WindowPeer::paint()
     GetClientRect(hwnd(), &client);
     BufferedPaint p(hwnd());
     fillRect(p.dc(), client, window_.backColor());
-    platform_.gdi().drawArt(p.dc(), window_.picture(), 0, 0);
-    platform_.gdi().drawWindowless(p.dc(), window_);
+    Gdi& gdi = platform_.gdi();
+    gdi.drawArt(p.dc(), window_.picture(), 0, 0);
+    gdi.drawControls(p.dc(), window_, {0, 0}, p.area());
+}
+
+void WindowPeer::routeMouse(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (message == WM_MOUSEMOVE) trackToolTip(point);
+    // Relayed by hand, once the tool covers the control now under the mouse.
+    MSG relayed{hwnd(), message, wParam, lParam, 0, {}};
+    SendMessageW(tooltips(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+
+    ui::Control* target = mouseOwner_ ? *mouseOwner_ : controlAt(window_, point, HitFor::Mouse);
+    if (isPress(message) && !mouseOwner_) {
+        SetCapture(hwnd());
+        mouseOwner_ = target;
+    }
+    if (isRelease(message) && heldButtons(wParam) == 0 && mouseOwner_) {
+        // Released before the handlers run: they may open menus or message boxes.
+        ReleaseCapture();
+    }
+
+    if (target) {
+        const RECT r = windowRect(*target);
+        deliverMouse(handlersOf(*target), message, wParam, {point.x - r.left, point.y - r.top},
+                     PtInRect(&r, point) != 0);
+    } else {
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        deliverMouse(handlersOf(window_), message, wParam, point, PtInRect(&client, point) != 0);
+    }
+}
+
+bool WindowPeer::setCursorFor(POINT point)
+{
+    ui::Control* under = controlAt(window_, point, HitFor::ToolTip);
+    LPCWSTR cursor = cursorOf(window_.mousePointer());
+    if (!cursor && under) cursor = cursorOf(under->mousePointer());
+    SetCursor(LoadCursorW(nullptr, cursor ? cursor : IDC_ARROW));
+    return true;
 }
 
 LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (isMouseMessage(message)) {
-        const int x = static_cast<short>(LOWORD(lParam));
-        const int y = static_cast<short>(HIWORD(lParam));
-        if (ui::Control* c = windowlessAt(window_, x, y)) {
-            dispatchMouse(hwnd(), message, wParam, lParam, handlersOf(*c), {c->left(), c->top()});
-        } else {
-            dispatchMouse(hwnd(), message, wParam, lParam,
-                          {&window_.onMouseDown, &window_.onMouseMove, &window_.onMouseUp, &window_.onClick, nullptr});
-        }
+        routeMouse(message, wParam, lParam);
         return 0;
     }
     if (message == kTrayMessage) {
@@ -158,14 +236,26 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MOVE:
         echoPlacement();
         return 0;
+    case WM_CAPTURECHANGED:
+        mouseOwner_.reset();
+        return 0;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT) {
-            if (const LPCWSTR cursor = cursorOf(window_.mousePointer())) {
-                SetCursor(LoadCursorW(nullptr, cursor));
-                return TRUE;
-            }
+            POINT p;
+            GetCursorPos(&p);
+            ScreenToClient(hwnd(), &p);
+            return setCursorFor(p);
         }
         break;
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->hwndFrom == tooltips_ && header->code == TTN_GETDISPINFOW) {
+            tipText_ = tipControl_ ? widen(tipControl_->toolTip()) : std::wstring();
+            reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = tipText_.data();
+            return 0;
+        }
+        break;
+    }
     case WM_COMMAND:
         if (MessageTarget* child = MessageTarget::of(reinterpret_cast<HWND>(lParam))) {
             child->command(HIWORD(wParam));
