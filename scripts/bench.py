@@ -1,0 +1,86 @@
+"""Benchmarks of the program under wine64 on a virtual display: the time
+from process start to the bar being visible and the peak memory, against a
+bare program that shows one empty window of the bar's size; the group
+switch with the real shell icons; and the exe sizes. Figures go to stdout;
+docs/PERFORMANCE.md records them."""
+
+import argparse
+import shutil
+import subprocess
+import tempfile
+from pathlib import Path
+
+from wine_session import WINE64, prepare_prefix, start_virtual_display, stop, windows_path, wine_env
+
+RUNS = 10
+
+
+def run(env, args, cwd):
+    done = subprocess.run([WINE64, *map(str, args)], cwd=cwd, env=env, capture_output=True, text=True, timeout=600)
+    if done.returncode != 0:
+        raise SystemExit(f"{args[0]} failed:\n{done.stdout}{done.stderr}")
+    return done.stdout.strip()
+
+
+def data_files(folder, paths):
+    """A position, settings, group names and a table holding the given targets."""
+    data = folder / "Data"
+    data.mkdir(parents=True)
+    (data / "fank.qdf").write_bytes(b"1500,900\r\n")
+    (data / "apst.qdf").write_bytes(b"1,1,2,0,0,0,0\r\n")
+    (data / "group.qdf").write_bytes(b"".join(b'"G%d"\r\n' % g for g in range(1, 11)))
+    lines = [f'"{Path(p.replace(chr(92), "/")).stem}","{p}"\r\n' for p in paths]
+    lines += ['"",""\r\n'] * (100 - len(lines))
+    (data / "Shtct.qdf").write_bytes("".join(lines).encode("cp932"))
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--build", type=Path, default=Path("build/win64"))
+    parser.add_argument("--release", type=Path, default=Path("build/win32"))
+    args = parser.parse_args()
+    build = args.build.resolve()
+    tools = build / "tools" / "windows"
+
+    work = Path(tempfile.mkdtemp(prefix="noctaris-bench-"))
+    xvfb, display = start_virtual_display()
+    prefix = work / "prefix"
+    env = wine_env(prefix, display)
+    try:
+        prepare_prefix(prefix, env)
+        # Keeps Wine's services up between the programs measured.
+        keeper = subprocess.Popen([WINE64, "cmd", "/k"], env=env, stdin=subprocess.PIPE,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+        program = work / "Noctaris"
+        shutil.copytree(build / "Noctaris", program)
+        bare = work / "bare"
+        bare.mkdir()
+        shutil.copy(tools / "noctaris-bare-window.exe", bare)
+        starter = tools / "noctaris-bench-startup.exe"
+        print("bare window:", run(env, [starter, windows_path(bare / "noctaris-bare-window.exe"), "bare window", RUNS], work))
+        print("Noctaris:   ", run(env, [starter, windows_path(program / "Noctaris.exe"), "ノクタリス - メイン画面", RUNS], work))
+
+        system32 = prefix / "drive_c" / "windows" / "system32"
+        files = sorted(p.name for p in system32.iterdir() if p.suffix.lower() in (".exe", ".dll", ".txt", ".ini"))
+        targets = [f"C:\\windows\\system32\\{name}" for name in files[:95]]
+        targets += ["C:\\windows", "C:\\windows\\system32", "C:\\users", "C:\\Program Files", "C:\\windows\\fonts"]
+        groups = work / "groups"
+        groups.mkdir()
+        shutil.copy(tools / "noctaris-bench-groups.exe", groups)
+        data_files(groups, targets)
+        print(run(env, [groups / "noctaris-bench-groups.exe"], groups))
+        keeper.kill()
+    finally:
+        stop(env, xvfb)
+        shutil.rmtree(work, ignore_errors=True)
+
+    for exe in (build / "Noctaris" / "Noctaris.exe", args.release.resolve() / "Noctaris" / "Noctaris.exe",
+                tools / "noctaris-bare-window.exe"):
+        if exe.exists():
+            print(f"size of {exe.relative_to(Path.cwd()) if exe.is_relative_to(Path.cwd()) else exe}: "
+                  f"{exe.stat().st_size / 1024:.0f} KiB")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,19 @@
+"""Font replacements that let Wine draw the program's Japanese font names
+with the IPA fonts installed on these machines."""
+
+FONT_REPLACEMENTS = {
+    "ＭＳ Ｐゴシック": "IPAPGothic",
+    "ＭＳ ゴシック": "IPAGothic",
+    "MS UI Gothic": "IPAPGothic",
+    "ＭＳ Ｐ明朝": "IPAPMincho",
+    "ＭＳ 明朝": "IPAMincho",
+}
+
+
+def registry_file():
+    """The replacements as a .reg file. UTF-16 with a BOM: regedit reads any
+    other .reg file in the ANSI code page."""
+    lines = ["Windows Registry Editor Version 5.00", "",
+             r"[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]"]
+    lines += [f'"{name}"="{face}"' for name, face in FONT_REPLACEMENTS.items()]
+    return b"\xff\xfe" + ("\r\n".join(lines) + "\r\n").encode("utf-16-le")
