@@ -112,6 +112,9 @@ void Platform::popupMenu(ui::Window& owner, const ui::MenuItem& menu)
     POINT p{};
     GetCursorPos(&p);
     HWND ownerHwnd = hwndOf(owner);
+    // A menu takes the keyboard only from the foreground window: a click that
+    // reaches the bar through hover tracking has not activated it.
+    SetForegroundWindow(ownerHwnd);
     const UINT chosen = static_cast<UINT>(
         TrackPopupMenuEx(handle, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, p.x, p.y, ownerHwnd, nullptr));
     DestroyMenu(handle);

@@ -12,14 +12,21 @@ from __future__ import annotations
 import atexit
 import json
 import os
+import re
 import shutil
 import signal
 import subprocess
 import tempfile
 import time
 import unittest
+import sys
 from dataclasses import dataclass
 from pathlib import Path
+
+# The program's Japanese font names and the IPA fonts Wine draws them with,
+# shared with the run script.
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "scripts"))
+from wine_fonts import FONT_REPLACEMENTS, registry_file  # noqa: E402
 
 WINE64 = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver64"
@@ -27,6 +34,7 @@ WINESERVER = "/usr/lib/wine/wineserver64"
 MAIN_CAPTION = "ノクタリス - メイン画面"
 BOX_TITLE = "ノクタリス"
 BOX_CLASS = "#32770"
+MENU_CLASS = "#32768"  # a popup menu's window
 TRAY_CAPTION = "Wine System Tray"  # where Wine shows tray icons when no tray exists
 DATA_FILES = ("fank.qdf", "apst.qdf", "group.qdf", "Shtct.qdf")
 
@@ -37,13 +45,6 @@ SCREEN = (1024, 768)
 TWIPS_PER_PIXEL = 15
 
 # The program's font names, drawn with the IPA fonts installed here.
-FONT_REPLACEMENTS = {
-    "ＭＳ Ｐゴシック": "IPAPGothic",
-    "ＭＳ ゴシック": "IPAGothic",
-    "MS UI Gothic": "IPAPGothic",
-    "ＭＳ Ｐ明朝": "IPAPMincho",
-    "ＭＳ 明朝": "IPAMincho",
-}
 
 
 class WaitTimeout(AssertionError):
@@ -87,6 +88,50 @@ def shortcuts(entries=()):
 def groups(names):
     """group.qdf contents: ten tab names."""
     return "".join(f'"{name}"\r\n' for name in names).encode("cp932")
+
+
+@dataclass(frozen=True)
+class BarLayout:
+    """Where the bar's parts are: client pixels of their top-left corners and their sizes."""
+
+    size: tuple
+    first_button: tuple
+    button_step: tuple
+    first_tab: tuple
+    tab_step: tuple
+    tools: dict  # name -> (x, y, width, height)
+    bare_spot: tuple  # the bar's own background: no button, tab or tool
+
+    BUTTON = 32
+    TAB = (24, 14)
+
+    def button(self, k):
+        """The middle of shortcut button k (slot 10 * shown group + k)."""
+        return (self.first_button[0] + self.button_step[0] * k + self.BUTTON // 2,
+                self.first_button[1] + self.button_step[1] * k + self.BUTTON // 2)
+
+    def tab(self, g):
+        return (self.first_tab[0] + self.tab_step[0] * g + self.TAB[0] // 2,
+                self.first_tab[1] + self.tab_step[1] * g + self.TAB[1] // 2)
+
+    def tool(self, name):
+        x, y, width, height = self.tools[name]
+        return x + width // 2, y + height // 2
+
+
+HORIZONTAL_BAR = BarLayout(
+    size=(366, 74), first_button=(23, 23), button_step=(34, 0), first_tab=(60, 4), tab_step=(25, 0),
+    tools={"exit": (2, 2, 16, 16), "tray": (22, 3, 16, 16), "settings": (40, 3, 16, 16), "info": (312, 3, 53, 16),
+           "orientation": (2, 37, 16, 16), "topmost": (2, 55, 16, 16), "fix": (24, 56, 16, 16)},
+    bare_spot=(200, 62))
+VERTICAL_BAR = BarLayout(
+    size=(67, 366), first_button=(32, 24), button_step=(0, 34), first_tab=(2, 90), tab_step=(0, 17),
+    tools={"exit": (2, 2, 16, 16), "orientation": (30, 2, 16, 16), "topmost": (48, 2, 16, 16),
+           "settings": (5, 24, 16, 16), "tray": (5, 43, 16, 16), "fix": (5, 65, 16, 16), "info": (1, 333, 29, 31)},
+    bare_spot=(14, 300))
+
+# The tray menu: the ten groups, a separator, these commands (with a separator before the last).
+TRAY_COMMANDS = ("メイン画面を表示", "設定画面を表示", "バージョン情報", "終了")
 
 
 def fixture(name):
@@ -136,6 +181,31 @@ class Window:
         raise AssertionError(f"no button {text!r} in window {self.caption!r}: {self.texts()}")
 
 
+_MF_POPUP = 0x10
+_MF_SEPARATOR = 0x800
+_INSERT_MENU = re.compile(r"trace:menu:InsertMenuW hMenu ([0-9A-Fa-f]+), pos -?\d+, flags ([0-9A-Fa-f]+), "
+                          r"id ([0-9A-Fa-f]+), str (L\"(?:[^\"\\]|\\.)*\"|[^\r\n]*)")
+
+
+def _wine_string(traced):
+    """The text of a string as Wine's debug output writes it: L"..." with \\xxxx for anything outside ASCII."""
+    if not traced.startswith('L"'):
+        return None
+    body, out, i = traced[2:-1], [], 0
+    while i < len(body):
+        c = body[i]
+        if c != "\\":
+            out.append(c)
+            i += 1
+        elif body[i + 1] in "nrt\"\\":
+            out.append({"n": "\n", "r": "\r", "t": "\t"}.get(body[i + 1], body[i + 1]))
+            i += 2
+        else:
+            out.append(chr(int(body[i + 1:i + 5], 16)))
+            i += 5
+    return "".join(out)
+
+
 class Program:
     """One started copy of Noctaris.exe (the wine64 process is the Windows process)."""
 
@@ -153,6 +223,32 @@ class Program:
             return self.popen.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
             raise WaitTimeout(f"timed out after {timeout:g} s waiting for {what} (pid {self.pid})") from None
+
+    def log_size(self):
+        """Where the log ends now: pass it to menus_built() to see only what comes later."""
+        return self.log_path.stat().st_size
+
+    def menus_built(self, since=0):
+        """The popup menus the program built after log offset since (started with trace_menus).
+
+        Wine cannot read another process's menus, so they are rebuilt here
+        from its trace of every InsertMenuW call. Each menu is a list whose
+        entries are "-" (a separator), a caption, or (caption, entries) for a
+        submenu. Submenus are built before the item that holds them."""
+        with open(self.log_path, "rb") as log:
+            log.seek(since)
+            text = log.read().decode("ascii", errors="replace")
+        pending = {}  # menu handle -> entries, until a parent takes it
+        for match in _INSERT_MENU.finditer(text):
+            handle, flags, item_id, caption = match.group(1), int(match.group(2), 16), match.group(3), match.group(4)
+            entries = pending.setdefault(int(handle, 16), [])
+            if flags & _MF_SEPARATOR:
+                entries.append("-")
+            elif flags & _MF_POPUP:
+                entries.append((_wine_string(caption), pending.pop(int(item_id, 16), [])))
+            else:
+                entries.append(_wine_string(caption))
+        return list(pending.values())
 
     def kill(self):
         if self.running:
@@ -198,6 +294,28 @@ class Install:
         shutil.copy(self.session.marker_exe, folder / name)
         return windows_path(folder / name)
 
+    def launched(self):
+        """The file names of the targets started so far, oldest first."""
+        return [entry["cmdline"].strip('"').rsplit("\\", 1)[-1] for entry in self.launches()]
+
+    def wait_launched(self, *names, timeout=10.0, settle=0.5):
+        """Waits until exactly these targets were started, in this order, and nothing more follows.
+
+        settle: how long nothing more may be started afterwards; a launch that
+        should not have happened comes from an earlier input than the last
+        awaited one, so it has had longer than that to show."""
+        expected = list(names)
+        try:
+            wait_for("launches", lambda: len(self.launched()) >= len(expected), timeout=timeout)
+        except WaitTimeout:
+            raise WaitTimeout(f"timed out after {timeout:g} s waiting for the launches {expected}; "
+                              f"got {self.launched()}") from None
+        time.sleep(settle)
+        launched = self.launched()
+        if launched != expected:
+            raise AssertionError(f"expected the launches {expected}, got {launched}")
+        return self.launches()
+
     def launches(self):
         """What the launch targets recorded, oldest first."""
         marker = self.root.parent / "targets" / "marker.txt"
@@ -219,11 +337,15 @@ class Install:
         for p in self.data_dir.iterdir():
             os.utime(p, (when, when))
 
-    def start(self, *args):
+    def start(self, *args, trace_menus=False):
+        """trace_menus: Wine logs every menu item the program builds, for Program.menus_built()."""
         self.session.park_pointer()
         log_path = self.session.log_path(f"program-{len(self.programs) + 1}")
+        env = self.session.env
+        if trace_menus:
+            env = {**env, "WINEDEBUG": "-all,trace+menu"}
         with open(log_path, "wb") as log:
-            popen = subprocess.Popen([WINE64, str(self.exe), *args], cwd=self.root, env=self.session.env,
+            popen = subprocess.Popen([WINE64, str(self.exe), *args], cwd=self.root, env=env,
                                      stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT)
         program = Program(popen, log_path)
         self.programs.append(program)
@@ -308,12 +430,8 @@ class Session:
         raise RuntimeError("no free X display in :90..:120")
 
     def _register_fonts(self):
-        lines = ["Windows Registry Editor Version 5.00", "",
-                 r"[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]"]
-        lines += [f'"{name}"="{face}"' for name, face in FONT_REPLACEMENTS.items()]
         reg = self.tmp / "fonts.reg"
-        # UTF-16 with a BOM: regedit reads any other .reg file in the ANSI code page.
-        reg.write_bytes(b"\xff\xfe" + ("\r\n".join(lines) + "\r\n").encode("utf-16-le"))
+        reg.write_bytes(registry_file())
         self.wine(["regedit", "/S", windows_path(reg)])
 
         exported = self.tmp / "fonts-check.reg"
@@ -459,6 +577,52 @@ class Session:
         tray = self.window(TRAY_CAPTION)
         return tray is not None and tray.visible
 
+    # --- popup menus and the tray icon ------------------------------------
+
+    def top_windows(self):
+        """Every top-level window: hwnd, caption, class, visible."""
+        return self._probe(["list"], timeout=30)
+
+    def open_menus(self):
+        """The popup menus (and submenus) on the screen now."""
+        return [w for w in self.top_windows() if w["class"] == MENU_CLASS and w["visible"]]
+
+    def wait_menus(self, count, timeout=10.0, what=None):
+        """Waits until exactly count popup menus are open."""
+        def settled():
+            return len(self.open_menus()) == count
+
+        wait_for(what or f"{count} open menu(s)", settled, timeout=timeout, interval=0.2)
+
+    def keys(self, *names):
+        """Key presses for whatever has the keyboard (an open menu takes it)."""
+        self.xdotool("key", "--delay", "60", *names)
+
+    def choose_tray_command(self, command):
+        """Opens the tray menu with a left click and chooses one of TRAY_COMMANDS with the keyboard."""
+        self.click_tray_icon()
+        self.wait_menus(1, what="the tray menu")
+        # Down from nothing selected: the ten groups, then the commands (separators are skipped).
+        self.keys(*["Down"] * (10 + TRAY_COMMANDS.index(command) + 1), "Return")
+        self.wait_menus(0, what=f"the tray menu to close after choosing {command}")
+
+    def choose_tray_slot(self, slot):
+        """Opens the tray menu and chooses the item of this slot in its group's submenu."""
+        group, k = divmod(slot, 10)
+        self.click_tray_icon()
+        self.wait_menus(1, what="the tray menu")
+        # Right opens the group's submenu with its first item selected.
+        self.keys(*["Down"] * (group + 1), "Right")
+        self.wait_menus(2, what=f"the submenu of group {group + 1}")
+        self.keys(*["Down"] * k, "Return")
+        self.wait_menus(0, what=f"the tray menu to close after choosing slot {slot}")
+
+    def click_tray_icon(self, button=1):
+        """A click on the program's icon in Wine's tray window (the only icon there)."""
+        tray = self.wait_window(TRAY_CAPTION, visible=True, what="Wine's tray window")
+        # The icons sit in a row in the client area; the first fills its top-left 20 x 20.
+        self.click(*tray.client_point(10, 10), button=button)
+
     # --- X side ----------------------------------------------------------
 
     def xdotool(self, *args, check=True):
@@ -491,6 +655,33 @@ class Session:
         """A click at a position relative to the window's client area."""
         self.click(*window.client_point(x, y), button=button)
 
+    def double_click_window(self, window, x, y):
+        self.xdotool("mousemove", *window.client_point(x, y))
+        time.sleep(0.2)
+        self.xdotool("click", "--repeat", 2, "--delay", 80, 1)
+
+    def drag_window(self, window, x, y, dx, dy, step=3):
+        """Presses the left button at client (x, y), moves by (dx, dy), releases.
+
+        The pointer moves in small steps, as a hand does. Under Wine without a
+        window manager a window that is moved by the system for the first time
+        is remapped and loses the pointer grab; a pointer that stays over it
+        keeps reaching it."""
+        start_x, start_y = window.client_point(x, y)
+        self.xdotool("mousemove", start_x, start_y)
+        time.sleep(0.2)
+        self.xdotool("mousedown", 1)
+        time.sleep(0.2)
+        steps = max(1, -(-max(abs(dx), abs(dy)) // step))
+        chain = []
+        for i in range(1, steps + 1):
+            chain += ["mousemove", start_x + dx * i // steps, start_y + dy * i // steps, "sleep", "0.03"]
+        try:
+            self.xdotool(*chain)
+            time.sleep(0.2)
+        finally:
+            self.xdotool("mouseup", 1)
+
     def park_pointer(self):
         """Keeps the pointer off the places where windows appear."""
         # Not --sync: that waits forever when the pointer is there already.
@@ -513,6 +704,19 @@ class Session:
                 if time.monotonic() >= deadline:
                     raise WaitTimeout(f"timed out after {timeout:g} s waiting for message box "
                                       f"{box.caption!r} to close after clicking {button}") from None
+
+    def clear_pointer(self, window, x, y):
+        """Before a screenshot: rests the pointer on a spot of window without a tooltip, then parks it.
+
+        A tooltip shown for a place the pointer jumped away from can stay up
+        for a while; passing over the bare spot first takes it down."""
+        self.xdotool("mousemove", *window.client_point(x, y))
+        time.sleep(0.2)
+        self.park_pointer()
+        deadline = time.monotonic() + 3
+        while time.monotonic() < deadline and any(
+                w["visible"] and w["class"].startswith("tooltips") for w in self.top_windows()):
+            time.sleep(0.2)
 
     def screenshot(self, name):
         path = self.artifacts / f"{name}.png"

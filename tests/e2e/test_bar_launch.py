@@ -1,0 +1,159 @@
+"""Launching from the bar's buttons: single and double click, hiding after a launch,
+a target that has gone, and the button's own menu."""
+
+from harness import (BOX_CLASS, BOX_TITLE, HORIZONTAL_BAR, MAIN_CAPTION, NoctarisTestCase, fixture, settings,
+                     shortcuts, wait_for, windows_path)
+
+BAR = HORIZONTAL_BAR
+NOT_FOUND = "リンク先のファイルが見つかりません。"
+BUTTON_MENU = ["登  録", "変  更", "-", "削  除"]
+# 表 and ソ end in the byte of a backslash in CP932: a path read or widened
+# byte by byte would break at them.
+JAPANESE_TARGET = "表ソフト.exe"
+
+
+class LaunchTestCase(NoctarisTestCase):
+    def start_bar(self, slots, gone=None, trace_menus=False, **apst):
+        """Starts the program with these slots, {slot: (name, target file name)}, each target a marker copy;
+        the slots in gone name targets of the same form that are not there."""
+        files = fixture("first-install")
+        files["apst.qdf"] = settings(**apst)
+        install = self.session.install(files)
+        table = {slot: (name, install.add_launch_target(target)) for slot, (name, target) in slots.items()}
+        for slot, (name, target) in (gone or {}).items():
+            table[slot] = (name, windows_path(install.root.parent / "targets" / target))
+        install.write_data({"Shtct.qdf": shortcuts(table)})
+        program = install.start(trace_menus=trace_menus)
+        return install, program, self.wait_bar()
+
+    def click_button(self, bar, k, button=1):
+        self.session.click_window(bar, *BAR.button(k), button=button)
+
+    def assert_bar_visible(self, expected, what):
+        wait_for(what, lambda: self.session.window(MAIN_CAPTION).visible == expected)
+
+
+class SingleClickTests(LaunchTestCase):
+    def test_only_a_left_release_over_a_button_launches(self):
+        install, _, bar = self.start_bar({0: ("エー", "a.exe"), 9: ("表ソフト", JAPANESE_TARGET)})
+
+        self.click_button(bar, 0, button=2)
+        # Pressed on the button, released off the bar: the user changed their mind.
+        x, y = bar.client_point(*BAR.button(0))
+        self.session.xdotool("mousemove", x, y, "sleep", 0.2, "mousedown", 1, "sleep", 0.2,
+                             "mousemove", x, y + 150, "sleep", 0.2, "mouseup", 1)
+        self.click_button(bar, 4)  # an empty button
+
+        # The last button, launched last: anything the clicks before it started shows by then.
+        self.click_button(bar, 9)
+        launch = install.wait_launched(JAPANESE_TARGET, settle=0)[0]
+        self.assertEqual(launch["cwd"].lower(), windows_path(install.root).lower(),
+                         "the target should start in the program's folder")
+        self.assertIsNone(self.session.window(BOX_TITLE, cls=BOX_CLASS, visible=True), "a message box appeared")
+
+        self.click_button(bar, 0)
+        install.wait_launched(JAPANESE_TARGET, "a.exe")
+        self.assertTrue(self.session.window(MAIN_CAPTION).visible, "the bar hid although it should stay after a launch")
+
+    def test_launch_hides_the_bar_when_set_and_the_tray_brings_it_back(self):
+        install, _, bar = self.start_bar({3: ("エー", "a.exe")}, sexe=1)
+
+        self.click_button(bar, 3)
+        install.wait_launched("a.exe")
+        self.assert_bar_visible(False, "the bar to hide after the launch")
+        self.assertTrue(self.session.tray_shown(), "the tray icon went away with the bar")
+
+        self.session.choose_tray_command("メイン画面を表示")
+        self.assert_bar_visible(True, "the bar to come back from the tray")
+        self.assertEqual(self.session.window(MAIN_CAPTION).window, bar.window)
+
+
+class MissingTargetTests(LaunchTestCase):
+    def check_missing_target(self, sexe):
+        install, _, bar = self.start_bar({0: ("エー", "a.exe")}, gone={2: ("消えた", "消えた.exe")}, sexe=sexe)
+
+        self.click_button(bar, 2)
+        box = self.session.wait_message_box()
+        self.assertEqual(box.caption, BOX_TITLE)
+        self.assertIn(NOT_FOUND, box.texts())
+        self.assertEqual(box.buttons(), ["OK"])
+        self.assertEqual(self.session.window(MAIN_CAPTION).visible, sexe == 2,
+                         "while the message shows, the bar should be hidden only when launching hides it")
+
+        self.session.dismiss(box)
+        self.assert_bar_visible(True, "the bar to be shown after the message")
+        # Still working: another button launches.
+        self.click_button(bar, 0)
+        install.wait_launched("a.exe")
+
+    def test_gone_target_with_the_bar_staying(self):
+        self.check_missing_target(sexe=2)
+
+    def test_gone_target_with_the_bar_hiding_after_a_launch(self):
+        self.check_missing_target(sexe=1)
+
+
+class DoubleClickTests(LaunchTestCase):
+    def test_single_click_selects_and_double_click_launches_once(self):
+        install, _, bar = self.start_bar({0: ("エー", "a.exe"), 1: ("ビー", "b.exe")}, skido=2)
+
+        self.click_button(bar, 0)
+        self.session.double_click_window(bar, *BAR.button(1))
+        install.wait_launched("b.exe", settle=0)
+
+        self.session.double_click_window(bar, *BAR.button(0))
+        install.wait_launched("b.exe", "a.exe")
+        self.assertTrue(self.session.window(MAIN_CAPTION).visible)
+
+
+class ButtonMenuTests(LaunchTestCase):
+    def open_button_menu(self, program, bar, k):
+        mark = program.log_size()
+        self.click_button(bar, k, button=3)
+        self.session.wait_menus(1, what=f"the menu of button {k}")
+        built = program.menus_built(since=mark)
+        self.assertEqual(built, [BUTTON_MENU], f"the menu of button {k}")
+
+    def activate(self, bar):
+        # Wine hands the keyboard to a popup menu only while its owner is the
+        # active window. A click on a button leaves the bar inactive; one on
+        # its background activates it.
+        self.session.click_window(bar, *BAR.bare_spot)
+
+    def test_right_click_opens_the_menu_and_escape_closes_it(self):
+        install, program, bar = self.start_bar({0: ("エー", "a.exe")}, trace_menus=True)
+        self.activate(bar)
+
+        for k in (0, 5):  # a registered button and an empty one
+            self.open_button_menu(program, bar, k)
+            if k == 0:
+                self.session.screenshot("bar-button-menu")
+            self.session.keys("Escape")
+            self.session.wait_menus(0, what="Escape to close the menu")
+
+        self.assertTrue(self.session.window(MAIN_CAPTION).visible)
+        self.click_button(bar, 0)
+        install.wait_launched("a.exe")
+
+    def test_menu_choices_change_nothing(self):
+        install, program, bar = self.start_bar({0: ("エー", "a.exe")}, trace_menus=True)
+        install.age_data()
+        before = install.snapshot()
+        windows_before = self.visible_windows()
+        self.activate(bar)
+
+        for downs, choice in ((1, "登  録"), (2, "変  更"), (3, "削  除")):
+            self.open_button_menu(program, bar, 0)
+            self.session.keys(*["Down"] * downs, "Return")
+            self.session.wait_menus(0, what=f"the menu to close after choosing {choice}")
+            self.assertEqual(self.visible_windows(), windows_before, f"choosing {choice} opened or closed a window")
+
+        self.assertEqual(install.snapshot(), before, "the data files changed")
+        # Even after 削除 the button still holds its target.
+        self.click_button(bar, 0)
+        install.wait_launched("a.exe")
+
+    def visible_windows(self):
+        # Tooltips come and go with the pointer.
+        return sorted((w["caption"], w["class"]) for w in self.session.top_windows()
+                      if w["visible"] and not w["class"].startswith("tooltips"))
