@@ -12,7 +12,7 @@ from pathlib import Path
 
 from wine_session import WINE64, prepare_prefix, start_virtual_display, stop, windows_path, wine_env
 
-RUNS = 10
+RUNS = 20
 
 
 def run(env, args, cwd):

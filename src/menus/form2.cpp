@@ -65,19 +65,22 @@ MenuItem& itemNamed(MenuItem& menu, const std::string& name)
 }  // namespace
 
 Form2::Form2(app::Noctaris& app)
-    : window(app.platform(), ui::WindowFrame::Dialog, "Form2"),
-      Label1(window, "Label1"),
-      R_Menu(shortcutMenu()),
+    : R_Menu(shortcutMenu()),
       GrpNN(groupMenu()),
       TaskMenu(trayMenu()),
       app_(app)
 {
-    Label1.setCaption("このフォームはポップアップメニュー設定用フォームです。");
     itemNamed(TaskMenu, "MainDisp").onClick = [this] { MainDisp(); };
     itemNamed(TaskMenu, "SetDsp").onClick = [this] { SetDsp(); };
     itemNamed(TaskMenu, "VerInf").onClick = [this] { VerInf(); };
     itemNamed(TaskMenu, "EndApli").onClick = [this] { EndApli(); };
     for (int s = 0; s < model::kSlotCount; ++s) fEx(s).onClick = [this, s] { fEx_Click(s); };
+}
+
+ui::Window& Form2::window()
+{
+    if (!window_) window_ = std::make_unique<ui::Window>(app_.platform(), ui::WindowFrame::Dialog, "Form2");
+    return *window_;
 }
 
 ui::MenuItem& Form2::GrpN(int group) { return TaskMenu.children[static_cast<std::size_t>(group)]; }
@@ -132,7 +135,7 @@ void Form2::fEx_Click(int index)
 void Form2::ExRun()
 {
     // The shell reports its own failures, over this window.
-    app_.shell().execute(&window, "open", app_.form1().List2.text(), app_.platform().programFolder(),
+    app_.shell().execute(&window(), "open", app_.form1().List2.text(), app_.platform().programFolder(),
                          shell::kSwShowNormal);
 }
 

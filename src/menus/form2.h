@@ -1,7 +1,8 @@
 #pragma once
 
+#include <memory>
+
 #include "model/variant.h"
-#include "ui/control.h"
 #include "ui/menu.h"
 #include "ui/window.h"
 
@@ -11,7 +12,7 @@ class Noctaris;
 
 namespace menus {
 
-// The hidden window that holds the three popup menus: the shortcut menu,
+// The holder of the three popup menus: the shortcut menu,
 // the group menu and the tray menu.
 class Form2 {
 public:
@@ -35,10 +36,12 @@ public:
     // The slot items f1Ex to f10Ex: the item's index is its slot.
     void fEx_Click(int index);
 
+    // The hidden window the shell reports a failed tray launch over. It is
+    // made on first use: a window the user never sees need not slow the start-up.
+    ui::Window& window();
+
     model::Variant ListNoA;  // the slot the shortcut menu works on
 
-    ui::Window window;
-    ui::Label Label1;
     ui::MenuItem R_Menu;
     ui::MenuItem GrpNN;
     ui::MenuItem TaskMenu;
@@ -48,6 +51,7 @@ private:
     void ExRun();
 
     app::Noctaris& app_;
+    std::unique_ptr<ui::Window> window_;
 };
 
 }  // namespace menus

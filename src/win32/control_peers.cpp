@@ -38,9 +38,13 @@ public:
         default:
             break;
         }
-        InvalidateRect(window.hwnd(), &shown_, FALSE);
-        shown_ = windowRect(control_);
-        InvalidateRect(window.hwnd(), &shown_, FALSE);
+        const RECT now = windowRect(control_);
+        // A hidden window is painted whole when it is shown.
+        if (control_.window().visible()) {
+            InvalidateRect(window.hwnd(), &shown_, FALSE);
+            InvalidateRect(window.hwnd(), &now, FALSE);
+        }
+        shown_ = now;
     }
 
 private:

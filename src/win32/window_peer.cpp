@@ -131,7 +131,7 @@ void WindowPeer::changed(ui::Change what)
         break;
     }
     default:
-        InvalidateRect(hwnd(), nullptr, FALSE);
+        if (window_.visible()) InvalidateRect(hwnd(), nullptr, FALSE);
         break;
     }
 }

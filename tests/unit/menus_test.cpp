@@ -61,7 +61,7 @@ TEST_F(Menus, SlotItemLaunchesItsSlotWhicheverGroupIsShown)
     form1().window.onTrayEvent(0x201);
     ASSERT_EQ(shell.executions.size(), 1u);
     EXPECT_EQ(shell.executions[0].file, "D:\\game.exe");
-    EXPECT_EQ(shell.executions[0].owner, &form2().window);
+    EXPECT_EQ(shell.executions[0].owner, &form2().window());
     EXPECT_EQ(shell.executions[0].directory, program.path().string());
     EXPECT_TRUE(form1().window.visible());
 }
