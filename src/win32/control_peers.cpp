@@ -41,8 +41,8 @@ public:
         const RECT now = windowRect(control_);
         // A hidden window is painted whole when it is shown.
         if (control_.window().visible()) {
-            InvalidateRect(window.hwnd(), &shown_, FALSE);
-            InvalidateRect(window.hwnd(), &now, FALSE);
+            window.invalidate(shown_);
+            window.invalidate(now);
         }
         shown_ = now;
     }

@@ -1,5 +1,7 @@
 #include "win32/gdi.h"
 
+#include <algorithm>
+
 #include "ui/container.h"
 #include "ui/control.h"
 #include "ui/window.h"
@@ -181,7 +183,17 @@ BufferedPaint::BufferedPaint(HWND hwnd) : hwnd_(hwnd)
     target_ = BeginPaint(hwnd, &ps_);
     memory_ = CreateCompatibleDC(target_);
     const RECT& r = ps_.rcPaint;
-    bitmap_ = CreateCompatibleBitmap(target_, r.right - r.left, r.bottom - r.top);
+    // A DIB section rather than a device bitmap: drawing into it stays in
+    // the process, where a device bitmap may cost a round trip per call.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = std::max(1L, r.right - r.left);
+    info.bmiHeader.biHeight = -std::max(1L, r.bottom - r.top);
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_ = CreateDIBSection(target_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     old_ = SelectObject(memory_, bitmap_);
     SetWindowOrgEx(memory_, r.left, r.top, nullptr);
 }

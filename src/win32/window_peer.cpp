@@ -97,6 +97,15 @@ void WindowPeer::forget(ui::Control& control)
     if (mouseOwner_ && *mouseOwner_ == &control) mouseOwner_.reset();
 }
 
+void WindowPeer::invalidate(const RECT& rect)
+{
+    RECT both;
+    UnionRect(&both, &invalid_, &rect);
+    if (EqualRect(&both, &invalid_)) return;
+    invalid_ = both;
+    InvalidateRect(hwnd(), &rect, FALSE);
+}
+
 void WindowPeer::captureFor(ui::Control& control)
 {
     SetCapture(hwnd());
@@ -131,7 +140,11 @@ void WindowPeer::changed(ui::Change what)
         break;
     }
     default:
-        if (window_.visible()) InvalidateRect(hwnd(), nullptr, FALSE);
+        if (window_.visible()) {
+            RECT client;
+            GetClientRect(hwnd(), &client);
+            invalidate(client);
+        }
         break;
     }
 }
@@ -169,6 +182,7 @@ void WindowPeer::paint()
     RECT client;
     GetClientRect(hwnd(), &client);
     BufferedPaint p(hwnd());
+    invalid_ = RECT{};
     fillRect(p.dc(), client, window_.backColor());
     Gdi& gdi = platform_.gdi();
     gdi.drawArt(p.dc(), window_.picture(), 0, 0);

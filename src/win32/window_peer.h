@@ -36,6 +36,8 @@ public:
     void toolTipChanged(ui::Control& control);
     // The control is going away.
     void forget(ui::Control& control);
+    // Marks a part of the window to be painted again.
+    void invalidate(const RECT& rect);
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -53,6 +55,9 @@ private:
     // Who has the mouse while this window holds the capture: a control, or
     // the window's own background (nullptr).
     std::optional<ui::Control*> mouseOwner_;
+    // What has been marked since the last paint: marking a part of it again
+    // would only cost another round trip to the window system.
+    RECT invalid_{};
     HWND tooltips_ = nullptr;
     ui::Control* tipControl_ = nullptr;
     std::wstring tipText_;
