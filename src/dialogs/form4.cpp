@@ -2,6 +2,7 @@
 
 #include "app/noctaris.h"
 #include "bar/form1.h"
+#include "dialogs/dialog_window.h"
 #include "ui/message_box.h"
 #include "ui/window.h"
 
@@ -11,17 +12,7 @@ Form4::Form4(app::Noctaris& app) : app_(app) {}
 
 Form4::~Form4() = default;
 
-void Form4::Show()
-{
-    if (!window_) {
-        window_ = std::make_unique<ui::Window>(app_.platform(), ui::WindowFrame::Dialog, "Form4");
-        window_->setCaption("設定");
-        window_->setSize(4880, 4170);
-        window_->centreOnScreen();
-        window_->onCloseRequest = [this] { window_->hide(); };
-    }
-    window_->show();
-}
+void Form4::Show() { showDialogWindow(window_, app_.platform(), "Form4", "設定", 4880, 4170); }
 
 void Form4::SetSave()
 {
