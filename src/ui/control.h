@@ -4,7 +4,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "ui/art.h"
 #include "ui/container.h"
@@ -15,12 +14,6 @@
 namespace ui {
 
 enum class ControlKind { PictureBox, Label, TextBox, CommandButton, OptionButton, CheckBox, Frame, Image };
-
-// What a drop onto a control carries: the shell's file list, when it offers one.
-struct DropData {
-    bool hasFiles = false;
-    std::vector<std::string> files;  // full paths, in the order the shell delivers them
-};
 
 // A control on a window. Its geometry is in pixels within its container.
 // The control holds its own state; its backend peer shows it.
@@ -78,7 +71,7 @@ private:
 };
 
 // A picture box: a picture, and a persistent surface drawn over it.
-// It can hold other controls and accept dropped files.
+// It can hold other controls.
 class PictureBox final : public Control, public Container {
 public:
     PictureBox(Container& container, std::string name);
@@ -109,9 +102,9 @@ public:
     // Prints text at the current position in the fore colour, transparently.
     void print(std::string text);
 
+    // Whether files dropped from the shell may land on this picture box.
     bool acceptsDrops() const { return acceptsDrops_; }
     void setAcceptsDrops(bool accepts);
-    std::function<void(const DropData&)> onDrop;
 
 private:
     Art picture_ = Art::None;
