@@ -18,16 +18,23 @@ from pathlib import Path
 HERE = Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE))
 
-import harness  # noqa: E402
+from noctaris_case import set_session  # noqa: E402
+from session import Session  # noqa: E402
+
+REPO = HERE.parents[1]
+
+
+class RunTimeout(KeyboardInterrupt):
+    """The whole run took too long. A KeyboardInterrupt so unittest lets it through."""
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--build", default=str(harness.REPO / "build" / "win64"),
+    parser.add_argument("--build", default=str(REPO / "build" / "win64"),
                         help="the build folder holding Noctaris/ and tests/e2e/ (default: build/win64)")
-    parser.add_argument("--artifacts", default=str(harness.REPO / "build" / "e2e-artifacts"),
+    parser.add_argument("--artifacts", default=str(REPO / "build" / "e2e-artifacts"),
                         help="where screenshots and logs go (default: build/e2e-artifacts)")
-    parser.add_argument("--timeout", type=int, default=300, help="seconds the whole run may take (default: 300)")
+    parser.add_argument("--timeout", type=int, default=1200, help="seconds the whole run may take (default: 1200)")
     parser.add_argument("-k", dest="patterns", action="append", default=None,
                         help="only tests whose name contains this (repeatable)")
     parser.add_argument("-v", "--verbose", action="store_true")
@@ -40,7 +47,7 @@ def main():
     shutil.rmtree(artifacts / "logs", ignore_errors=True)
 
     def out_of_time(*_):
-        raise harness.RunTimeout(f"the run took longer than {args.timeout} s")
+        raise RunTimeout(f"the run took longer than {args.timeout} s")
 
     def interrupted(*_):
         raise KeyboardInterrupt("terminated")
@@ -50,12 +57,12 @@ def main():
     signal.alarm(args.timeout)
 
     started = time.monotonic()
-    session = harness.Session(args.build, artifacts)
+    session = Session(args.build, artifacts)
     result = None
     problem = None
     try:
         session.start()
-        harness.set_session(session)
+        set_session(session)
         loader = unittest.TestLoader()
         if args.patterns:
             loader.testNamePatterns = [f"*{p}*" for p in args.patterns]

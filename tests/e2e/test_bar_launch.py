@@ -1,8 +1,11 @@
 """Launching from the bar's buttons: single and double click, hiding after a launch,
 a target that has gone, and the button's own menu."""
 
-from harness import (BOX_CLASS, BOX_TITLE, HORIZONTAL_BAR, MAIN_CAPTION, NoctarisTestCase, fixture, settings,
-                     shortcuts, wait_for, windows_path)
+from bar_geometry import HORIZONTAL_BAR
+from data_files import fixture, settings, shortcuts, windows_path
+from noctaris_case import NoctarisTestCase
+from waiting import wait_for
+from window_probe import BOX_CLASS, BOX_TITLE, MAIN_CAPTION
 
 BAR = HORIZONTAL_BAR
 NOT_FOUND = "リンク先のファイルが見つかりません。"

@@ -1,7 +1,10 @@
 """The group tabs, the toolbar's toggles and windows, and dragging the bar."""
 
-from harness import (HORIZONTAL_BAR, MAIN_CAPTION, VERTICAL_BAR, NoctarisTestCase, fixture, settings, shortcuts,
-                     twips, wait_for)
+from bar_geometry import HORIZONTAL_BAR, VERTICAL_BAR
+from data_files import fixture, settings, shortcuts, twips
+from noctaris_case import NoctarisTestCase
+from waiting import wait_for
+from window_probe import MAIN_CAPTION
 
 # Every setting away from its neighbour's value, so that a toggle writing
 # the wrong field, or the fields in the wrong order, shows.

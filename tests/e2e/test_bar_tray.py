@@ -1,7 +1,11 @@
 """The tray icon: parking the bar there, and the icon's menu of groups, slots and commands."""
 
-from harness import (HORIZONTAL_BAR, MAIN_CAPTION, TRAY_COMMANDS, NoctarisTestCase, fixture, groups, settings,
-                     shortcuts, twips, wait_for)
+from bar_geometry import HORIZONTAL_BAR
+from data_files import fixture, groups, settings, shortcuts, twips
+from noctaris_case import NoctarisTestCase
+from user_input import TRAY_COMMANDS
+from waiting import wait_for
+from window_probe import MAIN_CAPTION
 
 # Names that break when the code page is handled byte by byte (表 能 予 ソ
 # end in a backslash byte, ～ has two Unicode readings), a comma that a

@@ -1,6 +1,8 @@
 """Ending the program: a close request writes nothing, a missing data file stops the start."""
 
-from harness import BOX_TITLE, MAIN_CAPTION, NoctarisTestCase, fixture, settings, windows_path
+from data_files import fixture, settings, windows_path
+from noctaris_case import NoctarisTestCase
+from window_probe import BOX_TITLE, MAIN_CAPTION
 
 
 class DataUntouchedMixin:

@@ -1,6 +1,8 @@
 """Only one copy runs at a time; a second one says so and leaves the first alone."""
 
-from harness import BOX_TITLE, MAIN_CAPTION, NoctarisTestCase, fixture
+from data_files import fixture
+from noctaris_case import NoctarisTestCase
+from window_probe import BOX_TITLE, MAIN_CAPTION
 
 ALREADY_OPEN = "ノクタリスはすでに開かれています。"
 

@@ -1,6 +1,9 @@
 """How the bar comes up: where, how big, framed or not, shown or hidden, topmost or not."""
 
-from harness import MAIN_CAPTION, NoctarisTestCase, fixture, settings, twips, wait_for
+from data_files import fixture, settings, twips
+from noctaris_case import NoctarisTestCase
+from waiting import wait_for
+from window_probe import MAIN_CAPTION
 
 HORIZONTAL = (366, 74)
 VERTICAL = (67, 366)

@@ -1,0 +1,106 @@
+"""A private copy of the ready-to-run folder: its data files, its launch targets, the programs started from it."""
+
+import json
+import os
+import shutil
+import subprocess
+import time
+
+from data_files import windows_path
+from program import WINE64, Program
+from waiting import WaitTimeout, wait_for
+
+
+class Install:
+    """A private copy of the ready-to-run folder with its own Data files."""
+
+    def __init__(self, session, root):
+        self.session = session
+        self.root = root
+        self.exe = root / "Noctaris.exe"
+        self.data_dir = root / "Data"
+        self.programs = []
+
+    # --- the data files ----------------------------------------------------
+
+    def write_data(self, files):
+        """files: name -> bytes; a value of None removes that file."""
+        for name, contents in files.items():
+            path = self.data_dir / name
+            if contents is None:
+                path.unlink(missing_ok=True)
+            else:
+                path.write_bytes(contents)
+
+    def read_data(self, name):
+        return (self.data_dir / name).read_bytes()
+
+    def snapshot(self):
+        """Every file in Data with its bytes and modification time."""
+        return {p.name: (p.read_bytes(), p.stat().st_mtime_ns) for p in sorted(self.data_dir.iterdir())}
+
+    def age_data(self, seconds=86400 * 400):
+        """Backdates the data files, so that a rewrite shows in the times even within one clock tick."""
+        when = time.time() - seconds
+        for p in self.data_dir.iterdir():
+            os.utime(p, (when, when))
+
+    # --- launch targets ------------------------------------------------------
+
+    def add_launch_target(self, name):
+        """A copy of noctaris-marker outside the program folder; returns its Windows path.
+
+        Each start of it appends one JSON line to marker.txt in its folder."""
+        folder = self.root.parent / "targets"
+        folder.mkdir(exist_ok=True)
+        shutil.copy(self.session.marker_exe, folder / name)
+        return windows_path(folder / name)
+
+    def launched(self):
+        """The file names of the targets started so far, oldest first."""
+        return [entry["cmdline"].strip('"').rsplit("\\", 1)[-1] for entry in self.launches()]
+
+    def wait_launched(self, *names, timeout=10.0, settle=0.5):
+        """Waits until exactly these targets were started, in this order, and nothing more follows.
+
+        settle: how long nothing more may be started afterwards; a launch that
+        should not have happened comes from an earlier input than the last
+        awaited one, so it has had longer than that to show."""
+        expected = list(names)
+        try:
+            wait_for("launches", lambda: len(self.launched()) >= len(expected), timeout=timeout)
+        except WaitTimeout:
+            raise WaitTimeout(f"timed out after {timeout:g} s waiting for the launches {expected}; "
+                              f"got {self.launched()}") from None
+        time.sleep(settle)
+        launched = self.launched()
+        if launched != expected:
+            raise AssertionError(f"expected the launches {expected}, got {launched}")
+        return self.launches()
+
+    def launches(self):
+        """What the launch targets recorded, oldest first."""
+        marker = self.root.parent / "targets" / "marker.txt"
+        if not marker.exists():
+            return []
+        return [json.loads(line) for line in marker.read_text(encoding="ascii").splitlines() if line]
+
+    # --- the program -----------------------------------------------------------
+
+    def start(self, trace_menus=False):
+        """trace_menus: Wine logs every menu item the program builds, for Program.menus_built()."""
+        self.session.park_pointer()
+        log_path = self.session.log_path(f"program-{len(self.programs) + 1}")
+        env = self.session.env
+        if trace_menus:
+            env = {**env, "WINEDEBUG": "-all,trace+menu"}
+        with open(log_path, "wb") as log:
+            popen = subprocess.Popen([WINE64, str(self.exe)], cwd=self.root, env=env,
+                                     stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT)
+        program = Program(popen, log_path)
+        self.programs.append(program)
+        return program
+
+    def stop_all(self):
+        for program in self.programs:
+            program.kill()
