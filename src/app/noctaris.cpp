@@ -11,7 +11,8 @@ namespace app {
 Noctaris::Noctaris(ui::Platform& platform, shell::ShellApi& shell)
     : platform_(platform),
       shell_(shell),
-      data_(platform.programFolder(), platform.pathSeparator(), platform.fileStore(), platform.codec())
+      data_(platform.programFolder(), platform.pathSeparator(), platform.fileStore(), platform.codec()),
+      icons_(shell)
 {
 }
 
@@ -26,7 +27,7 @@ void Noctaris::start()
     form1_->Form_Load();
 }
 
-int Noctaris::msgBox(std::string_view text, int style)
+ui::Answer Noctaris::msgBox(std::string_view text, ui::MessageStyle style)
 {
     return platform_.messageBox(form1_ ? &form1_->window : nullptr, text, style, kTitle);
 }

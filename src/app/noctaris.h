@@ -4,6 +4,9 @@
 #include <string_view>
 
 #include "model/data_folder.h"
+#include "model/launcher_data.h"
+#include "shell/icon_cache.h"
+#include "ui/message_box.h"
 
 namespace ui {
 class Platform;
@@ -41,6 +44,10 @@ public:
     ui::Platform& platform() { return platform_; }
     shell::ShellApi& shell() { return shell_; }
     model::DataFolder& data() { return data_; }
+    shell::IconCache& icons() { return icons_; }
+    // The seven settings: read at start-up, edited by the bar's switches and
+    // the settings dialog, written by Form4::SetSave.
+    model::SettingsRecord& settings() { return settings_; }
 
     bar::Form1& form1() { return *form1_; }
     menus::Form2& form2() { return *form2_; }
@@ -48,12 +55,14 @@ public:
     dialogs::Seihin& seihin() { return *seihin_; }
 
     // A message box titled with the program's name, over the bar.
-    int msgBox(std::string_view text, int style);
+    ui::Answer msgBox(std::string_view text, ui::MessageStyle style);
 
 private:
     ui::Platform& platform_;
     shell::ShellApi& shell_;
     model::DataFolder data_;
+    shell::IconCache icons_;
+    model::SettingsRecord settings_;
     std::unique_ptr<dialogs::Form4> form4_;
     std::unique_ptr<dialogs::Seihin> seihin_;
     std::unique_ptr<menus::Form2> form2_;

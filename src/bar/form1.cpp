@@ -5,6 +5,7 @@
 
 #include "app/noctaris.h"
 #include "bar/skin.h"
+#include "bar/tool_texts.h"
 #include "dialogs/form4.h"
 #include "menus/form2.h"
 #include "ui/message_box.h"
@@ -22,7 +23,10 @@ std::string indexed(const char* name, int index) { return std::string(name) + "(
 }  // namespace
 
 Form1::Form1(app::Noctaris& app)
-    : window(app.platform(), ui::WindowFrame::None, "Form1"),
+    : FormStyle(app.settings().FormStyle),
+      SctName(app.settings().SctName),
+      FomMov(app.settings().FomMov),
+      window(app.platform(), ui::WindowFrame::None, "Form1"),
       Picture1(window, "Picture1"),
       Picture2(window, "Picture2"),
       Picture3(window, "Picture3"),
@@ -32,7 +36,8 @@ Form1::Form1(app::Noctaris& app)
       FormStyleHen(window, "FormStyleHen"),
       Label1(window, "Label1"),
       Text1(window, "Text1"),
-      app_(app)
+      app_(app),
+      trayIcon_(window, "ノクタリス")
 {
     for (int g = 0; g < model::kGroupCount; ++g) Grp.add(window, indexed("Grp", g)).setBackColor(kPanel);
     for (int s = 0; s < model::kSlotCount; ++s) {
@@ -51,11 +56,11 @@ Form1::Form1(app::Noctaris& app)
         ui::Art art;
         const char* toolTip;
     };
-    for (const Tool& tool : {Tool{Picture1, ui::Art::ToolTray, "タスクトレイに格納"},
-                             Tool{Picture2, ui::Art::ToolSettings, "ソフトの設定"},
-                             Tool{Picture3, ui::Art::SeiY, "製品情報"},
-                             Tool{Picture4, ui::Art::ToolExit, "終了"},
-                             Tool{Picture5, ui::Art::ToolTopmost, "前面に表示"},
+    for (const Tool& tool : {Tool{Picture1, ui::Art::ToolTray, tool_text::kTray},
+                             Tool{Picture2, ui::Art::ToolSettings, tool_text::kSettings},
+                             Tool{Picture3, ui::Art::SeiY, tool_text::kInfo},
+                             Tool{Picture4, ui::Art::ToolExit, tool_text::kExit},
+                             Tool{Picture5, ui::Art::ToolTopmost, tool_text::kTopmost},
                              Tool{Picture6, ui::Art::FomDragOk, ""},
                              Tool{FormStyleHen, ui::Art::StyleT, ""}}) {
         tool.picture.setBounds({0, 0, kToolSize, kToolSize});
@@ -103,7 +108,12 @@ void Form1::wireEvents()
         tool.picture.onMouseUp = [this, h = tool.up](const MouseEvent& e) { (this->*h)(e.button, e.shift, e.x, e.y); };
     }
     window.onMouseMove = [this](const MouseEvent& e) { Form_MouseMove(e.button, e.shift, e.x, e.y); };
-    window.onTrayEvent = [this](int message) { TrayIcon_MouseEvent(message); };
+    window.onTrayEvent = [this](ui::TrayEvent event) { TrayIcon_MouseEvent(event); };
+    window.onTaskbarCreated = [this] { trayIcon_.taskbarCreated(); };
+    window.onShellIconsChanged = [this] {
+        app_.icons().clear();
+        redrawShownGroup();
+    };
     window.onCloseRequest = [this] { Form_Unload(); };
     Text1.onChange = [this] { Text1_Change(); };
 }
@@ -112,7 +122,7 @@ void Form1::Form_Load()
 {
     window.hide();
     if (!app_.platform().claimSingleInstance()) {
-        app_.msgBox("ノクタリスはすでに開かれています。", ui::message_box::kIconExclamation);
+        app_.msgBox("ノクタリスはすでに開かれています。", ui::message_box::kExclamation);
         Form_Unload();
         return;
     }
@@ -126,21 +136,22 @@ void Form1::Form_Load()
     if (!readStartUpFiles()) return;
 
     for (int s = 0; s < model::kSlotsPerGroup; ++s) DrawSctFace(s);
-    trayIconShown_ = TrayIn();
+    TrayIn();
 
-    if (WindTopA == 1) {
+    const model::SettingsRecord& settings = app_.settings();
+    if (settings.WindTop == 1) {
         placeTopmost(ui::InsertAfter::Topmost);
-    } else if (WindTopA == 0) {
+    } else if (settings.WindTop == 0) {
         placeTopmost(ui::InsertAfter::NoTopmost);
     }
     showFixButton();
     savedPosition_ = {window.left(), window.top()};
 
     // Without a tray icon a hidden bar could never be reached again.
-    if (Kido == 2 && trayIconShown_) {
+    if (settings.KidoA == 2 && trayIcon_.shown()) {
         window.hide();
         app_.form4().TaskOn = 1;
-    } else if (!trayIconShown_) {
+    } else if (!trayIcon_.shown()) {
         window.show();
     }
 }
@@ -153,24 +164,13 @@ bool Form1::readStartUpFiles()
     const auto position = data.readPosition(problem);
     const auto settings = position ? data.readSettings(problem) : std::nullopt;
     if (!position || !settings) {
-        app_.msgBox(problem, ui::message_box::kIconCritical);
+        app_.msgBox(problem, ui::message_box::kCritical);
         Form_Unload();
         return false;
     }
     window.setLeft(position->left);
     window.setTop(position->top);
-
-    const model::SettingsRecord& s = settings->values;
-    Kido = s.KidoA;
-    WindTopA = s.WindTop;
-    dialogs::Form4& form4 = app_.form4();
-    form4.KidoA = s.KidoA;
-    form4.SKidoA = s.SKidoA;
-    form4.SexeA = s.SexeA;
-    form4.WindTop = s.WindTop;
-    FormStyle = s.FormStyle;
-    SctName = s.SctName;
-    FomMov = s.FomMov;
+    app_.settings() = settings->values;
 
     if (FormStyle == 0) {
         YokoForm();
@@ -194,7 +194,7 @@ bool Form1::readStartUpFiles()
     }
     form2.TaskMenuSet();
     for (const std::string& unread : {groupProblem, tableProblem}) {
-        if (!unread.empty()) app_.msgBox(unread, ui::message_box::kIconExclamation);
+        if (!unread.empty()) app_.msgBox(unread, ui::message_box::kExclamation);
     }
     return true;
 }
@@ -215,11 +215,11 @@ void Form1::keepOnScreen()
 
 void Form1::Form_Unload()
 {
-    app_.platform().deleteTrayIcon(window);
+    trayIcon_.remove();
     app_.platform().endProgram();
 }
 
-bool Form1::TrayIn() { return app_.platform().addTrayIcon(window, "ノクタリス"); }
+bool Form1::TrayIn() { return trayIcon_.add(); }
 
 void Form1::placeTopmost(ui::InsertAfter after)
 {
@@ -228,17 +228,17 @@ void Form1::placeTopmost(ui::InsertAfter after)
     const float ty = static_cast<float>(platform.twipsPerPixelY());
     const ui::Rect pixels{ui::roundHalfEven(window.left() / tx), ui::roundHalfEven(window.top() / ty),
                           ui::roundHalfEven(window.width() / tx), ui::roundHalfEven(window.height() / ty)};
-    lngRetValue = window.setWindowPos(after, pixels, ui::swp::kShowWindow | ui::swp::kNoActivate);
+    window.setWindowPos(after, pixels);
 }
 
 void Form1::showFixButton()
 {
     if (FomMov == 0) {
         Picture6.setPicture(ui::Art::FomDragOk);
-        Picture6.setToolTip("画面を固定する");
+        Picture6.setToolTip(tool_text::kFix);
     } else if (FomMov == 1) {
         Picture6.setPicture(ui::Art::FomDragNo);
-        Picture6.setToolTip("画面を移動可能にする");
+        Picture6.setToolTip(tool_text::kUnfix);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "model/list_table.h"
 #include "model/variant.h"
 #include "ui/control.h"
+#include "ui/tray_icon.h"
 #include "ui/window.h"
 
 namespace app {
@@ -70,8 +71,7 @@ public:
     void Picture6_MouseUp(int button, int shift, float x, float y);
     void FormStyleHen_MouseUp(int button, int shift, float x, float y);
     void Form_MouseMove(int button, int shift, float x, float y);
-    // A mouse event on the tray icon, by its window message number.
-    void TrayIcon_MouseEvent(int message);
+    void TrayIcon_MouseEvent(ui::TrayEvent event);
     void Text1_Change();
 
     // The launcher tables: names and paths by slot, group names by group.
@@ -79,14 +79,12 @@ public:
     model::ListTable List2;
     model::ListTable List3;
 
-    std::int16_t FormStyle = 0;
-    std::int16_t SctName = 0;
-    std::int16_t FomMov = 0;
-    model::Variant Kido;      // start-up mode as read at start-up
-    model::Variant WindTopA;  // topmost setting as read at start-up
-    model::Variant ShIn;      // the slot or group last touched by the mouse
-    model::Variant GrNO;      // the group tab last pressed
-    long lngRetValue = 0;
+    // The bar's own settings, kept with the other four by the program.
+    std::int16_t& FormStyle;
+    std::int16_t& SctName;
+    std::int16_t& FomMov;
+    model::Variant ShIn;  // the slot or group last touched by the mouse
+    model::Variant GrNO;  // the group tab last pressed
 
     ui::Window window;
     ui::ControlArray<ui::PictureBox> Grp;
@@ -110,8 +108,10 @@ private:
     void placeTopmost(ui::InsertAfter after);
     void showFixButton();
     // The mouse touched slot n: it becomes ShIn and the current slot.
-    void Select(int slot);
+    void touchSlot(int slot);
     void switchToGroup(int group);
+    // Draws the faces of the group on screen again, with fresh icons.
+    void redrawShownGroup();
     // In the horizontal bar, the tool's hover text goes into the info line
     // while the pointer is over the tool (a null text leaves the line as it
     // is), and the line is cleared when the pointer leaves.
@@ -121,7 +121,7 @@ private:
     void savePosition();
 
     app::Noctaris& app_;
-    bool trayIconShown_ = false;
+    ui::TrayIcon trayIcon_;
     int shownGroup_ = 0;
     model::WindowPosition savedPosition_;
 };

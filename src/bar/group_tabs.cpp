@@ -36,8 +36,7 @@ void Form1::switchToGroup(int group)
     window.setMousePointer(ui::MousePointer::Hourglass);
     Text1.setText("Now Loading...");
     shownGroup_ = group;
-    const int first = group * model::kSlotsPerGroup;
-    for (int slot = first; slot < first + model::kSlotsPerGroup; ++slot) DrawSctFace(slot);
+    redrawShownGroup();
     Grp[group].bringToFront();
     for (int tab = 0; tab < model::kGroupCount; ++tab) Conts[tab].setPicture(ui::btB(tab));
     Conts[group].setPicture(ui::btF(group));

@@ -11,7 +11,7 @@
 
 namespace bar {
 
-void Form1::Select(int slot)
+void Form1::touchSlot(int slot)
 {
     ShIn = model::Variant::number(slot);
     selectSlot(slot);
@@ -19,17 +19,17 @@ void Form1::Select(int slot)
 
 void Form1::ShortCut_MouseDown(int index, int, int, float, float)
 {
-    Select(index);
+    touchSlot(index);
     app_.form2().ListNoA = ShIn;
 }
 
 void Form1::ShortCut_MouseMove(int index, int, int, float x, float y)
 {
-    Select(index);
+    touchSlot(index);
     ShortCut[index].setToolTip(List1.text());
     if (FormStyle != 0) return;
     if (shell::HoverCheck(app_.platform(), ShortCut[index], ui::roundHalfEven(x), ui::roundHalfEven(y))) {
-        Select(index);
+        touchSlot(index);
         Text1.setText(List1.text());
     } else {
         Text1.setText("");
@@ -38,7 +38,7 @@ void Form1::ShortCut_MouseMove(int index, int, int, float x, float y)
 
 void Form1::ShortCut_MouseUp(int index, int button, int, float, float)
 {
-    Select(index);
+    touchSlot(index);
     if (button == ui::mouse::kRight) {
         app_.form2().ListNoA = ShIn;
         app_.platform().popupMenu(window, app_.form2().R_Menu);
@@ -49,11 +49,14 @@ void Form1::ShortCut_MouseUp(int index, int button, int, float, float)
 
 void Form1::ShortCut_DblClick(int index)
 {
-    Select(index);
+    touchSlot(index);
     app_.form2().ListNoA = ShIn;
     if (app_.form4().SKidoA == 2) SctExec();
 }
 
+// A button's launch tells the user itself when the target is gone and shows
+// the bar again, since the bar may have just hidden itself; the tray menu's
+// launch (Form2::ExRun) starts from a menu, with the bar possibly hidden.
 void Form1::SctExec()
 {
     if (List2.text().empty()) return;
@@ -72,9 +75,8 @@ void Form1::SctExec()
 
 bool Form1::SctOpen()
 {
-    constexpr long kLastFailure = 32;
     return app_.shell().execute(&window, "open", List2.text(), app_.platform().programFolder(),
-                                shell::kSwShowNormal) > kLastFailure;
+                                shell::kSwShowNormal) == shell::LaunchResult::Opened;
 }
 
 void Form1::selectSlot(int slot)
@@ -91,11 +93,17 @@ void Form1::DrawSctFace(int slot)
     ui::PictureBox& button = ShortCut[slot];
     if (!path.empty()) {
         button.setPicture(ui::Art::None);
-        shell::DrawFileIcon(app_.shell(), button, path);
+        shell::DrawFileIcon(app_.icons(), button, path);
     } else {
         button.setPicture(ui::Art::Aki);
     }
     if (SctName == 1) shell::AsciiFuti(button, name, ui::rgb(255, 255, 255), 1, 20, ui::rgb(0, 0, 0), 1);
+}
+
+void Form1::redrawShownGroup()
+{
+    const int first = shownGroup_ * model::kSlotsPerGroup;
+    for (int slot = first; slot < first + model::kSlotsPerGroup; ++slot) DrawSctFace(slot);
 }
 
 }  // namespace bar

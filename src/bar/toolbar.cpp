@@ -1,5 +1,6 @@
 #include "app/noctaris.h"
 #include "bar/form1.h"
+#include "bar/tool_texts.h"
 #include "dialogs/form4.h"
 #include "dialogs/seihin.h"
 #include "menus/form2.h"
@@ -8,9 +9,6 @@
 #include "ui/platform.h"
 
 namespace bar {
-namespace {
-constexpr int kTrayLeftButtonDown = 0x201;
-}  // namespace
 
 void Form1::hoverTool(ui::PictureBox& tool, const char* text, float x, float y)
 {
@@ -22,30 +20,34 @@ void Form1::hoverTool(ui::PictureBox& tool, const char* text, float x, float y)
     }
 }
 
-void Form1::Picture1_MouseMove(int, int, float x, float y) { hoverTool(Picture1, "タスクトレイに格納", x, y); }
-void Form1::Picture2_MouseMove(int, int, float x, float y) { hoverTool(Picture2, "ソフトの設定", x, y); }
-void Form1::Picture3_MouseMove(int, int, float x, float y) { hoverTool(Picture3, "製品情報", x, y); }
-void Form1::Picture4_MouseMove(int, int, float x, float y) { hoverTool(Picture4, "終了", x, y); }
-void Form1::FormStyleHen_MouseMove(int, int, float x, float y) { hoverTool(FormStyleHen, "縦型に変更", x, y); }
+void Form1::Picture1_MouseMove(int, int, float x, float y) { hoverTool(Picture1, tool_text::kTray, x, y); }
+void Form1::Picture2_MouseMove(int, int, float x, float y) { hoverTool(Picture2, tool_text::kSettings, x, y); }
+void Form1::Picture3_MouseMove(int, int, float x, float y) { hoverTool(Picture3, tool_text::kInfo, x, y); }
+void Form1::Picture4_MouseMove(int, int, float x, float y) { hoverTool(Picture4, tool_text::kExit, x, y); }
+
+// Hover texts show on the horizontal bar only, where this switch leads to the vertical one.
+void Form1::FormStyleHen_MouseMove(int, int, float x, float y)
+{
+    hoverTool(FormStyleHen, kHorizontal.styleToolTip, x, y);
+}
 
 void Form1::Picture5_MouseMove(int, int, float x, float y)
 {
     const model::Variant& topmost = app_.form4().WindTop;
-    const char* text = topmost == 1 ? "前面に表示を解除する" : topmost == 0 ? "前面に表示" : nullptr;
+    const char* text = topmost == 1 ? tool_text::kNotTopmost : topmost == 0 ? tool_text::kTopmost : nullptr;
     hoverTool(Picture5, text, x, y);
-    if (topmost == 0) Picture5.setToolTip("前面に表示");
-    if (topmost == 1) Picture5.setToolTip("前面に表示を解除する");
+    if (text) Picture5.setToolTip(text);
 }
 
 void Form1::Picture6_MouseMove(int, int, float x, float y)
 {
-    hoverTool(Picture6, FomMov == 0 ? "画面を固定する" : FomMov == 1 ? "画面を移動可能にする" : nullptr, x, y);
+    hoverTool(Picture6, FomMov == 0 ? tool_text::kFix : FomMov == 1 ? tool_text::kUnfix : nullptr, x, y);
 }
 
 void Form1::Picture1_MouseUp(int, int, float, float)
 {
     if (!trayIconReady()) {
-        app_.msgBox("タスクトレイにアイコンを置けないため、格納できません。", ui::message_box::kIconExclamation);
+        app_.msgBox("タスクトレイにアイコンを置けないため、格納できません。", ui::message_box::kExclamation);
         return;
     }
     window.hide();
@@ -110,20 +112,16 @@ void Form1::savePosition()
     if (now == savedPosition_) return;
     savedPosition_ = now;
     std::string problem;
-    if (!app_.data().writePosition(now, problem)) app_.msgBox(problem, ui::message_box::kIconExclamation);
+    if (!app_.data().writePosition(now, problem)) app_.msgBox(problem, ui::message_box::kExclamation);
 }
 
-void Form1::TrayIcon_MouseEvent(int message)
+void Form1::TrayIcon_MouseEvent(ui::TrayEvent event)
 {
-    if (message != kTrayLeftButtonDown) return;
+    if (event != ui::TrayEvent::LeftDown) return;
     window.setForeground();
     app_.platform().popupMenu(window, app_.form2().TaskMenu);
 }
 
-bool Form1::trayIconReady()
-{
-    if (!trayIconShown_) trayIconShown_ = TrayIn();
-    return trayIconShown_;
-}
+bool Form1::trayIconReady() { return trayIcon_.shown() || TrayIn(); }
 
 }  // namespace bar

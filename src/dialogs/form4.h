@@ -29,10 +29,11 @@ public:
     // Writes the seven settings; a failure is told to the user and the old file stays.
     void SetSave();
 
-    model::Variant KidoA;
-    model::Variant SKidoA;
-    model::Variant SexeA;
-    model::Variant WindTop;
+    // The program's settings, which the dialog edits in place.
+    model::Variant& KidoA;
+    model::Variant& SKidoA;
+    model::Variant& SexeA;
+    model::Variant& WindTop;
     std::int16_t TaskOn = 0;  // 1 while the bar is parked in the tray
 
 private:

@@ -28,27 +28,34 @@ public:
         if (what == ui::Change::Enabled) platform_.note(window_.name() + (window_.enabled() ? " enabled" : " disabled"));
     }
 
-    long setWindowPos(ui::InsertAfter after, const ui::Rect& p, unsigned flags) override
+    bool setWindowPos(ui::InsertAfter after, const ui::Rect& p) override
     {
         platform_.note(window_.name() + " placed " + afterName(after) + " at " + std::to_string(p.left) + "," +
-                       std::to_string(p.top) + " " + std::to_string(p.width) + "x" + std::to_string(p.height) +
-                       " flags " + std::to_string(flags));
+                       std::to_string(p.top) + " " + std::to_string(p.width) + "x" + std::to_string(p.height));
         if (after == ui::InsertAfter::Topmost) window_.systemPlaced(true);
         if (after == ui::InsertAfter::NoTopmost) window_.systemPlaced(false);
         window_.systemMoved({p.left, p.top});
-        if (flags & ui::swp::kShowWindow) window_.systemShown(true);
-        return 1;
+        window_.systemShown(true);
+        return true;
     }
 
-    void moveBySystem() override
+    void moveBySystem(ui::Point start) override
     {
         platform_.releaseCapture();
-        platform_.note(window_.name() + " moved by the system");
+        platform_.note(window_.name() + " moved by the system from " + std::to_string(start.x) + "," +
+                       std::to_string(start.y));
         if (platform_.dragTo) window_.systemMoved(*platform_.dragTo);
         platform_.dragTo.reset();
     }
 
     void setForeground() override { platform_.note(window_.name() + " brought to the foreground"); }
+    void captureMouse() override { platform_.capture(window_); }
+
+    // A caption bar and thin borders for framed windows, fixed so that tests can count on them.
+    ui::Insets frameInsets() const override
+    {
+        return window_.frame() == ui::WindowFrame::Dialog ? ui::Insets{3, 26, 3, 3} : ui::Insets{};
+    }
 
 private:
     Platform& platform_;
@@ -109,29 +116,40 @@ bool Platform::onAnyMonitor(const ui::Rect& p) const
     return false;
 }
 
-void Platform::setCapture(ui::Control& control)
+void Platform::capture(ui::Window& window)
 {
-    captured = &control;
+    ui::Window* previous = capturedWindow;
+    capturedWindow = &window;
     captureElsewhere = false;
+    if (previous && previous != &window) previous->systemCaptureLost();
+}
+
+const ui::Control* Platform::capturedControl() const
+{
+    if (!capturedWindow) return nullptr;
+    const auto owner = capturedWindow->mouseOwner();
+    return owner ? *owner : nullptr;
 }
 
 void Platform::releaseCapture()
 {
-    captured = nullptr;
+    ui::Window* previous = capturedWindow;
+    capturedWindow = nullptr;
     captureElsewhere = false;
+    if (previous) previous->systemCaptureLost();
 }
 
-int Platform::messageBox(ui::Window*, std::string_view text, int style, std::string_view title)
+ui::Answer Platform::messageBox(ui::Window*, std::string_view text, ui::MessageStyle style, std::string_view title)
 {
     messages.push_back({std::string(text), style, std::string(title)});
     note("message: " + std::string(text));
     if (whileMessageShown) whileMessageShown(messages.back());
     if (!answers.empty()) {
-        const int answer = answers.front();
+        const ui::Answer answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    return (style & 0xF) == ui::message_box::kYesNo ? ui::message_box::kAnswerYes : ui::message_box::kAnswerOk;
+    return style.buttons == ui::MessageButtons::YesNo ? ui::Answer::Yes : ui::Answer::Ok;
 }
 
 void Platform::popupMenu(ui::Window&, const ui::MenuItem& menu)
@@ -147,25 +165,32 @@ void Platform::popupMenu(ui::Window&, const ui::MenuItem& menu)
     }
 }
 
-bool Platform::addTrayIcon(ui::Window& window, std::string_view tip)
+bool Platform::notifyTray(TrayRequest request, ui::Window& window, std::string_view tip)
 {
-    note("tray icon added for " + window.name());
-    if (!trayAvailable || trayIcons.count(&window)) return false;
-    trayIcons.insert(&window);
-    trayTip = tip;
-    return true;
-}
-
-void Platform::deleteTrayIcon(ui::Window& window)
-{
-    note("tray icon removed for " + window.name());
-    trayIcons.erase(&window);
+    const bool there = trayIcons.count(&window) != 0;
+    switch (request) {
+    case TrayRequest::Add:
+        note("tray icon added for " + window.name());
+        if (!trayAvailable || there) return false;
+        trayIcons.insert(&window);
+        trayTip = tip;
+        return !trayAddReportsFailure;
+    case TrayRequest::Modify:
+        note("tray icon modified for " + window.name());
+        return there;
+    case TrayRequest::Delete:
+        note("tray icon removed for " + window.name());
+        trayIcons.erase(&window);
+        return there;
+    }
+    return false;
 }
 
 void Platform::endProgram()
 {
     note("program ended");
     ended = true;
+    throw ProgramEnded{};
 }
 
 }  // namespace headless

@@ -30,6 +30,10 @@ private:
     posix::PosixFileStore disk_;
 };
 
+// Thrown by endProgram, which must not return: the program's code after it
+// never runs, as in the product. The test fixture catches it.
+struct ProgramEnded {};
+
 // The headless backend: windows and controls live in memory, and what the
 // system would do (show, move, place on top, capture the mouse) is echoed
 // at once. A test scripts the user's answers and reads back what happened,
@@ -47,24 +51,32 @@ public:
     ui::Rect primaryWorkArea() const override { return workArea; }
 
     ui::Point cursorPosition() const override { return cursor; }
-    bool captureHeld() const override { return captured != nullptr || captureElsewhere; }
-    void setCapture(ui::Control& control) override;
+    bool captureHeld() const override { return capturedWindow != nullptr || captureElsewhere; }
     void releaseCapture() override;
+    unsigned doubleClickTimeMs() const override { return 500; }
+    ui::Point doubleClickArea() const override { return {4, 4}; }
 
-    int messageBox(ui::Window* owner, std::string_view text, int style, std::string_view title) override;
+    ui::Answer messageBox(ui::Window* owner, std::string_view text, ui::MessageStyle style,
+                          std::string_view title) override;
     void popupMenu(ui::Window& owner, const ui::MenuItem& menu) override;
 
-    bool addTrayIcon(ui::Window& window, std::string_view tip) override;
-    void deleteTrayIcon(ui::Window& window) override;
+    bool notifyTray(TrayRequest request, ui::Window& window, std::string_view tip) override;
 
     bool claimSingleInstance() override { return !anotherCopyRunning; }
-    void endProgram() override;
+    [[noreturn]] void endProgram() override;
+    void deleteLater(std::shared_ptr<void> object) override { graveyard_.push_back(std::move(object)); }
     std::string programFolder() const override { return programFolder_; }
     char pathSeparator() const override { return '/'; }
     model::FileStore& fileStore() override { return files; }
     const model::AnsiCodec& codec() const override { return codec_; }
 
     void note(std::string event) { log.push_back(std::move(event)); }
+    // The window takes the mouse capture from whoever held it.
+    void capture(ui::Window& window);
+    // The control that holds the mouse, if a control does.
+    const ui::Control* capturedControl() const;
+    // The event being handled has ended: what was to be deleted later goes.
+    void eventEnded() { graveyard_.clear(); }
 
     // What happened, in order: windows shown and hidden, files read and
     // written, message boxes, menus, tray icons, placements, launches.
@@ -76,19 +88,19 @@ public:
     ui::Rect workArea{0, 0, 1920, 1040};
     ui::Point cursor{};
 
-    // The mouse capture: a control of the program, or another program's window.
-    const ui::Control* captured = nullptr;
+    // The mouse capture: a window of the program, or another program's window.
+    ui::Window* capturedWindow = nullptr;
     bool captureElsewhere = false;
 
     // Message boxes shown, and the answers the user gives, in order; without
     // a scripted answer the first button is pressed.
     struct Message {
         std::string text;
-        int style;
+        ui::MessageStyle style;
         std::string title;
     };
     std::vector<Message> messages;
-    std::deque<int> answers;
+    std::deque<ui::Answer> answers;
     // Runs while a message box is up.
     std::function<void(const Message&)> whileMessageShown;
 
@@ -97,10 +109,12 @@ public:
     std::vector<std::string> popups;
     std::deque<std::string> menuChoices;
 
-    // Notification-area icons, and whether the shell accepts new ones.
+    // The shell's notification-area icons. Without a tray the shell takes
+    // none; a shell still starting takes an icon yet reports the add failed.
     std::set<const ui::Window*> trayIcons;
     std::string trayTip;
     bool trayAvailable = true;
+    bool trayAddReportsFailure = false;
 
     // Where the system's move leaves a window that the user drags.
     std::optional<ui::Point> dragTo;
@@ -112,6 +126,7 @@ public:
 private:
     std::string programFolder_;
     posix::IconvCodec codec_;
+    std::vector<std::shared_ptr<void>> graveyard_;
 };
 
 }  // namespace headless

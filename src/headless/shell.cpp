@@ -3,23 +3,25 @@
 #include "headless/platform.h"
 
 namespace headless {
-namespace {
-constexpr long kOpened = 42;
-constexpr long kFileNotFound = 2;
-}  // namespace
-
 std::string iconPath(const ui::Icon& icon)
 {
     const auto* headless = dynamic_cast<const Icon*>(icon.get());
     return headless ? headless->path : std::string();
 }
 
-long Shell::execute(const ui::Window* owner, std::string_view operation, std::string_view file,
-                    std::string_view directory, int showCommand)
+shell::LaunchResult Shell::execute(const ui::Window* owner, std::string_view operation, std::string_view file,
+                                   std::string_view directory, int showCommand)
 {
     executions.push_back({owner, std::string(operation), std::string(file), std::string(directory), showCommand});
     platform_.note("shell " + std::string(operation) + " " + std::string(file));
-    return missing.count(std::string(file)) ? kFileNotFound : kOpened;
+    return missing.count(std::string(file)) ? shell::LaunchResult::NotFound : shell::LaunchResult::Opened;
+}
+
+shell::FileStamp Shell::fileStamp(std::string_view path)
+{
+    const std::string key(path);
+    const auto stamp = written.find(key);
+    return {missing.count(key) == 0, stamp != written.end() ? stamp->second : 0};
 }
 
 ui::Icon Shell::fileIcon(std::string_view path)
@@ -27,7 +29,7 @@ ui::Icon Shell::fileIcon(std::string_view path)
     ++iconLookups;
     if (duringIconLookup) duringIconLookup(std::string(path));
     if (missing.count(std::string(path))) return nullptr;
-    return std::make_shared<Icon>(std::string(path));
+    return std::make_shared<Icon>(std::string(path), iconLook);
 }
 
 std::optional<std::string> Shell::openFile(const shell::OpenFileRequest& request)

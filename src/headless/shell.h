@@ -17,8 +17,9 @@ class Platform;
 // An icon of the headless shell: it remembers whose icon it is.
 class Icon final : public ui::IconImage {
 public:
-    explicit Icon(std::string iconPath) : path(std::move(iconPath)) {}
+    Icon(std::string iconPath, int iconLook) : path(std::move(iconPath)), look(iconLook) {}
     const std::string path;
+    const int look;
 };
 
 // The path a drawn icon belongs to, or "" when it is not a headless icon.
@@ -30,15 +31,20 @@ class Shell final : public shell::ShellApi {
 public:
     explicit Shell(Platform& platform) : platform_(platform) {}
 
-    long execute(const ui::Window* owner, std::string_view operation, std::string_view file,
-                 std::string_view directory, int showCommand) override;
+    shell::LaunchResult execute(const ui::Window* owner, std::string_view operation, std::string_view file,
+                                std::string_view directory, int showCommand) override;
     ui::Icon fileIcon(std::string_view path) override;
+    shell::FileStamp fileStamp(std::string_view path) override;
     std::optional<std::string> openFile(const shell::OpenFileRequest& request) override;
     std::optional<std::string> browseForFolder(const shell::BrowseRequest& request) override;
     std::optional<std::string> specialFolderLocation(int csidl) override;
 
     // Paths that no longer exist: no icon, and the shell cannot open them.
     std::set<std::string> missing;
+    // When files were last written; 0 unless a test says otherwise.
+    std::map<std::string, std::uint64_t> written;
+    // Counts what file types look like: a new look gives every icon a new identity.
+    int iconLook = 0;
 
     struct Execution {
         const ui::Window* owner;

@@ -109,18 +109,14 @@ void Form2::SetDsp() { app_.form4().Show(); }
 
 void Form2::VerInf() { app_.seihin().Show(); }
 
-void Form2::EndApli()
-{
-    app_.platform().deleteTrayIcon(app_.form1().window);
-    app_.platform().endProgram();
-}
+void Form2::EndApli() { app_.form1().Form_Unload(); }
 
 void Form2::fEx_Click(int index)
 {
     bar::Form1& form1 = app_.form1();
     form1.List2.setListIndex(index);
     if (form1.List2.text().empty()) {
-        app_.msgBox("ファイルが登録されていません", ui::message_box::kIconExclamation);
+        app_.msgBox("ファイルが登録されていません", ui::message_box::kExclamation);
         return;
     }
     const model::Variant& after = app_.form4().SexeA;
@@ -132,9 +128,10 @@ void Form2::fEx_Click(int index)
     }
 }
 
+// Unlike a button's launch (Form1::SctExec), the tray menu's launch leaves
+// failures to the shell, which reports them over this window.
 void Form2::ExRun()
 {
-    // The shell reports its own failures, over this window.
     app_.shell().execute(&window(), "open", app_.form1().List2.text(), app_.platform().programFolder(),
                          shell::kSwShowNormal);
 }

@@ -2,6 +2,7 @@
 
 #include "ui/control.h"
 #include "ui/platform.h"
+#include "ui/window.h"
 
 namespace shell {
 
@@ -9,7 +10,7 @@ bool HoverCheck(ui::Platform& platform, ui::PictureBox& control, int x, int y)
 {
     const bool inside = x >= 0 && y >= 0 && x < control.scaleWidth() && y < control.scaleHeight();
     if (inside) {
-        if (!platform.captureHeld()) platform.setCapture(control);
+        if (!platform.captureHeld()) control.window().captureMouse(&control);
     } else {
         platform.releaseCapture();
     }

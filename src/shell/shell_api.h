@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,17 +43,30 @@ constexpr unsigned kReturnOnlyFsDirs = 0x1;
 constexpr int kSwShowNormal = 1;
 constexpr int kCsidlStartup = 7;
 
+// What became of a file handed to the shell.
+enum class LaunchResult { Opened, NotFound, Failed };
+
+// What the icon of a file depends on besides its type: whether it exists,
+// and when it was last written.
+struct FileStamp {
+    bool exists = false;
+    std::uint64_t written = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
 // The shell as the program uses it. Implemented by the Win32 backend and by
 // the headless backend, where a test scripts the results.
 class ShellApi {
 public:
     virtual ~ShellApi() = default;
 
-    // ShellExecute: a result above 32 means the shell opened the file.
-    virtual long execute(const ui::Window* owner, std::string_view operation, std::string_view file,
-                         std::string_view directory, int showCommand) = 0;
-    // The large shell icon of a file or folder, or none.
+    // ShellExecute.
+    virtual LaunchResult execute(const ui::Window* owner, std::string_view operation, std::string_view file,
+                                 std::string_view directory, int showCommand) = 0;
+    // The large shell icon of a file or folder, or none. It costs
+    // milliseconds: IconCache keeps them.
     virtual ui::Icon fileIcon(std::string_view path) = 0;
+    virtual FileStamp fileStamp(std::string_view path) = 0;
     // The chosen file's path, or nothing when the dialog was cancelled or failed.
     virtual std::optional<std::string> openFile(const OpenFileRequest& request) = 0;
     // The chosen folder's path buffer, or nothing when cancelled.

@@ -1,5 +1,6 @@
 #include "shell/shell_services.h"
 
+#include "shell/icon_cache.h"
 #include "shell/shell_api.h"
 #include "ui/control.h"
 
@@ -40,9 +41,9 @@ std::string SpecialFolderPath(ShellApi& shell, int csidl)
     return buffer ? TrimAtNull(*buffer) : std::string();
 }
 
-void DrawFileIcon(ShellApi& shell, ui::PictureBox& surface, const std::string& path)
+void DrawFileIcon(IconCache& icons, ui::PictureBox& surface, const std::string& path)
 {
-    if (ui::Icon icon = shell.fileIcon(path)) surface.drawIcon(icon, 0, 0);
+    if (ui::Icon icon = icons.icon(path)) surface.drawIcon(icon, 0, 0);
 }
 
 }  // namespace shell

@@ -10,6 +10,7 @@ class Window;
 
 namespace shell {
 
+class IconCache;
 class ShellApi;
 
 // The file-open dialog titled "ファイルを開く", for existing files only, the
@@ -28,6 +29,6 @@ std::string TrimAtNull(std::string_view text);
 
 // Draws the large shell icon of a file or folder at the surface's top-left
 // corner; nothing when the shell has no icon for it.
-void DrawFileIcon(ShellApi& shell, ui::PictureBox& surface, const std::string& path);
+void DrawFileIcon(IconCache& icons, ui::PictureBox& surface, const std::string& path);
 
 }  // namespace shell

@@ -1,46 +1,48 @@
 #include "ui/art.h"
 
-namespace ui {
+#include <array>
 
-std::string_view artName(Art art)
-{
-    switch (art) {
-    case Art::None: return {};
-    case Art::YokoHome: return "YokoHome";
-    case Art::TateHome: return "TateHome";
-    case Art::Aki: return "Aki";
-    case Art::BtB0: return "BtB0";
-    case Art::BtB1: return "BtB1";
-    case Art::BtB2: return "BtB2";
-    case Art::BtB3: return "BtB3";
-    case Art::BtB4: return "BtB4";
-    case Art::BtB5: return "BtB5";
-    case Art::BtB6: return "BtB6";
-    case Art::BtB7: return "BtB7";
-    case Art::BtB8: return "BtB8";
-    case Art::BtB9: return "BtB9";
-    case Art::BtF0: return "BtF0";
-    case Art::BtF1: return "BtF1";
-    case Art::BtF2: return "BtF2";
-    case Art::BtF3: return "BtF3";
-    case Art::BtF4: return "BtF4";
-    case Art::BtF5: return "BtF5";
-    case Art::BtF6: return "BtF6";
-    case Art::BtF7: return "BtF7";
-    case Art::BtF8: return "BtF8";
-    case Art::BtF9: return "BtF9";
-    case Art::StyleT: return "StyleT";
-    case Art::StyleY: return "StyleY";
-    case Art::SeiY: return "SeiY";
-    case Art::SeiT: return "SeiT";
-    case Art::FomDragOk: return "FomDragOk";
-    case Art::FomDragNo: return "FomDragNo";
-    case Art::ToolExit: return "ToolExit";
-    case Art::ToolTray: return "ToolTray";
-    case Art::ToolSettings: return "ToolSettings";
-    case Art::ToolTopmost: return "ToolTopmost";
-    }
-    return {};
-}
+namespace ui {
+namespace {
+
+struct ArtInfo {
+    std::string_view name;
+    Point size;
+};
+
+constexpr std::array<ArtInfo, static_cast<std::size_t>(Art::Last) + 1> kArt{{
+    {{}, {0, 0}},
+    {"YokoHome", {366, 74}},
+    {"TateHome", {67, 366}},
+    {"Aki", {32, 32}},
+    {"BtB0", {24, 14}}, {"BtB1", {24, 14}}, {"BtB2", {24, 14}}, {"BtB3", {24, 14}}, {"BtB4", {24, 14}},
+    {"BtB5", {24, 14}}, {"BtB6", {24, 14}}, {"BtB7", {24, 14}}, {"BtB8", {24, 14}}, {"BtB9", {24, 14}},
+    {"BtF0", {24, 14}}, {"BtF1", {24, 14}}, {"BtF2", {24, 14}}, {"BtF3", {24, 14}}, {"BtF4", {24, 14}},
+    {"BtF5", {24, 14}}, {"BtF6", {24, 14}}, {"BtF7", {24, 14}}, {"BtF8", {24, 14}}, {"BtF9", {24, 14}},
+    {"StyleT", {16, 16}},
+    {"StyleY", {16, 16}},
+    {"SeiY", {53, 16}},
+    {"SeiT", {29, 31}},
+    {"FomDragOk", {16, 16}},
+    {"FomDragNo", {16, 16}},
+    {"ToolExit", {16, 16}},
+    {"ToolTray", {16, 16}},
+    {"ToolSettings", {16, 16}},
+    {"ToolTopmost", {16, 16}},
+    {"RegisterFace", {354, 146}},
+    {"SettingsFace", {325, 278}},
+    {"SettingsClose", {14, 14}},
+    {"LinkMaker", {208, 16}},
+    {"LinkProduct", {284, 16}},
+    {"MakerLogo", {75, 50}},
+}};
+
+const ArtInfo& infoOf(Art art) { return kArt[static_cast<std::size_t>(art)]; }
+
+}  // namespace
+
+std::string_view artName(Art art) { return infoOf(art).name; }
+
+Point artSize(Art art) { return infoOf(art).size; }
 
 }  // namespace ui

@@ -18,6 +18,7 @@ Control::Control(Container& container, ControlKind kind, std::string name)
 Control::~Control()
 {
     peer_.reset();
+    window().forget(*this);
     auto& siblings = container_.children_;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
 }

@@ -1,16 +1,24 @@
 #pragma once
 
-namespace ui::message_box {
+namespace ui {
 
-// Styles and answers, with the platform's own values.
-constexpr int kOk = 0;
-constexpr int kYesNo = 4;
-constexpr int kIconCritical = 16;
-constexpr int kIconQuestion = 32;
-constexpr int kIconExclamation = 48;
+// What a message box offers and which icon it shows.
+enum class MessageButtons { Ok, YesNo };
+enum class MessageIcon { None, Critical, Question, Exclamation };
+struct MessageStyle {
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::None;
+    bool operator==(const MessageStyle&) const = default;
+};
 
-constexpr int kAnswerOk = 1;
-constexpr int kAnswerYes = 6;
-constexpr int kAnswerNo = 7;
+enum class Answer { Ok, Yes, No };
 
-}  // namespace ui::message_box
+namespace message_box {
+inline constexpr MessageStyle kOk{};
+inline constexpr MessageStyle kCritical{MessageButtons::Ok, MessageIcon::Critical};
+inline constexpr MessageStyle kExclamation{MessageButtons::Ok, MessageIcon::Exclamation};
+inline constexpr MessageStyle kQuestion{MessageButtons::YesNo, MessageIcon::Question};
+inline constexpr MessageStyle kWarningQuestion{MessageButtons::YesNo, MessageIcon::Exclamation};
+}  // namespace message_box
+
+}  // namespace ui

@@ -17,22 +17,23 @@ public:
 // Where SetWindowPos puts a window in the stacking order.
 enum class InsertAfter { Top = 0, Topmost = -1, NoTopmost = -2 };
 
-namespace swp {
-constexpr unsigned kNoActivate = 0x10;
-constexpr unsigned kShowWindow = 0x40;
-}  // namespace swp
-
 // The backend's side of a top-level window.
 class WindowPeer {
 public:
     virtual ~WindowPeer() = default;
     virtual void changed(Change what) = 0;
-    // SetWindowPos with a position and size in pixels; nonzero on success.
-    virtual long setWindowPos(InsertAfter after, const Rect& pixels, unsigned flags) = 0;
-    // Hands the window to the system's own move, following the mouse while
-    // the left button is held; returns when the move has ended.
-    virtual void moveBySystem() = 0;
+    // SetWindowPos with a position and size in pixels, showing the window
+    // without activating it; false when the system refused.
+    virtual bool setWindowPos(InsertAfter after, const Rect& pixels) = 0;
+    // Hands the window to the system's own move, which follows the mouse
+    // from the screen point given while the left button is held; returns
+    // when the move has ended.
+    virtual void moveBySystem(Point screenStart) = 0;
     virtual void setForeground() = 0;
+    // The window takes the mouse capture.
+    virtual void captureMouse() = 0;
+    // The frame around the client area.
+    virtual Insets frameInsets() const = 0;
 };
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 
 #include "model/ansi_codec.h"
 #include "model/file_store.h"
+#include "ui/message_box.h"
 #include "ui/peer.h"
 #include "ui/types.h"
 
@@ -31,27 +32,33 @@ public:
     virtual bool onAnyMonitor(const Rect& pixels) const = 0;
     virtual Rect primaryWorkArea() const = 0;
 
-    // The mouse.
+    // The mouse. A window takes the capture through Window::captureMouse.
     virtual Point cursorPosition() const = 0;
     virtual bool captureHeld() const = 0;
-    virtual void setCapture(Control& control) = 0;
     virtual void releaseCapture() = 0;
+    // How soon, and how close to the first, a second press makes a double click.
+    virtual unsigned doubleClickTimeMs() const = 0;
+    virtual Point doubleClickArea() const = 0;
 
-    // A modal message box; the answer is the platform's button number.
-    virtual int messageBox(Window* owner, std::string_view text, int style, std::string_view title) = 0;
+    // A modal message box.
+    virtual Answer messageBox(Window* owner, std::string_view text, MessageStyle style, std::string_view title) = 0;
     // Pops the item's children up at the mouse. A chosen item's onClick runs
     // before this returns.
     virtual void popupMenu(Window& owner, const MenuItem& menu) = 0;
 
-    // The notification-area icon of a window, with its tooltip.
-    virtual bool addTrayIcon(Window& window, std::string_view tip) = 0;
-    virtual void deleteTrayIcon(Window& window) = 0;
+    // The notification-area icon of a window, with its tooltip: Shell_NotifyIcon.
+    enum class TrayRequest { Add, Modify, Delete };
+    virtual bool notifyTray(TrayRequest request, Window& window, std::string_view tip) = 0;
 
     // The program.
     // False when another copy of the program is already running.
     virtual bool claimSingleInstance() = 0;
-    // Ends the program at once: no window is closed, nothing is written.
-    virtual void endProgram() = 0;
+    // Ends the program at once: no window is closed, nothing is written, and
+    // nothing after this call runs.
+    [[noreturn]] virtual void endProgram() = 0;
+    // Keeps a window's owner alive until the event being handled has ended:
+    // a window may close itself from one of its own handlers.
+    virtual void deleteLater(std::shared_ptr<void> object) = 0;
     virtual std::string programFolder() const = 0;
     virtual char pathSeparator() const = 0;
     virtual model::FileStore& fileStore() = 0;

@@ -21,6 +21,19 @@ struct Point {
     bool operator==(const Point&) const = default;
 };
 
+inline bool contains(const Rect& r, Point p)
+{
+    return p.x >= r.left && p.y >= r.top && p.x < r.left + r.width && p.y < r.top + r.height;
+}
+
+// How far a window's frame reaches in from each edge, pixels.
+struct Insets {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
 // A colour as a 32-bit value with red in the low byte.
 using Rgb = std::uint32_t;
 constexpr Rgb rgb(int red, int green, int blue)
@@ -50,6 +63,33 @@ constexpr int kCtrl = 2;
 constexpr int kAlt = 4;
 }  // namespace shift
 
+// A mouse event as the system reports it on a top-level window, before it
+// is routed to the control under the pointer.
+enum class MouseAction { Move, Press, Release };
+struct MouseInput {
+    MouseAction action = MouseAction::Move;
+    int button = 0;         // the button pressed or released; 0 for a move
+    int held = 0;           // the buttons held once the event has happened
+    int shift = 0;
+    Point point;            // in the window's client area, pixels
+    unsigned timeMs = 0;    // when it happened, for telling a double click
+
+    static MouseInput of(MouseAction action, int button, int held, Point point = {}, unsigned timeMs = 0)
+    {
+        MouseInput in;
+        in.action = action;
+        in.button = button;
+        in.held = held;
+        in.point = point;
+        in.timeMs = timeMs;
+        return in;
+    }
+};
+
+// A mouse event on a notification-area icon.
+enum class TrayEvent { LeftDown, LeftUp, LeftDoubleClick, RightDown, RightUp, RightDoubleClick, MiddleDown, MiddleUp };
+
+// What the event handlers of a control or window receive.
 struct MouseEvent {
     int button = 0;  // the button pressed or released; for moves, the buttons held
     int shift = 0;

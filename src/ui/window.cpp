@@ -33,6 +33,25 @@ void Window::setSize(float widthTwips, float heightTwips)
     setPixelBounds({bounds_.left, bounds_.top, toPixelsX(widthTwips), toPixelsY(heightTwips)});
 }
 
+void Window::setClientSize(float widthTwips, float heightTwips)
+{
+    const Insets frame = peer_ ? peer_->frameInsets() : Insets{};
+    setPixelBounds({bounds_.left, bounds_.top, toPixelsX(widthTwips) + frame.left + frame.right,
+                    toPixelsY(heightTwips) + frame.top + frame.bottom});
+}
+
+Point Window::clientSize() const
+{
+    const Insets frame = peer_ ? peer_->frameInsets() : Insets{};
+    return {bounds_.width - frame.left - frame.right, bounds_.height - frame.top - frame.bottom};
+}
+
+Point Window::toScreen(Point client) const
+{
+    const Insets frame = peer_ ? peer_->frameInsets() : Insets{};
+    return {bounds_.left + frame.left + client.x, bounds_.top + frame.top + client.y};
+}
+
 void Window::centreOnScreen()
 {
     const Rect area = platform_.primaryWorkArea();
@@ -93,14 +112,20 @@ void Window::setMousePointer(MousePointer pointer)
     changed(Change::Pointer);
 }
 
-long Window::setWindowPos(InsertAfter after, const Rect& pixels, unsigned flags)
+bool Window::setWindowPos(InsertAfter after, const Rect& pixels)
 {
-    return peer_ ? peer_->setWindowPos(after, pixels, flags) : 0;
+    return peer_ && peer_->setWindowPos(after, pixels);
 }
 
 void Window::moveBySystem()
 {
-    if (peer_) peer_->moveBySystem();
+    if (peer_) peer_->moveBySystem(toScreen(mouse_.leftPress()));
+}
+
+void Window::captureMouse(Control* owner)
+{
+    if (peer_) peer_->captureMouse();
+    mouse_.captured(owner);
 }
 
 void Window::setForeground()

@@ -2,10 +2,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "ui/art.h"
 #include "ui/container.h"
+#include "ui/mouse_router.h"
 #include "ui/peer.h"
 #include "ui/types.h"
 
@@ -42,11 +44,17 @@ public:
     void setLeft(float twips);
     void setTop(float twips);
     void setSize(float widthTwips, float heightTwips);
+    // Sizes the window so that its client area has this size in twips.
+    void setClientSize(float widthTwips, float heightTwips);
     // Places the window in the middle of the primary monitor's work area.
     void centreOnScreen();
     // The outer rectangle in pixels, on the screen.
     const Rect& pixelBounds() const { return bounds_; }
     void setPixelBounds(const Rect& bounds);
+    // The client area's size in pixels.
+    Point clientSize() const;
+    // A point of the client area on the screen.
+    Point toScreen(Point client) const;
 
     bool visible() const { return visible_; }
     void setVisible(bool visible);
@@ -65,19 +73,37 @@ public:
     MousePointer mousePointer() const { return pointer_; }
     void setMousePointer(MousePointer pointer);
 
-    // SetWindowPos on this window; the result is the platform's.
-    long setWindowPos(InsertAfter after, const Rect& pixels, unsigned flags);
-    // Lets the system move the window with the mouse until the button is released.
+    // SetWindowPos on this window: into the stacking order at a position
+    // and size in pixels, shown without being activated. False when the
+    // system refused.
+    bool setWindowPos(InsertAfter after, const Rect& pixels);
+    // Lets the system move the window with the mouse until the button is
+    // released, following the pointer from where the left button went down.
     void moveBySystem();
     void setForeground();
+
+    // The mouse, as the backend reports it: routed to the control under the
+    // pointer or to the window's own background.
+    void mouseInput(const MouseInput& input) { mouse_.input(input); }
+    // The window takes the mouse for a control, or for its own background
+    // (nullptr), until the capture is released.
+    void captureMouse(Control* owner);
+    std::optional<Control*> mouseOwner() const { return mouse_.owner(); }
+    // The control is going away.
+    void forget(const Control& control) { mouse_.forget(control); }
 
     // Mouse events on the window's own background, in pixels.
     std::function<void(const MouseEvent&)> onMouseDown;
     std::function<void(const MouseEvent&)> onMouseMove;
     std::function<void(const MouseEvent&)> onMouseUp;
     std::function<void()> onClick;
-    // A mouse event on the window's notification-area icon, by its window message number.
-    std::function<void(int message)> onTrayEvent;
+    std::function<void()> onDblClick;
+    // A mouse event on the window's notification-area icon.
+    std::function<void(TrayEvent)> onTrayEvent;
+    // The shell's taskbar started again: its notification-area icons are gone.
+    std::function<void()> onTaskbarCreated;
+    // File types changed what their icons look like.
+    std::function<void()> onShellIconsChanged;
     // The system asks the window to close (its close box, Alt+F4, the session ending).
     std::function<void()> onCloseRequest;
 
@@ -85,6 +111,7 @@ public:
     void systemMoved(Point topLeft);
     void systemShown(bool visible);
     void systemPlaced(bool topmost);
+    void systemCaptureLost() { mouse_.captureLost(); }
 
 private:
     int toPixelsX(float twips) const;
@@ -103,6 +130,7 @@ private:
     Rgb backColor_ = rgb(0xF0, 0xF0, 0xF0);
     Font font_;
     MousePointer pointer_ = MousePointer::Default;
+    MouseRouter mouse_{*this};
     std::unique_ptr<WindowPeer> peer_;
 };
 

@@ -3,11 +3,15 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <stdexcept>
+
+#include "ui/hit_test.h"
 #include "ui/window.h"
-#include "win32/control_tree.h"
 #include "win32/gdi.h"
 #include "win32/message_target.h"
 #include "win32/platform.h"
+#include "win32/rect.h"
+#include "win32/system_error.h"
 #include "win32/text.h"
 #include "win32/window_peer.h"
 
@@ -16,11 +20,22 @@ namespace {
 
 WindowPeer& windowPeerOf(ui::Control& control) { return *static_cast<WindowPeer*>(control.window().peer()); }
 
+RECT nativeRect(const ui::Control& control) { return toRect(ui::windowRect(control)); }
+
+// Moves the native controls inside a container to where the container now is.
+void placeNativeDescendants(ui::Container& container)
+{
+    for (ui::Control* c : container.children()) {
+        if (auto* inner = dynamic_cast<ui::Container*>(c)) placeNativeDescendants(*inner);
+        if (!ui::isWindowless(*c) && c->peer()) c->peer()->changed(ui::Change::Bounds);
+    }
+}
+
 // A picture box, frame, label or image: drawn by its top-level window, so a
 // change only marks its rectangle there to be drawn again.
 class WindowlessPeer final : public ui::ControlPeer {
 public:
-    explicit WindowlessPeer(ui::Control& control) : control_(control), shown_(windowRect(control)) {}
+    explicit WindowlessPeer(ui::Control& control) : control_(control), shown_(nativeRect(control)) {}
     ~WindowlessPeer() override { windowPeerOf(control_).forget(control_); }
 
     void changed(ui::Change what) override
@@ -38,7 +53,7 @@ public:
         default:
             break;
         }
-        const RECT now = windowRect(control_);
+        const RECT now = nativeRect(control_);
         // A hidden window is painted whole when it is shown.
         if (control_.window().visible()) {
             window.invalidate(shown_);
@@ -73,9 +88,12 @@ public:
         default: break;
         }
         if (control.visible()) style |= WS_VISIBLE;
-        const RECT r = windowRect(control);
-        attach(CreateWindowExW(exStyle, windowClass, L"", style, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                               windowPeerOf(control).hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr));
+        const RECT r = nativeRect(control);
+        HWND created = CreateWindowExW(exStyle, windowClass, L"", style, r.left, r.top, r.right - r.left,
+                                       r.bottom - r.top, windowPeerOf(control).hwnd(), nullptr,
+                                       GetModuleHandleW(nullptr), nullptr);
+        if (!created) throw std::runtime_error("コントロールを作成できませんでした。" + systemErrorText(GetLastError()));
+        attach(created);
         SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(platform_.gdi().font(fontOf())), FALSE);
     }
     ~NativePeer() override { destroyWindow(); }
@@ -84,7 +102,7 @@ public:
     {
         switch (what) {
         case ui::Change::Bounds: {
-            const RECT r = windowRect(control_);
+            const RECT r = nativeRect(control_);
             SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             break;
@@ -169,7 +187,7 @@ private:
 
 std::unique_ptr<ui::ControlPeer> makeControlPeer(Platform& platform, ui::Control& control)
 {
-    if (isWindowless(control)) return std::make_unique<WindowlessPeer>(control);
+    if (ui::isWindowless(control)) return std::make_unique<WindowlessPeer>(control);
     return std::make_unique<NativePeer>(platform, control);
 }
 

@@ -11,10 +11,9 @@ namespace {
 constexpr int kAttempts = 20;
 constexpr DWORD kPauseMs = 50;
 
-bool isTransient(DWORD error)
-{
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
-}
+// A scanner or backup program holding the file lets go within moments. A
+// folder that denies access stays so: retrying would only freeze the bar.
+bool isTransient(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
 
 // Runs an attempt until it succeeds, fails for good, or the time is up; the
 // result is 0 on success, else the last error.

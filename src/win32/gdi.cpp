@@ -5,10 +5,22 @@
 #include "ui/container.h"
 #include "ui/control.h"
 #include "ui/window.h"
-#include "win32/control_tree.h"
+#include "ui/hit_test.h"
 #include "win32/text.h"
 
 namespace win32 {
+
+namespace {
+
+// Shell icons are drawn at the size of the button they sit on, whatever
+// size the shell hands out at this display scale.
+constexpr int kShellIconSize = 32;
+
+// What stands in for a bitmap that could not be loaded: plainly visible,
+// so the window still shows where the picture belongs.
+constexpr ui::Rgb kMissingArt = ui::rgb(128, 128, 128);
+
+}  // namespace
 
 COLORREF toColorRef(ui::Rgb color) { return static_cast<COLORREF>(color & 0xFFFFFF); }
 
@@ -34,15 +46,14 @@ HBITMAP Gdi::bitmap(ui::Art art)
     const std::wstring name = widen(ui::artName(art));
     auto* bitmap = static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    bitmaps_.emplace(art, bitmap);
+    if (bitmap) bitmaps_.emplace(art, bitmap);
     return bitmap;
 }
 
 SIZE Gdi::bitmapSize(ui::Art art)
 {
-    BITMAP info{};
-    if (HBITMAP b = bitmap(art)) GetObjectW(b, sizeof info, &info);
-    return {info.bmWidth, info.bmHeight};
+    const ui::Point size = ui::artSize(art);
+    return {size.x, size.y};
 }
 
 HFONT Gdi::font(const ui::Font& f)
@@ -59,6 +70,7 @@ HFONT Gdi::font(const ui::Font& f)
     const std::wstring face = widen(f.face);
     lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
     HFONT font = CreateFontIndirectW(&lf);
+    if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     fonts_.emplace(key, font);
     return font;
 }
@@ -69,15 +81,20 @@ HICON Gdi::programIcon(int size)
     if (found != icons_.end()) return found->second;
     auto* icon = static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    if (!icon) return LoadIconW(nullptr, IDI_APPLICATION);
     icons_.emplace(size, icon);
     return icon;
 }
 
 void Gdi::drawArt(HDC dc, ui::Art art, int x, int y)
 {
-    HBITMAP b = bitmap(art);
-    if (!b) return;
+    if (art == ui::Art::None) return;
     const SIZE size = bitmapSize(art);
+    HBITMAP b = bitmap(art);
+    if (!b) {
+        fillRect(dc, RECT{x, y, x + size.cx, y + size.cy}, kMissingArt);
+        return;
+    }
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, b);
     BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, SRCCOPY);
@@ -87,8 +104,12 @@ void Gdi::drawArt(HDC dc, ui::Art art, int x, int y)
 
 void Gdi::stretchArt(HDC dc, ui::Art art, const RECT& into)
 {
+    if (art == ui::Art::None) return;
     HBITMAP b = bitmap(art);
-    if (!b) return;
+    if (!b) {
+        fillRect(dc, into, kMissingArt);
+        return;
+    }
     const SIZE size = bitmapSize(art);
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, b);
@@ -109,7 +130,7 @@ void Gdi::drawSurface(HDC dc, const ui::Surface& surface, const ui::Font& f, POI
         const int y = origin.y + ui::roundHalfEven(drawing.y);
         if (drawing.kind == ui::Drawing::Kind::ShellIcon) {
             if (const auto* native = dynamic_cast<const Icon*>(drawing.icon.get())) {
-                DrawIconEx(dc, x, y, native->get(), 0, 0, 0, nullptr, DI_NORMAL);
+                DrawIconEx(dc, x, y, native->get(), kShellIconSize, kShellIconSize, 0, nullptr, DI_NORMAL);
             }
         } else {
             SetTextColor(dc, toColorRef(drawing.color));
@@ -127,7 +148,7 @@ void Gdi::drawControls(HDC dc, ui::Container& container, POINT origin, const REC
     // Back to front: the list holds the front one first.
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
         ui::Control& control = **it;
-        if (!control.visible() || !isWindowless(control)) continue;
+        if (!control.visible() || !ui::isWindowless(control)) continue;
         const ui::Rect& b = control.bounds();
         RECT rect{origin.x + b.left, origin.y + b.top, origin.x + b.left + b.width, origin.y + b.top + b.height};
         RECT meets;

@@ -1,8 +1,10 @@
 #include "win32/message_target.h"
 
 #include <exception>
+#include <stdexcept>
 #include <string>
 
+#include "win32/system_error.h"
 #include "win32/text.h"
 
 namespace win32 {
@@ -82,7 +84,9 @@ const wchar_t* registerWindowClass(const wchar_t* name, UINT style, HCURSOR curs
     wc.hCursor = cursor;
     wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
     wc.lpszClassName = name;
-    RegisterClassExW(&wc);
+    if (!RegisterClassExW(&wc)) {
+        throw std::runtime_error("ウィンドウクラスを登録できませんでした。" + systemErrorText(GetLastError()));
+    }
     return name;
 }
 

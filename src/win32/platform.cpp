@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "model/paths.h"
 #include "ui/control.h"
 #include "ui/menu.h"
 #include "ui/window.h"
@@ -28,6 +29,18 @@ std::wstring menuCaption(const std::string& caption)
         out += c;
     }
     return out;
+}
+
+UINT styleOf(ui::MessageStyle style)
+{
+    UINT flags = style.buttons == ui::MessageButtons::YesNo ? MB_YESNO : MB_OK;
+    switch (style.icon) {
+    case ui::MessageIcon::Critical: flags |= MB_ICONHAND; break;
+    case ui::MessageIcon::Question: flags |= MB_ICONQUESTION; break;
+    case ui::MessageIcon::Exclamation: flags |= MB_ICONEXCLAMATION; break;
+    case ui::MessageIcon::None: break;
+    }
+    return flags;
 }
 
 HMENU buildMenu(const ui::MenuItem& menu, std::vector<const ui::MenuItem*>& commands)
@@ -91,18 +104,21 @@ ui::Point Platform::cursorPosition() const
 
 bool Platform::captureHeld() const { return GetCapture() != nullptr; }
 
-void Platform::setCapture(ui::Control& control)
-{
-    static_cast<WindowPeer*>(control.window().peer())->captureFor(control);
-}
-
 void Platform::releaseCapture() { ReleaseCapture(); }
 
-int Platform::messageBox(ui::Window* owner, std::string_view text, int style, std::string_view title)
+unsigned Platform::doubleClickTimeMs() const { return GetDoubleClickTime(); }
+
+ui::Point Platform::doubleClickArea() const { return {GetSystemMetrics(SM_CXDOUBLECLK), GetSystemMetrics(SM_CYDOUBLECLK)}; }
+
+ui::Answer Platform::messageBox(ui::Window* owner, std::string_view text, ui::MessageStyle style,
+                                std::string_view title)
 {
     HWND ownerHwnd = owner ? hwndOf(*owner) : nullptr;
-    return MessageBoxW(ownerHwnd, widen(text).c_str(), widen(title).c_str(),
-                       static_cast<UINT>(style) | MB_SETFOREGROUND);
+    switch (MessageBoxW(ownerHwnd, widen(text).c_str(), widen(title).c_str(), styleOf(style) | MB_SETFOREGROUND)) {
+    case IDYES: return ui::Answer::Yes;
+    case IDNO: return ui::Answer::No;
+    default: return ui::Answer::Ok;
+    }
 }
 
 void Platform::popupMenu(ui::Window& owner, const ui::MenuItem& menu)
@@ -126,39 +142,21 @@ void Platform::popupMenu(ui::Window& owner, const ui::MenuItem& menu)
     }
 }
 
-bool Platform::notify(DWORD message, ui::Window& window)
+bool Platform::notifyTray(TrayRequest request, ui::Window& window, std::string_view tip)
 {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = hwndOf(window);
     data.uID = 1;
-    if (message == NIM_ADD) {
+    DWORD message = NIM_DELETE;
+    if (request != TrayRequest::Delete) {
+        message = request == TrayRequest::Add ? NIM_ADD : NIM_MODIFY;
         data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         data.uCallbackMessage = kTrayMessage;
         data.hIcon = gdi_.programIcon(GetSystemMetrics(SM_CXSMICON));
-        auto found = trayIcons_.find(TrayIcon{&window, {}});
-        const std::wstring tip = widen(found != trayIcons_.end() ? found->tip : std::string());
-        lstrcpynW(data.szTip, tip.c_str(), ARRAYSIZE(data.szTip));
+        lstrcpynW(data.szTip, widen(tip).c_str(), ARRAYSIZE(data.szTip));
     }
     return Shell_NotifyIconW(message, &data) != 0;
-}
-
-bool Platform::addTrayIcon(ui::Window& window, std::string_view tip)
-{
-    trayIcons_.erase(TrayIcon{&window, {}});
-    trayIcons_.insert(TrayIcon{&window, std::string(tip)});
-    return notify(NIM_ADD, window);
-}
-
-void Platform::deleteTrayIcon(ui::Window& window)
-{
-    notify(NIM_DELETE, window);
-    trayIcons_.erase(TrayIcon{&window, {}});
-}
-
-void Platform::taskbarCreated()
-{
-    for (const TrayIcon& icon : trayIcons_) notify(NIM_ADD, *icon.window);
 }
 
 bool Platform::claimSingleInstance()
@@ -182,8 +180,7 @@ std::string Platform::programFolder() const
         }
         path.resize(path.size() * 2);
     }
-    const auto slash = path.find_last_of(L"\\/");
-    return narrow(path.substr(0, slash == std::wstring::npos ? 0 : slash));
+    return model::folderOfFile(narrow(path));
 }
 
 int Platform::run()
@@ -192,6 +189,7 @@ int Platform::run()
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
+        graveyard_.clear();
     }
     return static_cast<int>(msg.wParam);
 }
@@ -201,7 +199,5 @@ HWND Platform::hwndOf(ui::Window& window)
     auto* peer = static_cast<WindowPeer*>(window.peer());
     return peer ? peer->hwnd() : nullptr;
 }
-
-
 
 }  // namespace win32

@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include <set>
+#include <memory>
+#include <vector>
 
 #include "ui/platform.h"
 #include "win32/ansi_codec.h"
@@ -30,17 +31,19 @@ public:
 
     ui::Point cursorPosition() const override;
     bool captureHeld() const override;
-    void setCapture(ui::Control& control) override;
     void releaseCapture() override;
+    unsigned doubleClickTimeMs() const override;
+    ui::Point doubleClickArea() const override;
 
-    int messageBox(ui::Window* owner, std::string_view text, int style, std::string_view title) override;
+    ui::Answer messageBox(ui::Window* owner, std::string_view text, ui::MessageStyle style,
+                          std::string_view title) override;
     void popupMenu(ui::Window& owner, const ui::MenuItem& menu) override;
 
-    bool addTrayIcon(ui::Window& window, std::string_view tip) override;
-    void deleteTrayIcon(ui::Window& window) override;
+    bool notifyTray(TrayRequest request, ui::Window& window, std::string_view tip) override;
 
     bool claimSingleInstance() override;
-    void endProgram() override;
+    [[noreturn]] void endProgram() override;
+    void deleteLater(std::shared_ptr<void> object) override { graveyard_.push_back(std::move(object)); }
     std::string programFolder() const override;
     char pathSeparator() const override { return '\\'; }
     model::FileStore& fileStore() override { return files_; }
@@ -51,24 +54,15 @@ public:
 
     Gdi& gdi() { return gdi_; }
     static HWND hwndOf(ui::Window& window);
-    // The shell's taskbar has restarted: its icons must be added again.
-    void taskbarCreated();
     UINT taskbarCreatedMessage() const { return taskbarCreated_; }
 
 private:
-    bool notify(DWORD message, ui::Window& window);
-
     Gdi gdi_;
     FileStore files_;
     AnsiCodec codec_;
     HANDLE instanceMutex_ = nullptr;
     UINT taskbarCreated_ = 0;
-    struct TrayIcon {
-        ui::Window* window;
-        std::string tip;
-        bool operator<(const TrayIcon& other) const { return window < other.window; }
-    };
-    std::set<TrayIcon> trayIcons_;
+    std::vector<std::shared_ptr<void>> graveyard_;
 };
 
 }  // namespace win32

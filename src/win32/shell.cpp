@@ -26,28 +26,31 @@ std::string pathOf(LPITEMIDLIST list)
 
 }  // namespace
 
-long Shell::execute(const ui::Window* owner, std::string_view operation, std::string_view file,
-                    std::string_view directory, int showCommand)
+shell::LaunchResult Shell::execute(const ui::Window* owner, std::string_view operation, std::string_view file,
+                                   std::string_view directory, int showCommand)
 {
     const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(ownerOf(owner), widen(operation).c_str(),
                                                                 widen(file).c_str(), nullptr,
                                                                 widen(directory).c_str(), showCommand));
-    return static_cast<long>(result);
+    // Above 32 is success; the values below are the old error codes.
+    if (result > 32) return shell::LaunchResult::Opened;
+    if (result == SE_ERR_FNF || result == SE_ERR_PNF) return shell::LaunchResult::NotFound;
+    return shell::LaunchResult::Failed;
 }
 
 ui::Icon Shell::fileIcon(std::string_view path)
 {
-    const std::wstring widePath = widen(path);
-    WIN32_FILE_ATTRIBUTE_DATA attributes{};
-    const bool exists = GetFileAttributesExW(widePath.c_str(), GetFileExInfoStandard, &attributes) != 0;
-    auto& cached = icons_[std::string(path)];
-    if (cached.icon && cached.exists == exists && CompareFileTime(&cached.written, &attributes.ftLastWriteTime) == 0) {
-        return cached.icon;
-    }
     SHFILEINFOW info{};
-    const bool found = SHGetFileInfoW(widePath.c_str(), 0, &info, sizeof info, SHGFI_ICON) && info.hIcon;
-    cached = CachedIcon{found ? std::make_shared<Icon>(info.hIcon) : nullptr, exists, attributes.ftLastWriteTime};
-    return cached.icon;
+    if (!SHGetFileInfoW(widen(path).c_str(), 0, &info, sizeof info, SHGFI_ICON) || !info.hIcon) return nullptr;
+    return std::make_shared<Icon>(info.hIcon);
+}
+
+shell::FileStamp Shell::fileStamp(std::string_view path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA attributes{};
+    if (!GetFileAttributesExW(widen(path).c_str(), GetFileExInfoStandard, &attributes)) return {};
+    const FILETIME& t = attributes.ftLastWriteTime;
+    return {true, (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime};
 }
 
 std::optional<std::string> Shell::openFile(const shell::OpenFileRequest& request)

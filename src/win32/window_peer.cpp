@@ -2,19 +2,25 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 #include <windowsx.h>
 
+#include <stdexcept>
+
 #include "ui/control.h"
-#include "win32/control_tree.h"
+#include "ui/hit_test.h"
 #include "win32/gdi.h"
-#include "win32/mouse_input.h"
 #include "win32/platform.h"
+#include "win32/rect.h"
+#include "win32/system_error.h"
 #include "win32/text.h"
 
 namespace win32 {
 namespace {
 
 constexpr UINT_PTR kToolId = 1;
+// The shell's notice that file types changed their icons.
+constexpr UINT kShellChangeMessage = WM_APP + 2;
 
 DWORD styleOf(ui::WindowFrame frame)
 {
@@ -36,19 +42,86 @@ LPCWSTR cursorOf(ui::MousePointer pointer)
     return nullptr;
 }
 
+int shiftState()
+{
+    int shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= ui::shift::kShift;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= ui::shift::kCtrl;
+    if (GetKeyState(VK_MENU) < 0) shift |= ui::shift::kAlt;
+    return shift;
+}
+
+int heldButtons(WPARAM wParam)
+{
+    int held = 0;
+    if (wParam & MK_LBUTTON) held |= ui::mouse::kLeft;
+    if (wParam & MK_RBUTTON) held |= ui::mouse::kRight;
+    if (wParam & MK_MBUTTON) held |= ui::mouse::kMiddle;
+    return held;
+}
+
+// The portable form of a client-area mouse message; nothing for other messages.
+std::optional<ui::MouseInput> mouseInputOf(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    ui::MouseInput in;
+    switch (message) {
+    case WM_MOUSEMOVE: break;
+    case WM_LBUTTONDOWN: in = ui::MouseInput::of(ui::MouseAction::Press, ui::mouse::kLeft, 0); break;
+    case WM_RBUTTONDOWN: in = ui::MouseInput::of(ui::MouseAction::Press, ui::mouse::kRight, 0); break;
+    case WM_MBUTTONDOWN: in = ui::MouseInput::of(ui::MouseAction::Press, ui::mouse::kMiddle, 0); break;
+    case WM_LBUTTONUP: in = ui::MouseInput::of(ui::MouseAction::Release, ui::mouse::kLeft, 0); break;
+    case WM_RBUTTONUP: in = ui::MouseInput::of(ui::MouseAction::Release, ui::mouse::kRight, 0); break;
+    case WM_MBUTTONUP: in = ui::MouseInput::of(ui::MouseAction::Release, ui::mouse::kMiddle, 0); break;
+    default: return std::nullopt;
+    }
+    in.held = heldButtons(wParam);
+    in.shift = shiftState();
+    in.point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    in.timeMs = static_cast<unsigned>(GetMessageTime());
+    return in;
+}
+
+std::optional<ui::TrayEvent> trayEventOf(UINT message)
+{
+    switch (message) {
+    case WM_LBUTTONDOWN: return ui::TrayEvent::LeftDown;
+    case WM_LBUTTONUP: return ui::TrayEvent::LeftUp;
+    case WM_LBUTTONDBLCLK: return ui::TrayEvent::LeftDoubleClick;
+    case WM_RBUTTONDOWN: return ui::TrayEvent::RightDown;
+    case WM_RBUTTONUP: return ui::TrayEvent::RightUp;
+    case WM_RBUTTONDBLCLK: return ui::TrayEvent::RightDoubleClick;
+    case WM_MBUTTONDOWN: return ui::TrayEvent::MiddleDown;
+    case WM_MBUTTONUP: return ui::TrayEvent::MiddleUp;
+    default: return std::nullopt;
+    }
+}
+
 }  // namespace
 
 WindowPeer::WindowPeer(Platform& platform, ui::Window& window) : platform_(platform), window_(window)
 {
-    const wchar_t* windowClass = registerWindowClass(L"NoctarisWindow", CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW));
-    CreateWindowExW(exStyleOf(window.frame()), windowClass, L"", styleOf(window.frame()), 0, 0, 0, 0, nullptr,
-                    nullptr, GetModuleHandleW(nullptr), static_cast<MessageTarget*>(this));
+    // No CS_DBLCLKS: the portable router tells double clicks itself.
+    const wchar_t* windowClass = registerWindowClass(L"NoctarisWindow", 0, LoadCursorW(nullptr, IDC_ARROW));
+    if (!CreateWindowExW(exStyleOf(window.frame()), windowClass, L"", styleOf(window.frame()), 0, 0, 0, 0, nullptr,
+                         nullptr, GetModuleHandleW(nullptr), static_cast<MessageTarget*>(this))) {
+        throw std::runtime_error("ウィンドウを作成できませんでした。" + systemErrorText(GetLastError()));
+    }
 }
 
 WindowPeer::~WindowPeer()
 {
+    if (shellWatch_) SHChangeNotifyDeregister(shellWatch_);
     if (tooltips_) DestroyWindow(tooltips_);
     destroyWindow();
+}
+
+// Registered after the first paint, so that it costs the start-up nothing.
+void WindowPeer::watchShellIcons()
+{
+    if (shellWatch_ || !window_.onShellIconsChanged) return;
+    SHChangeNotifyEntry everything{nullptr, TRUE};
+    shellWatch_ = SHChangeNotifyRegister(hwnd(), SHCNRF_ShellLevel | SHCNRF_InterruptLevel, SHCNE_ASSOCCHANGED,
+                                         kShellChangeMessage, 1, &everything);
 }
 
 // One tool covers the control under the mouse; its text is asked for when
@@ -73,7 +146,7 @@ HWND WindowPeer::tooltips()
 
 void WindowPeer::trackToolTip(POINT point)
 {
-    ui::Control* hovered = controlAt(window_, point, HitFor::ToolTip);
+    ui::Control* hovered = ui::controlAt(window_, {point.x, point.y}, ui::HitFor::ToolTip);
     if (hovered == tipControl_ && tooltips_) return;
     tipControl_ = hovered;
     HWND tips = tooltips();
@@ -82,7 +155,7 @@ void WindowPeer::trackToolTip(POINT point)
     info.cbSize = sizeof info;
     info.hwnd = hwnd();
     info.uId = kToolId;
-    if (hovered) info.rect = windowRect(*hovered);
+    if (hovered) info.rect = toRect(ui::windowRect(*hovered));
     SendMessageW(tips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
@@ -94,7 +167,6 @@ void WindowPeer::toolTipChanged(ui::Control& control)
 void WindowPeer::forget(ui::Control& control)
 {
     if (tipControl_ == &control) tipControl_ = nullptr;
-    if (mouseOwner_ && *mouseOwner_ == &control) mouseOwner_.reset();
 }
 
 void WindowPeer::invalidate(const RECT& rect)
@@ -106,10 +178,14 @@ void WindowPeer::invalidate(const RECT& rect)
     InvalidateRect(hwnd(), &rect, FALSE);
 }
 
-void WindowPeer::captureFor(ui::Control& control)
+void WindowPeer::captureMouse() { SetCapture(hwnd()); }
+
+ui::Insets WindowPeer::frameInsets() const
 {
-    SetCapture(hwnd());
-    mouseOwner_ = &control;
+    RECT outer{0, 0, 0, 0};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
+    return {-outer.left, -outer.top, outer.right, outer.bottom};
 }
 
 void WindowPeer::changed(ui::Change what)
@@ -149,20 +225,21 @@ void WindowPeer::changed(ui::Change what)
     }
 }
 
-long WindowPeer::setWindowPos(ui::InsertAfter after, const ui::Rect& pixels, unsigned flags)
+bool WindowPeer::setWindowPos(ui::InsertAfter after, const ui::Rect& pixels)
 {
-    const long result = SetWindowPos(hwnd(), reinterpret_cast<HWND>(static_cast<INT_PTR>(after)), pixels.left,
-                                     pixels.top, pixels.width, pixels.height, flags);
+    const bool placed = SetWindowPos(hwnd(), reinterpret_cast<HWND>(static_cast<INT_PTR>(after)), pixels.left,
+                                     pixels.top, pixels.width, pixels.height, SWP_SHOWWINDOW | SWP_NOACTIVATE) != 0;
     echoPlacement();
-    return result;
+    return placed;
 }
 
-void WindowPeer::moveBySystem()
+// The move starts from where the button went down, not from where the
+// pointer is by now: the bar follows the pointer exactly from the press.
+void WindowPeer::moveBySystem(ui::Point screenStart)
 {
     ReleaseCapture();
-    POINT cursor;
-    GetCursorPos(&cursor);
-    SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(cursor.x, cursor.y));
+    SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION,
+                 MAKELPARAM(static_cast<WORD>(screenStart.x), static_cast<WORD>(screenStart.y)));
     echoPlacement();
 }
 
@@ -187,40 +264,23 @@ void WindowPeer::paint()
     Gdi& gdi = platform_.gdi();
     gdi.drawArt(p.dc(), window_.picture(), 0, 0);
     gdi.drawControls(p.dc(), window_, {0, 0}, p.area());
+    watchShellIcons();
 }
 
-void WindowPeer::routeMouse(UINT message, WPARAM wParam, LPARAM lParam)
+void WindowPeer::mouseMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     if (message == WM_MOUSEMOVE) trackToolTip(point);
     // Relayed by hand, once the tool covers the control now under the mouse.
     MSG relayed{hwnd(), message, wParam, lParam, 0, {}};
     SendMessageW(tooltips(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
-
-    ui::Control* target = mouseOwner_ ? *mouseOwner_ : controlAt(window_, point, HitFor::Mouse);
-    if (isPress(message) && !mouseOwner_) {
-        SetCapture(hwnd());
-        mouseOwner_ = target;
-    }
-    if (isRelease(message) && heldButtons(wParam) == 0 && mouseOwner_) {
-        // Released before the handlers run: they may open menus or message boxes.
-        ReleaseCapture();
-    }
-
-    if (target) {
-        const RECT r = windowRect(*target);
-        deliverMouse(handlersOf(*target), message, wParam, {point.x - r.left, point.y - r.top},
-                     PtInRect(&r, point) != 0);
-    } else {
-        RECT client;
-        GetClientRect(hwnd(), &client);
-        deliverMouse(handlersOf(window_), message, wParam, point, PtInRect(&client, point) != 0);
-    }
+    // The window may be gone once the handlers have run.
+    if (const auto input = mouseInputOf(message, wParam, lParam)) window_.mouseInput(*input);
 }
 
 bool WindowPeer::setCursorFor(POINT point)
 {
-    ui::Control* under = controlAt(window_, point, HitFor::ToolTip);
+    ui::Control* under = ui::controlAt(window_, {point.x, point.y}, ui::HitFor::ToolTip);
     LPCWSTR cursor = cursorOf(window_.mousePointer());
     if (!cursor && under) cursor = cursorOf(under->mousePointer());
     SetCursor(LoadCursorW(nullptr, cursor ? cursor : IDC_ARROW));
@@ -229,19 +289,24 @@ bool WindowPeer::setCursorFor(POINT point)
 
 LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (isMouseMessage(message)) {
-        routeMouse(message, wParam, lParam);
+    if (message >= WM_MOUSEFIRST && message <= WM_MBUTTONDBLCLK) {
+        mouseMessage(message, wParam, lParam);
         return 0;
     }
     if (message == kTrayMessage) {
-        if (window_.onTrayEvent) window_.onTrayEvent(LOWORD(lParam));
+        const auto event = trayEventOf(LOWORD(lParam));
+        if (event && window_.onTrayEvent) window_.onTrayEvent(*event);
         return 0;
     }
     if (message == platform_.taskbarCreatedMessage() && message != 0) {
-        platform_.taskbarCreated();
+        if (window_.onTaskbarCreated) window_.onTaskbarCreated();
         return 0;
     }
     switch (message) {
+    case kShellChangeMessage:
+    case WM_SETTINGCHANGE:
+        if (window_.onShellIconsChanged) window_.onShellIconsChanged();
+        break;
     case WM_PAINT:
         paint();
         return 0;
@@ -251,7 +316,7 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         echoPlacement();
         return 0;
     case WM_CAPTURECHANGED:
-        mouseOwner_.reset();
+        window_.systemCaptureLost();
         return 0;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT) {

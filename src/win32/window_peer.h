@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "ui/peer.h"
@@ -16,9 +15,7 @@ namespace win32 {
 class Platform;
 
 // A top-level window. It draws its face and its windowless controls, and
-// routes the mouse to the control under it: a press keeps the mouse for
-// that control until the last button is released, and a control may take
-// the mouse for itself (hover tracking) until it lets it go.
+// hands the mouse to the window's portable router.
 class WindowPeer final : public MessageTarget, public ui::WindowPeer {
 public:
     WindowPeer(Platform& platform, ui::Window& window);
@@ -27,12 +24,12 @@ public:
     ui::Window& window() const { return window_; }
 
     void changed(ui::Change what) override;
-    long setWindowPos(ui::InsertAfter after, const ui::Rect& pixels, unsigned flags) override;
-    void moveBySystem() override;
+    bool setWindowPos(ui::InsertAfter after, const ui::Rect& pixels) override;
+    void moveBySystem(ui::Point screenStart) override;
     void setForeground() override;
+    void captureMouse() override;
+    ui::Insets frameInsets() const override;
 
-    // The control keeps receiving the mouse wherever it goes, until released.
-    void captureFor(ui::Control& control);
     void toolTipChanged(ui::Control& control);
     // The control is going away.
     void forget(ui::Control& control);
@@ -43,7 +40,8 @@ protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void routeMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    void mouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void watchShellIcons();
     void trackToolTip(POINT point);
     HWND tooltips();
     void echoPlacement();
@@ -52,13 +50,11 @@ private:
 
     Platform& platform_;
     ui::Window& window_;
-    // Who has the mouse while this window holds the capture: a control, or
-    // the window's own background (nullptr).
-    std::optional<ui::Control*> mouseOwner_;
     // What has been marked since the last paint: marking a part of it again
     // would only cost another round trip to the window system.
     RECT invalid_{};
     HWND tooltips_ = nullptr;
+    ULONG shellWatch_ = 0;
     ui::Control* tipControl_ = nullptr;
     std::wstring tipText_;
 };

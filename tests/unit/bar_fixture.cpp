@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "posix/iconv_codec.h"
+#include "ui/hit_test.h"
 
 namespace testing_support {
 
@@ -41,27 +42,72 @@ void BarTest::registerSlot(int slot, const std::string& name, const std::string&
 void BarTest::start()
 {
     app = std::make_unique<app::Noctaris>(platform, shell);
-    app->start();
+    act([this] { app->start(); });
+}
+
+void BarTest::send(ui::Control& control, ui::MouseInput input, float x, float y)
+{
+    const ui::Rect r = ui::windowRect(control);
+    input.point = {r.left + ui::roundHalfEven(x), r.top + ui::roundHalfEven(y)};
+    input.timeMs = clock_;
+    ui::Window& window = control.window();
+    const auto receiver = [&]() -> const ui::Control* {
+        const auto owner = window.mouseOwner();
+        return owner ? *owner : ui::controlAt(window, input.point, ui::HitFor::Mouse);
+    };
+    // A pointer moving over from a control that tracks the hover passes that
+    // control first, which lets go of the mouse once the pointer is outside.
+    if (input.action == ui::MouseAction::Move && receiver() != &control && window.mouseOwner()) {
+        act([&] { window.mouseInput(input); });
+    }
+    if (receiver() != &control) {
+        ADD_FAILURE() << "the mouse meant for " << control.name() << " lands on "
+                      << (receiver() ? receiver()->name() : window.name() + "'s background");
+    }
+    act([&] { window.mouseInput(input); });
+}
+
+void BarTest::press(ui::Control& control, int button, float x, float y)
+{
+    send(control, ui::MouseInput::of(ui::MouseAction::Press, button, button), x, y);
+}
+
+void BarTest::release(ui::Control& control, int button, float x, float y)
+{
+    send(control, ui::MouseInput::of(ui::MouseAction::Release, button, 0), x, y);
 }
 
 void BarTest::click(ui::Control& control, int button, float x, float y)
 {
-    const ui::MouseEvent e{button, 0, x, y};
-    if (control.onMouseDown) control.onMouseDown(e);
-    if (control.onMouseUp) control.onMouseUp(e);
+    clock_ += 1000;
+    press(control, button, x, y);
+    release(control, button, x, y);
 }
 
 void BarTest::doubleClick(ui::Control& control)
 {
-    const ui::MouseEvent e{ui::mouse::kLeft, 0, 5, 5};
     click(control);
-    if (control.onDblClick) control.onDblClick();
-    if (control.onMouseUp) control.onMouseUp(e);
+    clock_ += 100;
+    press(control, ui::mouse::kLeft);
+    release(control, ui::mouse::kLeft);
 }
 
 void BarTest::hover(ui::Control& control, float x, float y, int held)
 {
-    if (control.onMouseMove) control.onMouseMove(ui::MouseEvent{held, 0, x, y});
+    send(control, ui::MouseInput::of(ui::MouseAction::Move, 0, held), x, y);
+}
+
+void BarTest::mouseOnWindow(ui::Window& window, ui::MouseAction action, int button, int held, ui::Point at)
+{
+    clock_ += 1000;
+    act([&] { window.mouseInput(ui::MouseInput::of(action, button, held, at, clock_)); });
+}
+
+void BarTest::tray(ui::TrayEvent event)
+{
+    act([&] {
+        if (form1().window.onTrayEvent) form1().window.onTrayEvent(event);
+    });
 }
 
 ::testing::AssertionResult BarTest::logHasInOrder(const std::vector<std::string>& events) const

@@ -32,11 +32,30 @@ protected:
 
     void start();
 
-    // The user's mouse on a control, as the backend delivers it: a press
-    // and a release; a double click is press, release, double click, release.
-    static void click(ui::Control& control, int button = ui::mouse::kLeft, float x = 5, float y = 5);
-    static void doubleClick(ui::Control& control);
-    static void hover(ui::Control& control, float x, float y, int held = 0);
+    // Runs what the user does: the program may end during it, and what was
+    // to be deleted later goes once it is over, as after a system event.
+    template <typename Action>
+    void act(Action&& action)
+    {
+        try {
+            action();
+        } catch (const headless::ProgramEnded&) {
+        }
+        platform.eventEnded();
+    }
+
+    // The user's mouse on a control at (x, y) within it, routed through its
+    // window as the backend reports it. It fails the test when the event
+    // would land on something else. Separate clicks are a second apart; a
+    // double click is two clicks in quick succession.
+    void click(ui::Control& control, int button = ui::mouse::kLeft, float x = 5, float y = 5);
+    void doubleClick(ui::Control& control);
+    void hover(ui::Control& control, float x, float y, int held = 0);
+    void press(ui::Control& control, int button, float x = 5, float y = 5);
+    void release(ui::Control& control, int button, float x = 5, float y = 5);
+    // The mouse on a window's own background, at a point of its client area.
+    void mouseOnWindow(ui::Window& window, ui::MouseAction action, int button, int held, ui::Point at);
+    void tray(ui::TrayEvent event);
 
     bar::Form1& form1() { return app->form1(); }
     menus::Form2& form2() { return app->form2(); }
@@ -53,7 +72,10 @@ protected:
     std::unique_ptr<app::Noctaris> app;
 
 private:
+    void send(ui::Control& control, ui::MouseInput input, float x, float y);
+
     std::vector<std::string> slotLines_;
+    unsigned clock_ = 10000;
 };
 
 }  // namespace testing_support

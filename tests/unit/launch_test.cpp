@@ -113,7 +113,7 @@ TEST_F(Launch, HoverShowsTheNameInTheInfoLineOnlyOnTheHorizontalBar)
     EXPECT_EQ(button.toolTip(), "メモ帳");
     EXPECT_EQ(form1().Text1.text(), "メモ帳");
     EXPECT_EQ(form1().Label1.caption(), "メモ帳");
-    EXPECT_EQ(platform.captured, &button);
+    EXPECT_EQ(platform.capturedControl(), &button);
     hover(button, 40, 4);
     EXPECT_EQ(form1().Text1.text(), "") << "moving off clears the line";
     EXPECT_FALSE(platform.captureHeld());

@@ -58,7 +58,7 @@ TEST_F(Menus, SlotItemLaunchesItsSlotWhicheverGroupIsShown)
 {
     click(form1().Conts[2]);
     platform.menuChoices.push_back("f5Ex(45)");
-    form1().window.onTrayEvent(0x201);
+    tray(ui::TrayEvent::LeftDown);
     ASSERT_EQ(shell.executions.size(), 1u);
     EXPECT_EQ(shell.executions[0].file, "D:\\game.exe");
     EXPECT_EQ(shell.executions[0].owner, &form2().window());
@@ -84,7 +84,7 @@ TEST_F(Menus, FreeSlotItemSaysNothingIsRegistered)
     form2().fEx(46).onClick();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "ファイルが登録されていません");
-    EXPECT_EQ(platform.messages[0].style, ui::message_box::kIconExclamation);
+    EXPECT_EQ(platform.messages[0].style, ui::message_box::kExclamation);
     EXPECT_TRUE(shell.executions.empty());
 }
 
@@ -92,7 +92,7 @@ TEST_F(Menus, ShowCommandBringsTheParkedBarBack)
 {
     click(form1().Picture1);
     platform.menuChoices.push_back("MainDisp");
-    form1().window.onTrayEvent(0x201);
+    tray(ui::TrayEvent::LeftDown);
     EXPECT_TRUE(form1().window.visible());
     EXPECT_EQ(form4().TaskOn, 0);
     EXPECT_EQ(platform.trayIcons.size(), 1u);
@@ -101,7 +101,7 @@ TEST_F(Menus, ShowCommandBringsTheParkedBarBack)
 TEST_F(Menus, ExitCommandEndsWithoutWriting)
 {
     platform.menuChoices.push_back("EndApli");
-    form1().window.onTrayEvent(0x201);
+    tray(ui::TrayEvent::LeftDown);
     EXPECT_TRUE(platform.ended);
     EXPECT_TRUE(platform.trayIcons.empty());
     for (const auto& event : platform.log) EXPECT_EQ(event.rfind("write", 0), std::string::npos) << event;
@@ -110,8 +110,8 @@ TEST_F(Menus, ExitCommandEndsWithoutWriting)
 TEST_F(Menus, SettingsAndVersionCommandsOpenTheirWindows)
 {
     platform.menuChoices = {"SetDsp", "VerInf"};
-    form1().window.onTrayEvent(0x201);
-    form1().window.onTrayEvent(0x201);
+    tray(ui::TrayEvent::LeftDown);
+    tray(ui::TrayEvent::LeftDown);
     ASSERT_NE(form4().window(), nullptr);
     EXPECT_EQ(form4().window()->caption(), "設定");
     ASSERT_NE(app->seihin().window(), nullptr);

@@ -3,6 +3,7 @@
 #include "headless/platform.h"
 #include "headless/shell.h"
 #include "shell/ascii_futi.h"
+#include "shell/icon_cache.h"
 #include "shell/hover_check.h"
 #include "shell/shell_api.h"
 #include "shell/shell_services.h"
@@ -34,7 +35,7 @@ TEST_F(ShellServices, HoverCheckEdgesAreStrictOnTheRightAndBottom)
 TEST_F(ShellServices, HoverCheckTakesAFreeCaptureAndReleasesItOutside)
 {
     EXPECT_TRUE(shell::HoverCheck(platform, button, 3, 3));
-    EXPECT_EQ(platform.captured, &button);
+    EXPECT_EQ(platform.capturedControl(), &button);
     EXPECT_FALSE(shell::HoverCheck(platform, button, 40, 3));
     EXPECT_FALSE(platform.captureHeld());
     EXPECT_FALSE(shell::HoverCheck(platform, button, 40, 3)) << "a second call from outside is harmless";
@@ -43,13 +44,13 @@ TEST_F(ShellServices, HoverCheckTakesAFreeCaptureAndReleasesItOutside)
 
 TEST_F(ShellServices, HoverCheckLeavesSomeoneElsesCaptureAlone)
 {
-    platform.setCapture(other);
+    other.window().captureMouse(&other);
     EXPECT_TRUE(shell::HoverCheck(platform, button, 3, 3));
-    EXPECT_EQ(platform.captured, &other);
+    EXPECT_EQ(platform.capturedControl(), &other);
     platform.releaseCapture();
     platform.captureElsewhere = true;
     EXPECT_TRUE(shell::HoverCheck(platform, button, 3, 3));
-    EXPECT_EQ(platform.captured, nullptr);
+    EXPECT_EQ(platform.capturedControl(), nullptr);
     EXPECT_TRUE(platform.captureElsewhere);
 }
 
@@ -123,11 +124,12 @@ TEST_F(ShellServices, TrimAtNull)
 
 TEST_F(ShellServices, FileIconIsDrawnAtTheTopLeftOnlyWhenTheShellHasOne)
 {
-    shell::DrawFileIcon(shell, button, "C:\\x.exe");
+    shell::IconCache icons(shell);
+    shell::DrawFileIcon(icons, button, "C:\\x.exe");
     ASSERT_EQ(button.surface().drawings().size(), 1u);
     EXPECT_EQ(button.surface().drawings()[0].x, 0);
     shell.missing.insert("C:\\gone.exe");
-    shell::DrawFileIcon(shell, other, "C:\\gone.exe");
+    shell::DrawFileIcon(icons, other, "C:\\gone.exe");
     EXPECT_TRUE(other.surface().drawings().empty());
 }
 

@@ -41,7 +41,7 @@ TEST_F(Toolbar, TopmostSwitchPlacesSavesAndItsTooltipFollows)
     startWith("1,1,2,0,0,0,0");
     bar::Form1& f = form1();
     click(f.Picture5);
-    EXPECT_TRUE(logHasInOrder({"Form1 placed topmost at 100,60 366x74 flags 80", "write apst.qdf"}));
+    EXPECT_TRUE(logHasInOrder({"Form1 placed topmost at 100,60 366x74", "write apst.qdf"}));
     EXPECT_TRUE(f.window.topmost());
     EXPECT_EQ(settingsFile(), "1,1,2,1,0,0,0\r\n");
     EXPECT_EQ(f.Picture5.toolTip(), "前面に表示") << "the tooltip follows on the next move";
@@ -68,7 +68,7 @@ TEST_F(Toolbar, UnknownSettingValuesOnlySave)
     startWith("1,1,2,5,0,0,3");
     click(form1().Picture5);
     click(form1().Picture6);
-    EXPECT_FALSE(logHas("Form1 placed topmost at 100,60 366x74 flags 80"));
+    EXPECT_FALSE(logHas("Form1 placed topmost at 100,60 366x74"));
     EXPECT_EQ(count("write apst.qdf"), 2u);
     EXPECT_EQ(settingsFile(), "1,1,2,5,0,0,3\r\n");
 }
@@ -153,13 +153,17 @@ TEST_F(Toolbar, SettingsAndProductButtonsOpenTheirWindows)
     EXPECT_EQ(app->seihin().window()->caption(), "製品情報");
 }
 
-TEST_F(Toolbar, DraggingTheBackgroundMovesTheBarAndSavesItsPosition)
+// (20, 45) is bare background on the horizontal bar at (100, 60).
+TEST_F(Toolbar, DraggingTheBackgroundMovesTheBarFromThePressAndSavesItsPosition)
 {
     startWith("1,1,2,0,0,0,0");
     platform.dragTo = ui::Point{200, -10};
     form1().Text1.setText("x");
-    form1().window.onMouseMove({ui::mouse::kLeft, 0, 50, 30});
-    EXPECT_TRUE(logHasInOrder({"Form1 moved by the system", "write fank.qdf"}));
+    ui::Window& bar = form1().window;
+    mouseOnWindow(bar, ui::MouseAction::Press, ui::mouse::kLeft, ui::mouse::kLeft, {20, 45});
+    mouseOnWindow(bar, ui::MouseAction::Move, 0, ui::mouse::kLeft, {26, 49});
+    EXPECT_TRUE(logHasInOrder({"Form1 moved by the system from 120,105", "write fank.qdf"}))
+        << "the system's move starts where the button went down, not at the first move";
     EXPECT_EQ(readData("fank.qdf"), "3000,-150\r\n");
     EXPECT_EQ(form1().Text1.text(), "");
 }
@@ -168,9 +172,12 @@ TEST_F(Toolbar, MovingOverTheBackgroundWritesOnlyWhenThePositionChanged)
 {
     startWith("1,1,2,0,0,0,1");
     platform.dragTo = ui::Point{300, 300};
-    form1().window.onMouseMove({ui::mouse::kLeft, 0, 50, 30});
-    form1().window.onMouseMove({0, 0, 51, 30});
-    EXPECT_FALSE(logHas("Form1 moved by the system")) << "a fixed bar does not move";
+    ui::Window& bar = form1().window;
+    mouseOnWindow(bar, ui::MouseAction::Press, ui::mouse::kLeft, ui::mouse::kLeft, {20, 45});
+    mouseOnWindow(bar, ui::MouseAction::Move, 0, ui::mouse::kLeft, {26, 49});
+    mouseOnWindow(bar, ui::MouseAction::Release, ui::mouse::kLeft, 0, {26, 49});
+    mouseOnWindow(bar, ui::MouseAction::Move, 0, 0, {27, 49});
+    EXPECT_EQ(platform.dragTo, (ui::Point{300, 300})) << "a fixed bar does not move";
     EXPECT_FALSE(logHas("write fank.qdf"));
     EXPECT_EQ(readData("fank.qdf"), "1500,900\r\n");
 }
@@ -178,10 +185,10 @@ TEST_F(Toolbar, MovingOverTheBackgroundWritesOnlyWhenThePositionChanged)
 TEST_F(Toolbar, TrayLeftPressOpensTheTrayMenuEvenWhileHidden)
 {
     startWith("2,1,2,0,0,0,0");
-    form1().window.onTrayEvent(0x204);
-    form1().window.onTrayEvent(0x203);
+    tray(ui::TrayEvent::RightDown);
+    tray(ui::TrayEvent::LeftDoubleClick);
     EXPECT_TRUE(platform.popups.empty()) << "right press and double click are ignored";
-    form1().window.onTrayEvent(0x201);
+    tray(ui::TrayEvent::LeftDown);
     EXPECT_TRUE(logHasInOrder({"Form1 brought to the foreground", "popup TaskMenu"}));
     EXPECT_FALSE(form1().window.visible());
 }

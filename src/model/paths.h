@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace model {
+
+// The folder holding a file, from the file's full path: "C:\Tools" for
+// "C:\Tools\Noctaris.exe", and "C:\" for "C:\Noctaris.exe", since "C:"
+// alone means the current folder of drive C.
+std::string folderOfFile(std::string_view path);
+
+}  // namespace model
