@@ -6,7 +6,7 @@ import sys
 import time
 from pathlib import Path
 
-from wine_fonts import registry_file
+from wine_registry import registry_file
 
 WINE64 = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver64"
@@ -31,7 +31,7 @@ def prepare_prefix(prefix, env):
     prefix.mkdir(parents=True, exist_ok=True)
     subprocess.run([WINE64, "wineboot", "-i"], env=env, check=True,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    reg = prefix / "noctaris-fonts.reg"
+    reg = prefix / "noctaris.reg"
     reg.write_bytes(registry_file())
     subprocess.run([WINE64, "regedit", "/S", windows_path(reg)], env=env, check=True,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

@@ -87,13 +87,13 @@ class Install:
 
     # --- the program -----------------------------------------------------------
 
-    def start(self, trace_menus=False):
-        """trace_menus: Wine logs every menu item the program builds, for Program.menus_built()."""
+    def start(self, trace=None):
+        """trace: Wine debug channels to log, e.g. "trace+menu" for Program.menus_built()."""
         self.session.park_pointer()
         log_path = self.session.log_path(f"program-{len(self.programs) + 1}")
         env = self.session.env
-        if trace_menus:
-            env = {**env, "WINEDEBUG": "-all,trace+menu"}
+        if trace:
+            env = {**env, "WINEDEBUG": f"-all,{trace}"}
         with open(log_path, "wb") as log:
             popen = subprocess.Popen([WINE64, str(self.exe)], cwd=self.root, env=env,
                                      stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT)

@@ -57,7 +57,7 @@ class Program:
         return self.log_path.stat().st_size
 
     def menus_built(self, since=0):
-        """The popup menus the program built after log offset since (started with trace_menus).
+        """The popup menus the program built after log offset since (started with trace="trace+menu").
 
         Wine cannot read another process's menus, so they are rebuilt here
         from its trace of every InsertMenuW call. Each menu is a list whose

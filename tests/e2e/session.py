@@ -23,10 +23,10 @@ from waiting import WaitTimeout, wait_for
 from window_probe import WindowQueries
 from x_display import XDisplay, start_xvfb
 
-# The program's Japanese font names and the IPA fonts Wine draws them with,
+# The font replacements and the .exe association that Wine prefixes here need,
 # shared with the run script.
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "scripts"))
-from wine_fonts import FONT_REPLACEMENTS, registry_file  # noqa: E402
+from wine_registry import FONT_REPLACEMENTS, registry_file  # noqa: E402
 
 WINESERVER = "/usr/lib/wine/wineserver64"
 
@@ -76,7 +76,7 @@ class Session(WindowQueries, XDisplay, UserInput):
         self.wineserver = subprocess.Popen([WINESERVER, "-f", "-p"], env=self.env, stdin=subprocess.DEVNULL,
                                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.wine(["wineboot", "-i"], timeout=120)
-        self._register_fonts()
+        self._prepare_registry()
         # Wine stops its desktop and services some seconds after the last
         # program ends; the next program then starts without a tray and
         # stalls. A console waiting on a pipe that we hold keeps them up,
@@ -84,8 +84,8 @@ class Session(WindowQueries, XDisplay, UserInput):
         self.keeper = subprocess.Popen([WINE64, "cmd", "/k"], env=self.env, stdin=subprocess.PIPE,
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
-    def _register_fonts(self):
-        reg = self.tmp / "fonts.reg"
+    def _prepare_registry(self):
+        reg = self.tmp / "noctaris.reg"
         reg.write_bytes(registry_file())
         self.wine(["regedit", "/S", windows_path(reg)])
 
@@ -119,6 +119,11 @@ class Session(WindowQueries, XDisplay, UserInput):
             shutil.rmtree(self.tmp, ignore_errors=True)
 
     # --- per test --------------------------------------------------------
+
+    def set_dpi(self, dpi):
+        """The display scale that programs started from now on see, as Windows' LogPixels."""
+        self.wine(["reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+                   "/d", str(dpi), "/f"])
 
     def install(self, files):
         """A fresh copy of the ready-to-run folder holding exactly these data files."""

@@ -26,7 +26,7 @@ class LaunchTestCase(NoctarisTestCase):
         for slot, (name, target) in (gone or {}).items():
             table[slot] = (name, windows_path(install.root.parent / "targets" / target))
         install.write_data({"Shtct.qdf": shortcuts(table)})
-        program = install.start(trace_menus=trace_menus)
+        program = install.start(trace="trace+menu" if trace_menus else None)
         return install, program, self.wait_bar()
 
     def click_button(self, bar, k, button=1):

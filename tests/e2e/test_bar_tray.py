@@ -46,7 +46,7 @@ class TrayTestCase(NoctarisTestCase):
         for slot, target in (slots or {}).items():
             table[slot] = (target.split(".")[0], install.add_launch_target(target))
         install.write_data({"Shtct.qdf": shortcuts(table)})
-        program = install.start(trace_menus=trace_menus)
+        program = install.start(trace="trace+menu" if trace_menus else None)
         return install, program, self.wait_bar()
 
     def bar_visible(self):

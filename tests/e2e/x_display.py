@@ -42,6 +42,16 @@ def _region_stats(png, rect):
     return float(mean), float(deviation)
 
 
+def pixels(png, rect):
+    """The screenshot's pixels inside rect as rows of (r, g, b)."""
+    left, top, width, height = rect
+    ppm = subprocess.run(["convert", str(png), "-crop", f"{width}x{height}+{left}+{top}", "+repage", "ppm:-"],
+                         capture_output=True, timeout=30, check=True).stdout
+    fields = ppm.split(maxsplit=4)  # P6, width, height, maximum, then the samples
+    w, h, data = int(fields[1]), int(fields[2]), fields[4]
+    return [[tuple(data[(y * w + x) * 3:(y * w + x) * 3 + 3]) for x in range(w)] for y in range(h)]
+
+
 class XDisplay:
     """The Session's look at the X side, on its display (env) with its artifacts folder."""
 

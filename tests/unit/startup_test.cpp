@@ -199,6 +199,25 @@ TEST_F(StartUp, PartlyVisibleBarStaysWhereItWasStored)
     EXPECT_EQ(form1().window.pixelBounds(), (ui::Rect{-200, -40, 366, 74}));
 }
 
+TEST_F(StartUp, AFractionalPositionIsRoundedHalfToEven)
+{
+    installDefaults("1,1,2,0,0,0,0", "-160,1012.5");
+    start();
+    EXPECT_EQ(form1().window.pixelBounds().left, -11) << "-10.67 px";
+    EXPECT_EQ(form1().window.pixelBounds().top, 68) << "67.5 px";
+}
+
+// A shell still starting at log-on takes the icon but reports that the add failed.
+TEST_F(StartUp, AnIconTheShellTookDespiteAFailedAddLetsTheBarStartHidden)
+{
+    installDefaults("2,1,2,0,0,0,0");
+    platform.trayAddReportsFailure = true;
+    start();
+    EXPECT_TRUE(logHasInOrder({"tray icon added for Form1", "tray icon modified for Form1"}));
+    EXPECT_FALSE(form1().window.visible());
+    EXPECT_EQ(form4().TaskOn, 1);
+}
+
 TEST_F(StartUp, ClosingRemovesTheTrayIconAndWritesNothing)
 {
     installDefaults();

@@ -64,6 +64,34 @@ TEST_F(Tabs, ClickOnTheShownTabRedrawsItsFacesFromTheKeptIcons)
     EXPECT_EQ(tabsShowingFront(), 1);
 }
 
+TEST_F(Tabs, ARedrawnFaceHoldsOneDrawingAndAVanishedTargetLeavesItEmpty)
+{
+    click(form1().Conts[4]);
+    click(form1().Conts[0]);
+    click(form1().Conts[4]);
+    EXPECT_EQ(form1().ShortCut[42].surface().drawings().size(), 1u);
+    shell.missing.insert("C:\\calc.exe");
+    click(form1().Conts[0]);
+    click(form1().Conts[4]);
+    EXPECT_TRUE(form1().ShortCut[42].surface().drawings().empty());
+    EXPECT_EQ(form1().ShortCut[42].picture(), ui::Art::None);
+}
+
+TEST_F(Tabs, IconsAreLookedUpAgainWhenFileTypesChangeTheirLook)
+{
+    const auto lookOf42 = [this] {
+        const auto& drawings = form1().ShortCut[42].surface().drawings();
+        return drawings.size() == 1 ? dynamic_cast<const headless::Icon&>(*drawings[0].icon).look : -1;
+    };
+    click(form1().Conts[4]);
+    shell.iconLook = 1;
+    click(form1().Conts[0]);
+    click(form1().Conts[4]);
+    EXPECT_EQ(lookOf42(), 0) << "kept while nothing says the look changed";
+    act([this] { form1().window.onShellIconsChanged(); });
+    EXPECT_EQ(lookOf42(), 1) << "the group on screen shows the new look at once";
+}
+
 TEST_F(Tabs, RightClickOpensTheGroupMenuAndChangesNothingShown)
 {
     form1().Text1.setText("x");

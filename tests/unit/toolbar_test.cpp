@@ -182,6 +182,20 @@ TEST_F(Toolbar, MovingOverTheBackgroundWritesOnlyWhenThePositionChanged)
     EXPECT_EQ(readData("fank.qdf"), "1500,900\r\n");
 }
 
+TEST_F(Toolbar, TheTrayIconComesBackWithARestartedTaskbar)
+{
+    platform.trayAvailable = false;
+    startWith("1,1,1,0,0,0,0");
+    platform.trayAvailable = true;
+    act([this] { form1().window.onTaskbarCreated(); });
+    EXPECT_EQ(platform.trayIcons.count(&form1().window), 1u);
+    platform.log.clear();
+    click(form1().Picture1);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FALSE(form1().window.visible()) << "parking works with the icon back";
+    EXPECT_FALSE(logHas("tray icon added for Form1")) << "the bar knows its icon is there";
+}
+
 TEST_F(Toolbar, TrayLeftPressOpensTheTrayMenuEvenWhileHidden)
 {
     startWith("2,1,2,0,0,0,0");

@@ -1,5 +1,8 @@
-"""Font replacements that let Wine draw the program's Japanese font names
-with the IPA fonts installed on these machines."""
+"""What the Wine prefixes here need in their registry: font replacements
+that let Wine draw the program's Japanese font names with the IPA fonts
+installed on these machines, and the association of .exe files, which a
+prefix made without Wine's HTML engine lacks (without it every program
+shows the shell's generic icon)."""
 
 FONT_REPLACEMENTS = {
     "ＭＳ Ｐゴシック": "IPAPGothic",
@@ -11,9 +14,10 @@ FONT_REPLACEMENTS = {
 
 
 def registry_file():
-    """The replacements as a .reg file. UTF-16 with a BOM: regedit reads any
+    """The settings as a .reg file. UTF-16 with a BOM: regedit reads any
     other .reg file in the ANSI code page."""
     lines = ["Windows Registry Editor Version 5.00", "",
              r"[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]"]
     lines += [f'"{name}"="{face}"' for name, face in FONT_REPLACEMENTS.items()]
+    lines += ["", r"[HKEY_CLASSES_ROOT\.exe]", '@="exefile"']
     return b"\xff\xfe" + ("\r\n".join(lines) + "\r\n").encode("utf-16-le")
