@@ -114,6 +114,8 @@ void Form1::wireEvents()
         app_.icons().clear();
         redrawShownGroup();
     };
+    // Icons are fetched at the button's size on the new monitor.
+    window.onScaleChanged = [this] { redrawShownGroup(); };
     window.onCloseRequest = [this] { Form_Unload(); };
     Text1.onChange = [this] { Text1_Change(); };
 }
@@ -221,15 +223,7 @@ void Form1::Form_Unload()
 
 bool Form1::TrayIn() { return trayIcon_.add(); }
 
-void Form1::placeTopmost(ui::InsertAfter after)
-{
-    const ui::Platform& platform = app_.platform();
-    const float tx = static_cast<float>(platform.twipsPerPixelX());
-    const float ty = static_cast<float>(platform.twipsPerPixelY());
-    const ui::Rect pixels{ui::roundHalfEven(window.left() / tx), ui::roundHalfEven(window.top() / ty),
-                          ui::roundHalfEven(window.width() / tx), ui::roundHalfEven(window.height() / ty)};
-    window.setWindowPos(after, pixels);
-}
+void Form1::placeTopmost(ui::InsertAfter after) { window.setWindowPos(after, window.pixelBounds()); }
 
 void Form1::showFixButton()
 {

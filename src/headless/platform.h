@@ -45,8 +45,7 @@ public:
     std::unique_ptr<ui::WindowPeer> createWindowPeer(ui::Window& window) override;
     std::unique_ptr<ui::ControlPeer> createControlPeer(ui::Control& control) override;
 
-    int twipsPerPixelX() const override { return twipsPerPixel; }
-    int twipsPerPixelY() const override { return twipsPerPixel; }
+    int systemDpi() const override { return dpi; }
     bool onAnyMonitor(const ui::Rect& pixels) const override;
     ui::Rect primaryWorkArea() const override { return workArea; }
 
@@ -83,7 +82,7 @@ public:
     std::vector<std::string> log;
 
     // The screen.
-    int twipsPerPixel = 15;
+    int dpi = 96;
     std::vector<ui::Rect> monitors{{0, 0, 1920, 1080}};
     ui::Rect workArea{0, 0, 1920, 1040};
     ui::Point cursor{};

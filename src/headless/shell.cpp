@@ -24,12 +24,12 @@ shell::FileStamp Shell::fileStamp(std::string_view path)
     return {missing.count(key) == 0, stamp != written.end() ? stamp->second : 0};
 }
 
-ui::Icon Shell::fileIcon(std::string_view path)
+ui::Icon Shell::fileIcon(std::string_view path, int size)
 {
     ++iconLookups;
     if (duringIconLookup) duringIconLookup(std::string(path));
     if (missing.count(std::string(path))) return nullptr;
-    return std::make_shared<Icon>(std::string(path), iconLook);
+    return std::make_shared<Icon>(std::string(path), size, iconLook);
 }
 
 std::optional<std::string> Shell::openFile(const shell::OpenFileRequest& request)

@@ -17,8 +17,11 @@ class Platform;
 // An icon of the headless shell: it remembers whose icon it is.
 class Icon final : public ui::IconImage {
 public:
-    Icon(std::string iconPath, int iconLook) : path(std::move(iconPath)), look(iconLook) {}
+    Icon(std::string iconPath, int iconSize, int iconLook) : path(std::move(iconPath)), size(iconSize), look(iconLook)
+    {
+    }
     const std::string path;
+    const int size;
     const int look;
 };
 
@@ -33,7 +36,7 @@ public:
 
     shell::LaunchResult execute(const ui::Window* owner, std::string_view operation, std::string_view file,
                                 std::string_view directory, int showCommand) override;
-    ui::Icon fileIcon(std::string_view path) override;
+    ui::Icon fileIcon(std::string_view path, int size) override;
     shell::FileStamp fileStamp(std::string_view path) override;
     std::optional<std::string> openFile(const shell::OpenFileRequest& request) override;
     std::optional<std::string> browseForFolder(const shell::BrowseRequest& request) override;

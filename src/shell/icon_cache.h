@@ -1,7 +1,8 @@
 #pragma once
 
+#include <map>
 #include <string>
-#include <unordered_map>
+#include <utility>
 
 #include "shell/shell_api.h"
 
@@ -15,7 +16,8 @@ class IconCache {
 public:
     explicit IconCache(ShellApi& shell) : shell_(shell) {}
 
-    ui::Icon icon(const std::string& path);
+    // The icon of the file at path, size device pixels square.
+    ui::Icon icon(const std::string& path, int size);
     void clear() { icons_.clear(); }
 
 private:
@@ -24,7 +26,7 @@ private:
         FileStamp stamp;
     };
     ShellApi& shell_;
-    std::unordered_map<std::string, Cached> icons_;
+    std::map<std::pair<std::string, int>, Cached> icons_;
 };
 
 }  // namespace shell

@@ -63,9 +63,9 @@ public:
     // ShellExecute.
     virtual LaunchResult execute(const ui::Window* owner, std::string_view operation, std::string_view file,
                                  std::string_view directory, int showCommand) = 0;
-    // The large shell icon of a file or folder, or none. It costs
-    // milliseconds: IconCache keeps them.
-    virtual ui::Icon fileIcon(std::string_view path) = 0;
+    // The shell icon of a file or folder at this size in device pixels, or
+    // none. It costs milliseconds: IconCache keeps them.
+    virtual ui::Icon fileIcon(std::string_view path, int size) = 0;
     virtual FileStamp fileStamp(std::string_view path) = 0;
     // The chosen file's path, or nothing when the dialog was cancelled or failed.
     virtual std::optional<std::string> openFile(const OpenFileRequest& request) = 0;

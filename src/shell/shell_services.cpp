@@ -3,6 +3,7 @@
 #include "shell/icon_cache.h"
 #include "shell/shell_api.h"
 #include "ui/control.h"
+#include "ui/window.h"
 
 namespace shell {
 namespace {
@@ -43,7 +44,8 @@ std::string SpecialFolderPath(ShellApi& shell, int csidl)
 
 void DrawFileIcon(IconCache& icons, ui::PictureBox& surface, const std::string& path)
 {
-    if (ui::Icon icon = icons.icon(path)) surface.drawIcon(icon, 0, 0);
+    constexpr int kLargeIcon = 32;
+    if (ui::Icon icon = icons.icon(path, surface.window().scale().pixels(kLargeIcon))) surface.drawIcon(icon, 0, 0);
 }
 
 }  // namespace shell

@@ -28,7 +28,8 @@ std::string SpecialFolderPath(ShellApi& shell, int csidl);
 std::string TrimAtNull(std::string_view text);
 
 // Draws the large shell icon of a file or folder at the surface's top-left
-// corner; nothing when the shell has no icon for it.
+// corner, at the size of a 32-pixel button on the surface's monitor;
+// nothing when the shell has no icon for it.
 void DrawFileIcon(IconCache& icons, ui::PictureBox& surface, const std::string& path);
 
 }  // namespace shell

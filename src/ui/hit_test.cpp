@@ -1,6 +1,7 @@
 #include "ui/hit_test.h"
 
 #include "ui/control.h"
+#include "ui/window.h"
 
 namespace ui {
 namespace {
@@ -36,14 +37,15 @@ Rect windowRect(const Control& control)
     return r;
 }
 
-Control* controlAt(Container& container, Point point, HitFor purpose)
+Rect deviceRect(const Control& control) { return control.window().scale().rect(windowRect(control)); }
+
+Control* controlAt(Container& container, Point devicePoint, HitFor purpose)
 {
     for (Control* c : container.children()) {
         if (!isWindowless(*c) || !c->visible() || !c->enabled()) continue;
-        const Rect& b = c->bounds();
-        if (!contains(b, point)) continue;
+        if (!contains(deviceRect(*c), devicePoint)) continue;
         if (auto* inner = dynamic_cast<Container*>(c)) {
-            if (Control* deeper = controlAt(*inner, {point.x - b.left, point.y - b.top}, purpose)) return deeper;
+            if (Control* deeper = controlAt(*inner, devicePoint, purpose)) return deeper;
         }
         const bool seeThrough = c->kind() == ControlKind::Label || c->kind() == ControlKind::Image;
         if (seeThrough && purpose == HitFor::Mouse && !hasMouseHandlers(*c)) continue;

@@ -22,9 +22,9 @@ struct Handlers {
 Handlers handlersOf(Control& c) { return {&c.onMouseDown, &c.onMouseMove, &c.onMouseUp, &c.onClick, &c.onDblClick}; }
 Handlers handlersOf(Window& w) { return {&w.onMouseDown, &w.onMouseMove, &w.onMouseUp, &w.onClick, &w.onDblClick}; }
 
-void fire(const std::function<void(const MouseEvent&)>& handler, int button, int shift, Point at)
+void fire(const std::function<void(const MouseEvent&)>& handler, int button, int shift, float x, float y)
 {
-    if (handler) handler(MouseEvent{button, shift, static_cast<float>(at.x), static_cast<float>(at.y)});
+    if (handler) handler(MouseEvent{button, shift, x, y});
 }
 
 }  // namespace
@@ -63,21 +63,24 @@ bool MouseRouter::isDoubleClick(const MouseInput& press)
 void MouseRouter::deliver(Control* target, const MouseInput& in, bool doubleClick)
 {
     const Handlers h = target ? handlersOf(*target) : handlersOf(window_);
-    const Rect area = target ? windowRect(*target) : Rect{0, 0, window_.clientSize().x, window_.clientSize().y};
-    const Point local{in.point.x - area.left, in.point.y - area.top};
+    const Rect area = target ? deviceRect(*target) : Rect{0, 0, window_.clientSize().x, window_.clientSize().y};
+    // Handlers hear the pointer in the receiver's own scale: design pixels.
+    const Scale scale = window_.scale();
+    const float x = scale.design(static_cast<float>(in.point.x - area.left));
+    const float y = scale.design(static_cast<float>(in.point.y - area.top));
     switch (in.action) {
     case MouseAction::Move:
-        fire(*h.move, in.held, in.shift, local);
+        fire(*h.move, in.held, in.shift, x, y);
         break;
     case MouseAction::Press:
         if (doubleClick && in.button == mouse::kLeft) {
             if (*h.dblClick) (*h.dblClick)();
         } else {
-            fire(*h.down, in.button, in.shift, local);
+            fire(*h.down, in.button, in.shift, x, y);
         }
         break;
     case MouseAction::Release:
-        fire(*h.up, in.button, in.shift, local);
+        fire(*h.up, in.button, in.shift, x, y);
         if (in.button == mouse::kLeft && contains(area, in.point) && *h.click) (*h.click)();
         break;
     }

@@ -5,7 +5,7 @@
 namespace ui {
 
 // What changed on a window or control, for its backend peer to show.
-enum class Change { Bounds, Visible, Enabled, Content, Caption, ToolTip, Pointer, Font, ZOrder };
+enum class Change { Bounds, Visible, Enabled, Content, Caption, ToolTip, Pointer, Font, ZOrder, Scale };
 
 // The backend's side of a control: a native child window, or a record in memory.
 class ControlPeer {
@@ -32,7 +32,7 @@ public:
     virtual void setForeground() = 0;
     // The window takes the mouse capture.
     virtual void captureMouse() = 0;
-    // The frame around the client area.
+    // The frame around the client area, at the window's scale.
     virtual Insets frameInsets() const = 0;
 };
 

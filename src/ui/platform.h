@@ -25,9 +25,8 @@ public:
     virtual std::unique_ptr<WindowPeer> createWindowPeer(Window& window) = 0;
     virtual std::unique_ptr<ControlPeer> createControlPeer(Control& control) = 0;
 
-    // The screen.
-    virtual int twipsPerPixelX() const = 0;
-    virtual int twipsPerPixelY() const = 0;
+    // The screen: the system's display scale in dots per inch (96 at 100 %).
+    virtual int systemDpi() const = 0;
     // Whether any part of the rectangle lies on a monitor.
     virtual bool onAnyMonitor(const Rect& pixels) const = 0;
     virtual Rect primaryWorkArea() const = 0;

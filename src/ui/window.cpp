@@ -5,7 +5,7 @@
 namespace ui {
 
 Window::Window(Platform& platform, WindowFrame frame, std::string name)
-    : platform_(platform), frame_(frame), name_(std::move(name))
+    : platform_(platform), frame_(frame), name_(std::move(name)), dpi_(platform.systemDpi())
 {
     peer_ = platform_.createWindowPeer(*this);
 }
@@ -17,27 +17,43 @@ void Window::changed(Change what)
     if (peer_) peer_->changed(what);
 }
 
-int Window::toPixelsX(float twips) const { return roundHalfEven(twips / static_cast<float>(platform_.twipsPerPixelX())); }
-int Window::toPixelsY(float twips) const { return roundHalfEven(twips / static_cast<float>(platform_.twipsPerPixelY())); }
+Scale Window::positionScale() const { return {platform_.systemDpi()}; }
 
-float Window::left() const { return static_cast<float>(bounds_.left * platform_.twipsPerPixelX()); }
-float Window::top() const { return static_cast<float>(bounds_.top * platform_.twipsPerPixelY()); }
-float Window::width() const { return static_cast<float>(bounds_.width * platform_.twipsPerPixelX()); }
-float Window::height() const { return static_cast<float>(bounds_.height * platform_.twipsPerPixelY()); }
+float Window::left() const { return positionScale().pixelsToTwips(bounds_.left); }
+float Window::top() const { return positionScale().pixelsToTwips(bounds_.top); }
+float Window::width() const { return scale().pixelsToTwips(bounds_.width); }
+float Window::height() const { return scale().pixelsToTwips(bounds_.height); }
 
-void Window::setLeft(float twips) { setPixelBounds({toPixelsX(twips), bounds_.top, bounds_.width, bounds_.height}); }
-void Window::setTop(float twips) { setPixelBounds({bounds_.left, toPixelsY(twips), bounds_.width, bounds_.height}); }
+void Window::setLeft(float twips)
+{
+    setPixelBounds({positionScale().twipsToPixels(twips), bounds_.top, bounds_.width, bounds_.height});
+}
+
+void Window::setTop(float twips)
+{
+    setPixelBounds({bounds_.left, positionScale().twipsToPixels(twips), bounds_.width, bounds_.height});
+}
 
 void Window::setSize(float widthTwips, float heightTwips)
 {
-    setPixelBounds({bounds_.left, bounds_.top, toPixelsX(widthTwips), toPixelsY(heightTwips)});
+    setPixelBounds({bounds_.left, bounds_.top, scale().twipsToPixels(widthTwips), scale().twipsToPixels(heightTwips)});
 }
 
 void Window::setClientSize(float widthTwips, float heightTwips)
 {
     const Insets frame = peer_ ? peer_->frameInsets() : Insets{};
-    setPixelBounds({bounds_.left, bounds_.top, toPixelsX(widthTwips) + frame.left + frame.right,
-                    toPixelsY(heightTwips) + frame.top + frame.bottom});
+    setPixelBounds({bounds_.left, bounds_.top, scale().twipsToPixels(widthTwips) + frame.left + frame.right,
+                    scale().twipsToPixels(heightTwips) + frame.top + frame.bottom});
+}
+
+void Window::systemScaleChanged(int dpi, const Rect& suggested)
+{
+    if (dpi_ != dpi) {
+        dpi_ = dpi;
+        changed(Change::Scale);
+        if (onScaleChanged) onScaleChanged();
+    }
+    setPixelBounds(suggested);
 }
 
 Point Window::clientSize() const

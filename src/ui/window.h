@@ -9,6 +9,7 @@
 #include "ui/container.h"
 #include "ui/mouse_router.h"
 #include "ui/peer.h"
+#include "ui/scale.h"
 #include "ui/types.h"
 
 namespace ui {
@@ -21,8 +22,11 @@ enum class WindowFrame {
 };
 
 // A top-level window. Its position and size are in twips, as the data files
-// keep them; the system places it in whole pixels, and reading the position
-// back gives the pixel position in twips. Everything inside is in pixels.
+// keep them; the system places it in whole device pixels, and reading them
+// back gives the pixel position in twips. The position converts at the
+// system's display scale, so that a saved place comes back exactly; the size
+// converts at the scale of the window's monitor. Everything inside is in
+// design pixels (those of a 96-dpi screen), scaled by the backend.
 class Window : public Container {
 public:
     Window(Platform& platform, WindowFrame frame, std::string name);
@@ -48,13 +52,15 @@ public:
     void setClientSize(float widthTwips, float heightTwips);
     // Places the window in the middle of the primary monitor's work area.
     void centreOnScreen();
-    // The outer rectangle in pixels, on the screen.
+    // The outer rectangle in device pixels, on the screen.
     const Rect& pixelBounds() const { return bounds_; }
     void setPixelBounds(const Rect& bounds);
-    // The client area's size in pixels.
+    // The client area's size in device pixels.
     Point clientSize() const;
-    // A point of the client area on the screen.
+    // A device point of the client area on the screen.
     Point toScreen(Point client) const;
+    // The scale of the monitor the window is on.
+    Scale scale() const { return {dpi_}; }
 
     bool visible() const { return visible_; }
     void setVisible(bool visible);
@@ -82,8 +88,8 @@ public:
     void moveBySystem();
     void setForeground();
 
-    // The mouse, as the backend reports it: routed to the control under the
-    // pointer or to the window's own background.
+    // The mouse, as the backend reports it in device pixels: routed to the
+    // control under the pointer or to the window's own background.
     void mouseInput(const MouseInput& input) { mouse_.input(input); }
     // The window takes the mouse for a control, or for its own background
     // (nullptr), until the capture is released.
@@ -104,6 +110,8 @@ public:
     std::function<void()> onTaskbarCreated;
     // File types changed what their icons look like.
     std::function<void()> onShellIconsChanged;
+    // The window has moved to a monitor of another scale.
+    std::function<void()> onScaleChanged;
     // The system asks the window to close (its close box, Alt+F4, the session ending).
     std::function<void()> onCloseRequest;
 
@@ -112,10 +120,13 @@ public:
     void systemShown(bool visible);
     void systemPlaced(bool topmost);
     void systemCaptureLost() { mouse_.captureLost(); }
+    // The window is now on a monitor of this many dots per inch, and the
+    // system suggests this rectangle for it.
+    void systemScaleChanged(int dpi, const Rect& suggested);
 
 private:
-    int toPixelsX(float twips) const;
-    int toPixelsY(float twips) const;
+    // Positions convert at the system's scale, sizes at the monitor's.
+    Scale positionScale() const;
     void changed(Change what);
 
     Platform& platform_;
@@ -123,6 +134,7 @@ private:
     std::string name_;
     std::string caption_;
     Rect bounds_;
+    int dpi_;
     bool visible_ = false;
     bool enabled_ = true;
     bool topmost_ = false;

@@ -20,7 +20,7 @@ namespace {
 
 WindowPeer& windowPeerOf(ui::Control& control) { return *static_cast<WindowPeer*>(control.window().peer()); }
 
-RECT nativeRect(const ui::Control& control) { return toRect(ui::windowRect(control)); }
+RECT nativeRect(const ui::Control& control) { return toRect(ui::deviceRect(control)); }
 
 // Moves the native controls inside a container to where the container now is.
 void placeNativeDescendants(ui::Container& container)
@@ -94,7 +94,7 @@ public:
                                        GetModuleHandleW(nullptr), nullptr);
         if (!created) throw std::runtime_error("コントロールを作成できませんでした。" + systemErrorText(GetLastError()));
         attach(created);
-        SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(platform_.gdi().font(fontOf())), FALSE);
+        SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
     }
     ~NativePeer() override { destroyWindow(); }
 
@@ -128,7 +128,7 @@ public:
             }
             break;
         case ui::Change::Font:
-            SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(platform_.gdi().font(fontOf())), TRUE);
+            SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), TRUE);
             break;
         default:
             InvalidateRect(hwnd(), nullptr, FALSE);
@@ -172,10 +172,10 @@ private:
         if (auto* c = dynamic_cast<const ui::CheckBox*>(&control_)) return c->caption();
         return {};
     }
-    ui::Font fontOf() const
+    HFONT fontHandle() const
     {
-        if (auto* t = dynamic_cast<const ui::TextBox*>(&control_)) return t->font();
-        return control_.window().font();
+        const auto* text = dynamic_cast<const ui::TextBox*>(&control_);
+        return platform_.gdi().font(text ? text->font() : control_.window().font(), control_.window().scale().dpi);
     }
 
     Platform& platform_;
@@ -184,6 +184,16 @@ private:
 };
 
 }  // namespace
+
+void rescaleNativeControls(ui::Container& container)
+{
+    for (ui::Control* c : container.children()) {
+        if (auto* inner = dynamic_cast<ui::Container*>(c)) rescaleNativeControls(*inner);
+        if (ui::isWindowless(*c) || !c->peer()) continue;
+        c->peer()->changed(ui::Change::Bounds);
+        c->peer()->changed(ui::Change::Font);
+    }
+}
 
 std::unique_ptr<ui::ControlPeer> makeControlPeer(Platform& platform, ui::Control& control)
 {

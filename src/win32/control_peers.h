@@ -13,4 +13,8 @@ class Platform;
 // and images, a standard control of the system for the others.
 std::unique_ptr<ui::ControlPeer> makeControlPeer(Platform& platform, ui::Control& control);
 
+// Places the native controls inside a container again and gives them fonts
+// for the window's scale.
+void rescaleNativeControls(ui::Container& container);
+
 }  // namespace win32

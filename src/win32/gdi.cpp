@@ -13,7 +13,7 @@ namespace win32 {
 namespace {
 
 // Shell icons are drawn at the size of the button they sit on, whatever
-// size the shell hands out at this display scale.
+// size the shell hands out.
 constexpr int kShellIconSize = 32;
 
 // What stands in for a bitmap that could not be loaded: plainly visible,
@@ -50,20 +50,13 @@ HBITMAP Gdi::bitmap(ui::Art art)
     return bitmap;
 }
 
-SIZE Gdi::bitmapSize(ui::Art art)
+HFONT Gdi::font(const ui::Font& f, int dpi)
 {
-    const ui::Point size = ui::artSize(art);
-    return {size.x, size.y};
-}
-
-HFONT Gdi::font(const ui::Font& f)
-{
-    const auto key = std::make_tuple(f.face, f.points, f.bold);
+    const auto key = std::make_tuple(f.face, f.points, f.bold, dpi);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
     LOGFONTW lf{};
-    // The program works in 96-dpi pixels whatever the screen, like its bitmaps.
-    lf.lfHeight = -MulDiv(static_cast<int>(f.points * 100 + 0.5f), 96, 7200);
+    lf.lfHeight = -MulDiv(static_cast<int>(f.points * 100 + 0.5f), dpi, 7200);
     lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = SHIFTJIS_CHARSET;
     lf.lfQuality = CLEARTYPE_QUALITY;
@@ -86,23 +79,7 @@ HICON Gdi::programIcon(int size)
     return icon;
 }
 
-void Gdi::drawArt(HDC dc, ui::Art art, int x, int y)
-{
-    if (art == ui::Art::None) return;
-    const SIZE size = bitmapSize(art);
-    HBITMAP b = bitmap(art);
-    if (!b) {
-        fillRect(dc, RECT{x, y, x + size.cx, y + size.cy}, kMissingArt);
-        return;
-    }
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, b);
-    BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, SRCCOPY);
-    SelectObject(source, old);
-    DeleteDC(source);
-}
-
-void Gdi::stretchArt(HDC dc, ui::Art art, const RECT& into)
+void Gdi::drawArt(HDC dc, ui::Art art, const RECT& into)
 {
     if (art == ui::Art::None) return;
     HBITMAP b = bitmap(art);
@@ -110,27 +87,34 @@ void Gdi::stretchArt(HDC dc, ui::Art art, const RECT& into)
         fillRect(dc, into, kMissingArt);
         return;
     }
-    const SIZE size = bitmapSize(art);
+    const ui::Point size = ui::artSize(art);
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, b);
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, into.left, into.top, into.right - into.left, into.bottom - into.top, source, 0, 0, size.cx,
-               size.cy, SRCCOPY);
+    const int width = into.right - into.left;
+    const int height = into.bottom - into.top;
+    if (width == size.x && height == size.y) {
+        BitBlt(dc, into.left, into.top, width, height, source, 0, 0, SRCCOPY);
+    } else {
+        SetStretchBltMode(dc, HALFTONE);
+        SetBrushOrgEx(dc, 0, 0, nullptr);
+        StretchBlt(dc, into.left, into.top, width, height, source, 0, 0, size.x, size.y, SRCCOPY);
+    }
     SelectObject(source, old);
     DeleteDC(source);
 }
 
-void Gdi::drawSurface(HDC dc, const ui::Surface& surface, const ui::Font& f, POINT origin)
+void Gdi::drawSurface(HDC dc, const ui::Surface& surface, const ui::Font& f, POINT origin, const ui::Scale& scale)
 {
     if (surface.drawings().empty()) return;
-    HGDIOBJ oldFont = SelectObject(dc, font(f));
+    HGDIOBJ oldFont = SelectObject(dc, font(f, scale.dpi));
     const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const int iconSize = scale.pixels(kShellIconSize);
     for (const ui::Drawing& drawing : surface.drawings()) {
-        const int x = origin.x + ui::roundHalfEven(drawing.x);
-        const int y = origin.y + ui::roundHalfEven(drawing.y);
+        const int x = origin.x + ui::roundHalfEven(drawing.x * scale.dpi / ui::Scale::kDesignDpi);
+        const int y = origin.y + ui::roundHalfEven(drawing.y * scale.dpi / ui::Scale::kDesignDpi);
         if (drawing.kind == ui::Drawing::Kind::ShellIcon) {
             if (const auto* native = dynamic_cast<const Icon*>(drawing.icon.get())) {
-                DrawIconEx(dc, x, y, native->get(), kShellIconSize, kShellIconSize, 0, nullptr, DI_NORMAL);
+                DrawIconEx(dc, x, y, native->get(), iconSize, iconSize, 0, nullptr, DI_NORMAL);
             }
         } else {
             SetTextColor(dc, toColorRef(drawing.color));
@@ -142,15 +126,15 @@ void Gdi::drawSurface(HDC dc, const ui::Surface& surface, const ui::Font& f, POI
     SelectObject(dc, oldFont);
 }
 
-void Gdi::drawControls(HDC dc, ui::Container& container, POINT origin, const RECT& update)
+void Gdi::drawControls(HDC dc, ui::Container& container, const RECT& update)
 {
     const auto& children = container.children();
     // Back to front: the list holds the front one first.
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
         ui::Control& control = **it;
         if (!control.visible() || !ui::isWindowless(control)) continue;
-        const ui::Rect& b = control.bounds();
-        RECT rect{origin.x + b.left, origin.y + b.top, origin.x + b.left + b.width, origin.y + b.top + b.height};
+        const ui::Rect b = ui::deviceRect(control);
+        RECT rect{b.left, b.top, b.left + b.width, b.top + b.height};
         RECT meets;
         if (!IntersectRect(&meets, &rect, &update)) continue;
         const int saved = SaveDC(dc);
@@ -163,15 +147,18 @@ void Gdi::drawControls(HDC dc, ui::Container& container, POINT origin, const REC
 void Gdi::drawControl(HDC dc, ui::Control& control, const RECT& rect, const RECT& update)
 {
     const POINT corner{rect.left, rect.top};
+    const ui::Scale scale = control.window().scale();
     if (auto* picture = dynamic_cast<ui::PictureBox*>(&control)) {
         fillRect(dc, rect, picture->backColor());
-        drawArt(dc, picture->picture(), rect.left, rect.top);
-        drawSurface(dc, picture->surface(), picture->font(), corner);
-        drawControls(dc, *picture, corner, update);
+        const ui::Point art = ui::artSize(picture->picture());
+        drawArt(dc, picture->picture(),
+                RECT{rect.left, rect.top, rect.left + scale.pixels(art.x), rect.top + scale.pixels(art.y)});
+        drawSurface(dc, picture->surface(), picture->font(), corner, scale);
+        drawControls(dc, *picture, update);
     } else if (auto* frame = dynamic_cast<ui::Frame*>(&control)) {
         const ui::Window& window = frame->window();
         fillRect(dc, rect, window.backColor());
-        HGDIOBJ oldFont = SelectObject(dc, font(window.font()));
+        HGDIOBJ oldFont = SelectObject(dc, font(window.font(), scale.dpi));
         const std::wstring caption = widen(frame->caption());
         SIZE text{};
         GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
@@ -181,11 +168,13 @@ void Gdi::drawControl(HDC dc, ui::Control& control, const RECT& rect, const RECT
         SetBkMode(dc, OPAQUE);
         SetBkColor(dc, toColorRef(window.backColor()));
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        if (!caption.empty()) TextOutW(dc, rect.left + 8, rect.top, caption.c_str(), static_cast<int>(caption.size()));
+        if (!caption.empty()) {
+            TextOutW(dc, rect.left + scale.pixels(8), rect.top, caption.c_str(), static_cast<int>(caption.size()));
+        }
         SelectObject(dc, oldFont);
-        drawControls(dc, *frame, corner, update);
+        drawControls(dc, *frame, update);
     } else if (auto* label = dynamic_cast<ui::Label*>(&control)) {
-        HGDIOBJ oldFont = SelectObject(dc, font(label->font()));
+        HGDIOBJ oldFont = SelectObject(dc, font(label->font(), scale.dpi));
         const int oldMode = SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, toColorRef(label->foreColor()));
         const std::wstring text = widen(label->caption());
@@ -195,7 +184,7 @@ void Gdi::drawControl(HDC dc, ui::Control& control, const RECT& rect, const RECT
         SetBkMode(dc, oldMode);
         SelectObject(dc, oldFont);
     } else if (auto* image = dynamic_cast<ui::Image*>(&control)) {
-        stretchArt(dc, image->picture(), rect);
+        drawArt(dc, image->picture(), rect);
     }
 }
 

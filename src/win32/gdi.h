@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "ui/art.h"
+#include "ui/scale.h"
 #include "ui/surface.h"
 #include "ui/types.h"
 
@@ -35,28 +36,24 @@ public:
     Gdi& operator=(const Gdi&) = delete;
     ~Gdi();
 
-    // The bitmap compiled into the program under the picture's name.
-    HBITMAP bitmap(ui::Art art);
-    SIZE bitmapSize(ui::Art art);
-    HFONT font(const ui::Font& font);
+    HFONT font(const ui::Font& font, int dpi);
     HICON programIcon(int size);
 
-    // Draws the picture at (x, y) in its own size.
-    void drawArt(HDC dc, ui::Art art, int x, int y);
-    // Draws the picture stretched into the rectangle.
-    void stretchArt(HDC dc, ui::Art art, const RECT& into);
-    // Replays the drawings of a persistent surface, at an offset.
-    void drawSurface(HDC dc, const ui::Surface& surface, const ui::Font& font, POINT origin);
-    // Draws the windowless controls of a container whose top-left corner is
-    // at origin, back to front, each clipped to its own rectangle; only
-    // those that meet the update rectangle.
-    void drawControls(HDC dc, ui::Container& container, POINT origin, const RECT& update);
+    // Draws the picture into a device rectangle, stretched when the
+    // rectangle is not the picture's own size.
+    void drawArt(HDC dc, ui::Art art, const RECT& into);
+    // Draws the windowless controls of a container, back to front, each
+    // clipped to its own rectangle; only those that meet the update rectangle.
+    void drawControls(HDC dc, ui::Container& container, const RECT& update);
 
 private:
+    // The bitmap compiled into the program under the picture's name.
+    HBITMAP bitmap(ui::Art art);
+    void drawSurface(HDC dc, const ui::Surface& surface, const ui::Font& font, POINT origin, const ui::Scale& scale);
     void drawControl(HDC dc, ui::Control& control, const RECT& rect, const RECT& update);
 
     std::map<ui::Art, HBITMAP> bitmaps_;
-    std::map<std::tuple<std::string, float, bool>, HFONT> fonts_;
+    std::map<std::tuple<std::string, float, bool, int>, HFONT> fonts_;
     std::map<int, HICON> icons_;
 };
 

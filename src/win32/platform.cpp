@@ -9,15 +9,12 @@
 #include "ui/menu.h"
 #include "ui/window.h"
 #include "win32/control_peers.h"
+#include "win32/dpi.h"
 #include "win32/text.h"
 #include "win32/window_peer.h"
 
 namespace win32 {
 namespace {
-
-// The program works in 96-dpi pixels on every screen: it declares itself
-// DPI-aware, so its fixed-size bitmaps are drawn one to one and stay crisp.
-constexpr int kTwipsPerPixel = 15;
 
 // Menu captions are shown as they stand: an ampersand is not an access key.
 std::wstring menuCaption(const std::string& caption)
@@ -79,8 +76,7 @@ std::unique_ptr<ui::ControlPeer> Platform::createControlPeer(ui::Control& contro
     return makeControlPeer(*this, control);
 }
 
-int Platform::twipsPerPixelX() const { return kTwipsPerPixel; }
-int Platform::twipsPerPixelY() const { return kTwipsPerPixel; }
+int Platform::systemDpi() const { return win32::systemDpi(); }
 
 bool Platform::onAnyMonitor(const ui::Rect& p) const
 {

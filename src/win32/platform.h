@@ -24,8 +24,7 @@ public:
     std::unique_ptr<ui::WindowPeer> createWindowPeer(ui::Window& window) override;
     std::unique_ptr<ui::ControlPeer> createControlPeer(ui::Control& control) override;
 
-    int twipsPerPixelX() const override;
-    int twipsPerPixelY() const override;
+    int systemDpi() const override;
     bool onAnyMonitor(const ui::Rect& pixels) const override;
     ui::Rect primaryWorkArea() const override;
 

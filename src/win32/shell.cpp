@@ -1,7 +1,9 @@
 #include "win32/shell.h"
 
 #include <windows.h>
+#include <commctrl.h>
 #include <commdlg.h>
+#include <commoncontrols.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -38,11 +40,21 @@ shell::LaunchResult Shell::execute(const ui::Window* owner, std::string_view ope
     return shell::LaunchResult::Failed;
 }
 
-ui::Icon Shell::fileIcon(std::string_view path)
+// From the shell's image list of the smallest size that is at least the
+// size asked for, so that a button at 150 % or 200 % gets a sharp icon
+// drawn down to its size rather than a 32-pixel one blown up.
+ui::Icon Shell::fileIcon(std::string_view path, int size)
 {
     SHFILEINFOW info{};
-    if (!SHGetFileInfoW(widen(path).c_str(), 0, &info, sizeof info, SHGFI_ICON) || !info.hIcon) return nullptr;
-    return std::make_shared<Icon>(info.hIcon);
+    if (!SHGetFileInfoW(widen(path).c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX)) return nullptr;
+    constexpr int kExtraLarge = 48;
+    const int list = size <= GetSystemMetrics(SM_CXICON) ? SHIL_LARGE : size <= kExtraLarge ? SHIL_EXTRALARGE : SHIL_JUMBO;
+    IImageList* images = nullptr;
+    if (FAILED(SHGetImageList(list, IID_PPV_ARGS(&images))) || !images) return nullptr;
+    HICON icon = nullptr;
+    images->GetIcon(info.iIcon, ILD_TRANSPARENT, &icon);
+    images->Release();
+    return icon ? std::make_shared<Icon>(icon) : nullptr;
 }
 
 shell::FileStamp Shell::fileStamp(std::string_view path)

@@ -12,7 +12,7 @@ class Shell final : public shell::ShellApi {
 public:
     shell::LaunchResult execute(const ui::Window* owner, std::string_view operation, std::string_view file,
                                 std::string_view directory, int showCommand) override;
-    ui::Icon fileIcon(std::string_view path) override;
+    ui::Icon fileIcon(std::string_view path, int size) override;
     shell::FileStamp fileStamp(std::string_view path) override;
     std::optional<std::string> openFile(const shell::OpenFileRequest& request) override;
     std::optional<std::string> browseForFolder(const shell::BrowseRequest& request) override;

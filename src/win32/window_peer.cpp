@@ -9,6 +9,8 @@
 
 #include "ui/control.h"
 #include "ui/hit_test.h"
+#include "win32/control_peers.h"
+#include "win32/dpi.h"
 #include "win32/gdi.h"
 #include "win32/platform.h"
 #include "win32/rect.h"
@@ -106,6 +108,9 @@ WindowPeer::WindowPeer(Platform& platform, ui::Window& window) : platform_(platf
                          nullptr, GetModuleHandleW(nullptr), static_cast<MessageTarget*>(this))) {
         throw std::runtime_error("ウィンドウを作成できませんでした。" + systemErrorText(GetLastError()));
     }
+    // The system's scale is a guess: the window knows its monitor now.
+    const int dpi = dpiOfWindow(hwnd());
+    if (dpi != window.scale().dpi) window.systemScaleChanged(dpi, window.pixelBounds());
 }
 
 WindowPeer::~WindowPeer()
@@ -155,7 +160,7 @@ void WindowPeer::trackToolTip(POINT point)
     info.cbSize = sizeof info;
     info.hwnd = hwnd();
     info.uId = kToolId;
-    if (hovered) info.rect = toRect(ui::windowRect(*hovered));
+    if (hovered) info.rect = toRect(ui::deviceRect(*hovered));
     SendMessageW(tips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
@@ -183,8 +188,8 @@ void WindowPeer::captureMouse() { SetCapture(hwnd()); }
 ui::Insets WindowPeer::frameInsets() const
 {
     RECT outer{0, 0, 0, 0};
-    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
+    adjustWindowRectForDpi(outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)),
+                           static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)), window_.scale().dpi);
     return {-outer.left, -outer.top, outer.right, outer.bottom};
 }
 
@@ -207,6 +212,11 @@ void WindowPeer::changed(ui::Change what)
         break;
     case ui::Change::Caption:
         SetWindowTextW(hwnd(), widen(window_.caption()).c_str());
+        break;
+    case ui::Change::Scale:
+        rescaleNativeControls(window_);
+        if (tooltips_) SendMessageW(tooltips_, WM_SETFONT, 0, TRUE);
+        invalidate(RECT{0, 0, window_.pixelBounds().width, window_.pixelBounds().height});
         break;
     case ui::Change::Pointer: {
         POINT p;
@@ -262,8 +272,10 @@ void WindowPeer::paint()
     invalid_ = RECT{};
     fillRect(p.dc(), client, window_.backColor());
     Gdi& gdi = platform_.gdi();
-    gdi.drawArt(p.dc(), window_.picture(), 0, 0);
-    gdi.drawControls(p.dc(), window_, {0, 0}, p.area());
+    const ui::Scale scale = window_.scale();
+    const ui::Point art = ui::artSize(window_.picture());
+    gdi.drawArt(p.dc(), window_.picture(), RECT{0, 0, scale.pixels(art.x), scale.pixels(art.y)});
+    gdi.drawControls(p.dc(), window_, p.area());
     watchShellIcons();
 }
 
@@ -318,6 +330,11 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CAPTURECHANGED:
         window_.systemCaptureLost();
         return 0;
+    case WM_DPICHANGED: {
+        const RECT& r = *reinterpret_cast<const RECT*>(lParam);
+        window_.systemScaleChanged(LOWORD(wParam), {r.left, r.top, r.right - r.left, r.bottom - r.top});
+        return 0;
+    }
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT) {
             POINT p;

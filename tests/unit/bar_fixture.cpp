@@ -47,8 +47,10 @@ void BarTest::start()
 
 void BarTest::send(ui::Control& control, ui::MouseInput input, float x, float y)
 {
-    const ui::Rect r = ui::windowRect(control);
-    input.point = {r.left + ui::roundHalfEven(x), r.top + ui::roundHalfEven(y)};
+    const ui::Rect r = ui::deviceRect(control);
+    const int dpi = control.window().scale().dpi;
+    input.point = {r.left + ui::roundHalfEven(x * dpi / ui::Scale::kDesignDpi),
+                   r.top + ui::roundHalfEven(y * dpi / ui::Scale::kDesignDpi)};
     input.timeMs = clock_;
     ui::Window& window = control.window();
     const auto receiver = [&]() -> const ui::Control* {
