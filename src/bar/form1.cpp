@@ -72,6 +72,7 @@ Form1::Form1(app::Noctaris& app)
     Label1.setFont(kBarFont);
     Text1.setVisible(false);
     wireEvents();
+    describeForScreenReaders();
     layOut(kHorizontal);
 }
 
@@ -147,6 +148,7 @@ void Form1::Form_Load()
         placeTopmost(ui::InsertAfter::NoTopmost);
     }
     showFixButton();
+    nameTopmostSwitch();
     savedPosition_ = {window.left(), window.top()};
 
     // Without a tray icon a hidden bar could never be reached again.
@@ -187,6 +189,7 @@ bool Form1::readStartUpFiles()
     for (int g = 0; g < model::kGroupCount; ++g) {
         List3.addItem(groups[static_cast<std::size_t>(g)]);
         form2.GrpN(g).caption = groups[static_cast<std::size_t>(g)];
+        Conts[g].setAccessibleName(groups[static_cast<std::size_t>(g)]);
     }
     std::string tableProblem;
     const model::ShortcutTable table = data.readShortcuts(tableProblem);
@@ -236,6 +239,10 @@ void Form1::showFixButton()
     }
 }
 
-void Form1::Text1_Change() { Label1.setCaption(Text1.text()); }
+void Form1::Text1_Change()
+{
+    Label1.setCaption(Text1.text());
+    Label1.setAccessibleName(Text1.text());
+}
 
 }  // namespace bar

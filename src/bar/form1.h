@@ -102,6 +102,9 @@ public:
 
 private:
     void wireEvents();
+    // Roles, names and default actions for screen readers.
+    void describeForScreenReaders();
+    void nameTopmostSwitch();
     void layOut(const BarLayout& layout);
     bool readStartUpFiles();
     void keepOnScreen();

@@ -40,6 +40,7 @@ void Form1::switchToGroup(int group)
     Grp[group].bringToFront();
     for (int tab = 0; tab < model::kGroupCount; ++tab) Conts[tab].setPicture(ui::btB(tab));
     Conts[group].setPicture(ui::btF(group));
+    window.accessibleChildrenChanged();
     Text1.setText("");
     window.setMousePointer(ui::MousePointer::Default);
 }

@@ -91,6 +91,8 @@ void Form1::DrawSctFace(int slot)
     const std::string path = List2.text();
     const std::string name = List1.text();
     ui::PictureBox& button = ShortCut[slot];
+    button.setAccessibleName(path.empty() ? "未登録" : name);
+    button.setAccessibleValue(path);
     if (!path.empty()) {
         button.setPicture(ui::Art::None);
         shell::DrawFileIcon(app_.icons(), button, path);

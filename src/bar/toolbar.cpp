@@ -71,6 +71,7 @@ void Form1::Picture5_MouseUp(int, int, float, float)
         placeTopmost(ui::InsertAfter::Topmost);
         settings.WindTop = model::Variant::number(1);
     }
+    nameTopmostSwitch();
     settings.SetSave();
 }
 

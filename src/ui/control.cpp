@@ -56,6 +56,7 @@ void Control::setToolTip(std::string text)
     if (toolTip_ == text) return;
     toolTip_ = std::move(text);
     changed(Change::ToolTip);
+    if (accessibleName_.empty()) changed(Change::AccessibleName);
 }
 
 void Control::setMousePointer(MousePointer pointer)
@@ -63,6 +64,13 @@ void Control::setMousePointer(MousePointer pointer)
     if (pointer_ == pointer) return;
     pointer_ = pointer;
     changed(Change::Pointer);
+}
+
+void Control::setAccessibleName(std::string name)
+{
+    if (accessibleName_ == name) return;
+    accessibleName_ = std::move(name);
+    changed(Change::AccessibleName);
 }
 
 void Control::bringToFront()

@@ -15,6 +15,10 @@ namespace ui {
 
 enum class ControlKind { PictureBox, Label, TextBox, CommandButton, OptionButton, CheckBox, Frame, Image };
 
+// What a windowless control is to a screen reader. Native controls are
+// described by the system itself.
+enum class AccessibleRole { None, PushButton, PageTab, StaticText };
+
 // A control on a window. Its geometry is in pixels within its container.
 // The control holds its own state; its backend peer shows it.
 class Control {
@@ -48,6 +52,17 @@ public:
     // Puts the control in front of its siblings.
     void bringToFront();
 
+    // What screen readers and automation are told: a role, a name, a value
+    // (a shortcut's target), and what the control's default action does.
+    AccessibleRole accessibleRole() const { return role_; }
+    void setAccessibleRole(AccessibleRole role) { role_ = role; }
+    // Without a name of its own a control is known by its tooltip.
+    const std::string& accessibleName() const { return accessibleName_.empty() ? toolTip_ : accessibleName_; }
+    void setAccessibleName(std::string name);
+    const std::string& accessibleValue() const { return accessibleValue_; }
+    void setAccessibleValue(std::string value) { accessibleValue_ = std::move(value); }
+    std::function<void()> onDefaultAction;
+
     std::function<void(const MouseEvent&)> onMouseDown;
     std::function<void(const MouseEvent&)> onMouseMove;
     std::function<void(const MouseEvent&)> onMouseUp;
@@ -67,6 +82,9 @@ private:
     bool enabled_ = true;
     std::string toolTip_;
     MousePointer pointer_ = MousePointer::Default;
+    AccessibleRole role_ = AccessibleRole::None;
+    std::string accessibleName_;
+    std::string accessibleValue_;
     std::unique_ptr<ControlPeer> peer_;
 };
 

@@ -5,7 +5,11 @@
 namespace ui {
 
 // What changed on a window or control, for its backend peer to show.
-enum class Change { Bounds, Visible, Enabled, Content, Caption, ToolTip, Pointer, Font, ZOrder, Scale };
+enum class Change {
+    Bounds, Visible, Enabled, Content, Caption, ToolTip, Pointer, Font, ZOrder, Scale,
+    AccessibleName,      // a control's name for screen readers
+    AccessibleChildren,  // the set of controls a screen reader sees
+};
 
 // The backend's side of a control: a native child window, or a record in memory.
 class ControlPeer {

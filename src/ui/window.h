@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/art.h"
 #include "ui/container.h"
@@ -114,6 +115,11 @@ public:
     std::function<void()> onScaleChanged;
     // The system asks the window to close (its close box, Alt+F4, the session ending).
     std::function<void()> onCloseRequest;
+
+    // The windowless controls a screen reader sees, in reading order. The
+    // window says when the set changes (another group shown).
+    std::function<std::vector<Control*>()> accessibleChildren;
+    void accessibleChildrenChanged() { changed(Change::AccessibleChildren); }
 
     // What the system did to the window, as its backend reports it.
     void systemMoved(Point topLeft);

@@ -45,6 +45,9 @@ public:
         case ui::Change::ToolTip:
             window.toolTipChanged(control_);
             return;
+        case ui::Change::AccessibleName:
+            window.accessibleNameChanged(control_);
+            return;
         case ui::Change::Pointer:
             return;
         case ui::Change::Bounds:

@@ -115,6 +115,10 @@ WindowPeer::WindowPeer(Platform& platform, ui::Window& window) : platform_(platf
 
 WindowPeer::~WindowPeer()
 {
+    if (accessible_) {
+        accessible_->disconnect();
+        accessible_->Release();
+    }
     if (shellWatch_) SHChangeNotifyDeregister(shellWatch_);
     if (tooltips_) DestroyWindow(tooltips_);
     destroyWindow();
@@ -169,6 +173,11 @@ void WindowPeer::toolTipChanged(ui::Control& control)
     if (&control == tipControl_ && tooltips_) SendMessageW(tooltips_, TTM_UPDATE, 0, 0);
 }
 
+void WindowPeer::accessibleNameChanged(ui::Control& control)
+{
+    if (const long id = accessibleChildId(window_, control)) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT, id);
+}
+
 void WindowPeer::forget(ui::Control& control)
 {
     if (tipControl_ == &control) tipControl_ = nullptr;
@@ -212,6 +221,9 @@ void WindowPeer::changed(ui::Change what)
         break;
     case ui::Change::Caption:
         SetWindowTextW(hwnd(), widen(window_.caption()).c_str());
+        break;
+    case ui::Change::AccessibleChildren:
+        NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd(), OBJID_CLIENT, CHILDID_SELF);
         break;
     case ui::Change::Scale:
         rescaleNativeControls(window_);
@@ -330,6 +342,18 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CAPTURECHANGED:
         window_.systemCaptureLost();
         return 0;
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT) && window_.accessibleChildren) {
+            if (!accessible_) accessible_ = new WindowAccessible(hwnd(), window_);
+            return accessible_->resultFor(wParam);
+        }
+        break;
+    case WindowAccessible::kDefaultActionMessage: {
+        // Only a control that is still one of the window's children.
+        auto* control = reinterpret_cast<ui::Control*>(lParam);
+        if (accessibleChildId(window_, *control) && control->onDefaultAction) control->onDefaultAction();
+        return 0;
+    }
     case WM_DPICHANGED: {
         const RECT& r = *reinterpret_cast<const RECT*>(lParam);
         window_.systemScaleChanged(LOWORD(wParam), {r.left, r.top, r.right - r.left, r.bottom - r.top});

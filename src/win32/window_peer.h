@@ -4,6 +4,7 @@
 
 #include "ui/peer.h"
 #include "ui/window.h"
+#include "win32/accessible.h"
 #include "win32/message_target.h"
 
 namespace ui {
@@ -31,6 +32,8 @@ public:
     ui::Insets frameInsets() const override;
 
     void toolTipChanged(ui::Control& control);
+    // Tells screen readers that a control's name changed.
+    void accessibleNameChanged(ui::Control& control);
     // The control is going away.
     void forget(ui::Control& control);
     // Marks a part of the window to be painted again.
@@ -55,6 +58,7 @@ private:
     RECT invalid_{};
     HWND tooltips_ = nullptr;
     ULONG shellWatch_ = 0;
+    WindowAccessible* accessible_ = nullptr;  // made when a reader first asks
     ui::Control* tipControl_ = nullptr;
     std::wstring tipText_;
 };

@@ -1,0 +1,312 @@
+#include "win32/accessible.h"
+
+#include <algorithm>
+
+#include "ui/control.h"
+#include "ui/hit_test.h"
+#include "ui/window.h"
+#include "win32/text.h"
+
+namespace win32 {
+namespace {
+
+// oleacc is loaded when a reader first asks: most sessions never need it.
+struct Oleacc {
+    using LresultFromObjectFn = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
+    using CreateStdAccessibleObjectFn = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
+
+    Oleacc() : module(LoadLibraryW(L"oleacc.dll"))
+    {
+        if (!module) return;
+        lresultFromObject = reinterpret_cast<LresultFromObjectFn>(
+            reinterpret_cast<void*>(GetProcAddress(module, "LresultFromObject")));
+        createStdAccessibleObject = reinterpret_cast<CreateStdAccessibleObjectFn>(
+            reinterpret_cast<void*>(GetProcAddress(module, "CreateStdAccessibleObject")));
+    }
+    HMODULE module;
+    LresultFromObjectFn lresultFromObject = nullptr;
+    CreateStdAccessibleObjectFn createStdAccessibleObject = nullptr;
+};
+
+const Oleacc& oleacc()
+{
+    static const Oleacc loaded;
+    return loaded;
+}
+
+HRESULT text(const std::string& utf8, BSTR* out)
+{
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    if (utf8.empty()) return S_FALSE;
+    const std::wstring wide = widen(utf8);
+    *out = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+HRESULT number(long value, VARIANT* out)
+{
+    if (!out) return E_POINTER;
+    VariantInit(out);
+    out->vt = VT_I4;
+    out->lVal = value;
+    return S_OK;
+}
+
+long roleOf(ui::AccessibleRole role)
+{
+    switch (role) {
+    case ui::AccessibleRole::PushButton: return ROLE_SYSTEM_PUSHBUTTON;
+    case ui::AccessibleRole::PageTab: return ROLE_SYSTEM_PAGETAB;
+    case ui::AccessibleRole::StaticText: return ROLE_SYSTEM_STATICTEXT;
+    case ui::AccessibleRole::None: break;
+    }
+    return ROLE_SYSTEM_CLIENT;
+}
+
+// The names Japanese Windows gives these actions.
+const char* actionOf(ui::AccessibleRole role)
+{
+    switch (role) {
+    case ui::AccessibleRole::PushButton: return "押す";
+    case ui::AccessibleRole::PageTab: return "切り替え";
+    default: return "";
+    }
+}
+
+}  // namespace
+
+long accessibleChildId(ui::Window& window, const ui::Control& control)
+{
+    if (!window.accessibleChildren) return 0;
+    const std::vector<ui::Control*> children = window.accessibleChildren();
+    const auto found = std::find(children.begin(), children.end(), &control);
+    return found == children.end() ? 0 : static_cast<long>(found - children.begin()) + 1;
+}
+
+LRESULT WindowAccessible::resultFor(WPARAM wParam)
+{
+    const Oleacc& library = oleacc();
+    return library.lresultFromObject ? library.lresultFromObject(IID_IAccessible, wParam, this) : 0;
+}
+
+std::vector<ui::Control*> WindowAccessible::children() const
+{
+    return window_ && window_->accessibleChildren ? window_->accessibleChildren() : std::vector<ui::Control*>{};
+}
+
+HRESULT WindowAccessible::resolve(const VARIANT& child, ui::Control*& control) const
+{
+    control = nullptr;
+    if (!window_) return CO_E_OBJNOTCONNECTED;
+    if (child.vt != VT_I4) return E_INVALIDARG;
+    if (child.lVal == CHILDID_SELF) return S_OK;
+    const std::vector<ui::Control*> all = children();
+    if (child.lVal < 1 || child.lVal > static_cast<long>(all.size())) return E_INVALIDARG;
+    control = all[static_cast<std::size_t>(child.lVal - 1)];
+    return S_OK;
+}
+
+HRESULT WindowAccessible::QueryInterface(REFIID riid, void** object)
+{
+    if (!object) return E_POINTER;
+    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
+        *object = static_cast<IAccessible*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG WindowAccessible::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
+
+ULONG WindowAccessible::Release()
+{
+    const LONG left = InterlockedDecrement(&refs_);
+    if (left == 0) delete this;
+    return static_cast<ULONG>(left);
+}
+
+HRESULT WindowAccessible::GetTypeInfoCount(UINT* count)
+{
+    if (!count) return E_POINTER;
+    *count = 0;
+    return S_OK;
+}
+
+HRESULT WindowAccessible::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIMPL; }
+HRESULT WindowAccessible::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
+HRESULT WindowAccessible::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*)
+{
+    return E_NOTIMPL;
+}
+
+HRESULT WindowAccessible::get_accParent(IDispatch** parent)
+{
+    if (!parent) return E_POINTER;
+    *parent = nullptr;
+    if (!window_) return CO_E_OBJNOTCONNECTED;
+    const Oleacc& library = oleacc();
+    if (!library.createStdAccessibleObject) return S_FALSE;
+    return library.createStdAccessibleObject(hwnd_, OBJID_WINDOW, IID_IDispatch, reinterpret_cast<void**>(parent));
+}
+
+HRESULT WindowAccessible::get_accChildCount(long* count)
+{
+    if (!count) return E_POINTER;
+    if (!window_) return CO_E_OBJNOTCONNECTED;
+    *count = static_cast<long>(children().size());
+    return S_OK;
+}
+
+HRESULT WindowAccessible::get_accChild(VARIANT child, IDispatch** dispatch)
+{
+    if (!dispatch) return E_POINTER;
+    *dispatch = nullptr;
+    ui::Control* control = nullptr;
+    const HRESULT hr = resolve(child, control);
+    // The children are simple elements without objects of their own.
+    return FAILED(hr) ? hr : S_FALSE;
+}
+
+HRESULT WindowAccessible::get_accName(VARIANT child, BSTR* name)
+{
+    ui::Control* control = nullptr;
+    const HRESULT hr = resolve(child, control);
+    if (FAILED(hr)) return hr;
+    return text(control ? control->accessibleName() : window_->caption(), name);
+}
+
+HRESULT WindowAccessible::get_accValue(VARIANT child, BSTR* value)
+{
+    ui::Control* control = nullptr;
+    const HRESULT hr = resolve(child, control);
+    if (FAILED(hr)) return hr;
+    return text(control ? control->accessibleValue() : std::string(), value);
+}
+
+HRESULT WindowAccessible::get_accDescription(VARIANT child, BSTR* description) { return get_accValue(child, description); }
+
+HRESULT WindowAccessible::get_accRole(VARIANT child, VARIANT* role)
+{
+    ui::Control* control = nullptr;
+    const HRESULT hr = resolve(child, control);
+    if (FAILED(hr)) return hr;
+    return number(control ? roleOf(control->accessibleRole()) : ROLE_SYSTEM_CLIENT, role);
+}
+
+HRESULT WindowAccessible::get_accState(VARIANT child, VARIANT* state)
+{
+    ui::Control* control = nullptr;
+    const HRESULT hr = resolve(child, control);
+    if (FAILED(hr)) return hr;
+    long flags = window_->enabled() ? 0 : STATE_SYSTEM_UNAVAILABLE;
+    if (!window_->visible()) flags |= STATE_SYSTEM_INVISIBLE;
+    return number(flags, state);
+}
+
+HRESULT WindowAccessible::get_accHelp(VARIANT, BSTR* help) { return text({}, help); }
+
+HRESULT WindowAccessible::get_accHelpTopic(BSTR* file, VARIANT, long* topic)
+{
+    if (file) *file = nullptr;
+    if (topic) *topic = 0;
+    return S_FALSE;
+}
+
+HRESULT WindowAccessible::get_accKeyboardShortcut(VARIANT, BSTR* shortcut) { return text({}, shortcut); }
+
+HRESULT WindowAccessible::get_accFocus(VARIANT* child)
+{
+    if (!child) return E_POINTER;
+    VariantInit(child);
+    return S_FALSE;
+}
+
+HRESULT WindowAccessible::get_accSelection(VARIANT* children)
+{
+    if (!children) return E_POINTER;
+    VariantInit(children);
+    return S_FALSE;
+}
+
+HRESULT WindowAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
+{
+    ui::Control* control = nullptr;
+    const HRESULT hr = resolve(child, control);
+    if (FAILED(hr)) return hr;
+    return text(control && control->onDefaultAction ? actionOf(control->accessibleRole()) : "", action);
+}
+
+HRESULT WindowAccessible::accSelect(long, VARIANT) { return DISP_E_MEMBERNOTFOUND; }
+
+HRESULT WindowAccessible::accLocation(long* left, long* top, long* width, long* height, VARIANT child)
+{
+    if (!left || !top || !width || !height) return E_POINTER;
+    ui::Control* control = nullptr;
+    const HRESULT hr = resolve(child, control);
+    if (FAILED(hr)) return hr;
+    RECT r{};
+    if (control) {
+        const ui::Rect device = ui::deviceRect(*control);
+        r = RECT{device.left, device.top, device.left + device.width, device.top + device.height};
+    } else {
+        GetClientRect(hwnd_, &r);
+    }
+    MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    *left = r.left;
+    *top = r.top;
+    *width = r.right - r.left;
+    *height = r.bottom - r.top;
+    return S_OK;
+}
+
+HRESULT WindowAccessible::accNavigate(long direction, VARIANT start, VARIANT* end)
+{
+    if (!end) return E_POINTER;
+    VariantInit(end);
+    ui::Control* control = nullptr;
+    const HRESULT hr = resolve(start, control);
+    if (FAILED(hr)) return hr;
+    const long count = static_cast<long>(children().size());
+    long to = 0;
+    switch (direction) {
+    case NAVDIR_FIRSTCHILD: to = start.lVal == CHILDID_SELF ? 1 : 0; break;
+    case NAVDIR_LASTCHILD: to = start.lVal == CHILDID_SELF ? count : 0; break;
+    case NAVDIR_NEXT: to = control ? start.lVal + 1 : 0; break;
+    case NAVDIR_PREVIOUS: to = control ? start.lVal - 1 : 0; break;
+    default: return DISP_E_MEMBERNOTFOUND;
+    }
+    if (to < 1 || to > count) return S_FALSE;
+    return number(to, end);
+}
+
+HRESULT WindowAccessible::accHitTest(long x, long y, VARIANT* child)
+{
+    if (!child) return E_POINTER;
+    VariantInit(child);
+    if (!window_) return CO_E_OBJNOTCONNECTED;
+    POINT p{x, y};
+    ScreenToClient(hwnd_, &p);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    if (!PtInRect(&client, p)) return S_FALSE;
+    const ui::Control* under = ui::controlAt(*window_, {p.x, p.y}, ui::HitFor::ToolTip);
+    const long id = under ? accessibleChildId(*window_, *under) : 0;
+    return number(id > 0 ? id : CHILDID_SELF, child);
+}
+
+HRESULT WindowAccessible::accDoDefaultAction(VARIANT child)
+{
+    ui::Control* control = nullptr;
+    const HRESULT hr = resolve(child, control);
+    if (FAILED(hr)) return hr;
+    if (!control || !control->onDefaultAction) return DISP_E_MEMBERNOTFOUND;
+    return PostMessageW(hwnd_, kDefaultActionMessage, 0, reinterpret_cast<LPARAM>(control)) ? S_OK : E_FAIL;
+}
+
+HRESULT WindowAccessible::put_accName(VARIANT, BSTR) { return E_NOTIMPL; }
+HRESULT WindowAccessible::put_accValue(VARIANT, BSTR) { return E_NOTIMPL; }
+
+}  // namespace win32

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <windows.h>
+#include <oleacc.h>
+
+#include <vector>
+
+namespace ui {
+class Control;
+class Window;
+}  // namespace ui
+
+namespace win32 {
+
+// A window's client area as Microsoft Active Accessibility shows it to
+// screen readers and automation: its windowless controls as simple child
+// elements (child id n is the window's n-th accessible child), with their
+// roles, names, values, places on the screen and default actions. A default
+// action is posted to the window as kDefaultActionMessage, so that whatever
+// it opens does not block the reader that asked for it.
+//
+// COM objects end in their own Release, never by a delete through an
+// interface, which therefore has no virtual destructor.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+class WindowAccessible final : public IAccessible {
+public:
+    static constexpr UINT kDefaultActionMessage = WM_APP + 3;
+
+    WindowAccessible(HWND hwnd, ui::Window& window) : hwnd_(hwnd), window_(&window) {}
+    WindowAccessible(const WindowAccessible&) = delete;
+    WindowAccessible& operator=(const WindowAccessible&) = delete;
+
+    // The window is going away: readers still holding this object get errors.
+    void disconnect() { window_ = nullptr; }
+    // What WM_GETOBJECT answers for the client area.
+    LRESULT resultFor(WPARAM wParam);
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+    // IDispatch: readers use the IAccessible methods directly.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override;
+    // IAccessible
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override;
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override;
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** dispatch) override;
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override;
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override;
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override;
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override;
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override;
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override;
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override;
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override;
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override;
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override;
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override;
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override;
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override;
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override;
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override;
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override;
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override;
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
+
+private:
+    ~WindowAccessible() = default;
+
+    std::vector<ui::Control*> children() const;
+    // The control a child id names; CHILDID_SELF gives nullptr with S_OK.
+    HRESULT resolve(const VARIANT& child, ui::Control*& control) const;
+
+    LONG refs_ = 1;
+    HWND hwnd_;
+    ui::Window* window_;
+};
+#pragma GCC diagnostic pop
+
+// The child id of a control among the window's accessible children, or 0.
+long accessibleChildId(ui::Window& window, const ui::Control& control);
+
+}  // namespace win32
