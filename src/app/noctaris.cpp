@@ -12,7 +12,7 @@ Noctaris::Noctaris(ui::Platform& platform, shell::ShellApi& shell)
     : platform_(platform),
       shell_(shell),
       data_(platform.programFolder(), platform.pathSeparator(), platform.fileStore(), platform.codec()),
-      icons_(shell)
+      icons_(shell, platform)
 {
 }
 

@@ -117,6 +117,7 @@ void Form1::wireEvents()
     };
     // Icons are fetched at the button's size on the new monitor.
     window.onScaleChanged = [this] { redrawShownGroup(); };
+    window.onFirstPaint = [this] { prefetchIcons(); };
     window.onCloseRequest = [this] { Form_Unload(); };
     Text1.onChange = [this] { Text1_Change(); };
 }

@@ -115,6 +115,9 @@ private:
     void switchToGroup(int group);
     // Draws the faces of the group on screen again, with fresh icons.
     void redrawShownGroup();
+    // Looks up the icons of the groups not on screen in the background, so
+    // that their first showing is as quick as showing them again.
+    void prefetchIcons();
     // In the horizontal bar, the tool's hover text goes into the info line
     // while the pointer is over the tool (a null text leaves the line as it
     // is), and the line is cleared when the pointer leaves.

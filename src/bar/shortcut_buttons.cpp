@@ -102,6 +102,15 @@ void Form1::DrawSctFace(int slot)
     if (SctName == 1) shell::AsciiFuti(button, name, ui::rgb(255, 255, 255), 1, 20, ui::rgb(0, 0, 0), 1);
 }
 
+void Form1::prefetchIcons()
+{
+    std::vector<std::string> paths;
+    for (int slot = 0; slot < model::kSlotCount; ++slot) {
+        if (model::groupOfSlot(slot) != shownGroup_ && !List2.list(slot).empty()) paths.push_back(List2.list(slot));
+    }
+    app_.icons().prefetch(std::move(paths), window.scale().pixels(shell::kLargeIconSize));
+}
+
 void Form1::redrawShownGroup()
 {
     const int first = shownGroup_ * model::kSlotsPerGroup;

@@ -64,6 +64,12 @@ public:
     bool claimSingleInstance() override { return !anotherCopyRunning; }
     [[noreturn]] void endProgram() override;
     void deleteLater(std::shared_ptr<void> object) override { graveyard_.push_back(std::move(object)); }
+    // At once, on the caller's thread: tests see its effects in order.
+    void runInBackground(std::function<void()> work) override
+    {
+        note("background work");
+        work();
+    }
     std::string programFolder() const override { return programFolder_; }
     char pathSeparator() const override { return '/'; }
     model::FileStore& fileStore() override { return files; }

@@ -1,16 +1,43 @@
 #include "shell/icon_cache.h"
 
+#include "ui/platform.h"
+
 namespace shell {
 
 ui::Icon IconCache::icon(const std::string& path, int size)
 {
     const FileStamp stamp = shell_.fileStamp(path);
-    auto key = std::make_pair(path, size);
-    const auto found = icons_.find(key);
-    if (found != icons_.end() && found->second.stamp == stamp) return found->second.icon;
+    Key key{path, size};
+    unsigned generation = 0;
+    {
+        const std::lock_guard lock(mutex_);
+        const auto found = icons_.find(key);
+        if (found != icons_.end() && found->second.stamp == stamp) return found->second.icon;
+        generation = generation_;
+    }
     ui::Icon icon = shell_.fileIcon(path, size);
-    icons_.insert_or_assign(std::move(key), Cached{icon, stamp});
+    keep(std::move(key), Cached{icon, stamp}, generation);
     return icon;
+}
+
+void IconCache::keep(Key key, Cached cached, unsigned generation)
+{
+    const std::lock_guard lock(mutex_);
+    if (generation == generation_) icons_.insert_or_assign(std::move(key), std::move(cached));
+}
+
+void IconCache::clear()
+{
+    const std::lock_guard lock(mutex_);
+    icons_.clear();
+    ++generation_;
+}
+
+void IconCache::prefetch(std::vector<std::string> paths, int size)
+{
+    platform_.runInBackground([this, paths = std::move(paths), size] {
+        for (const std::string& path : paths) icon(path, size);
+    });
 }
 
 }  // namespace shell

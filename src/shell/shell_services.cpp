@@ -44,8 +44,7 @@ std::string SpecialFolderPath(ShellApi& shell, int csidl)
 
 void DrawFileIcon(IconCache& icons, ui::PictureBox& surface, const std::string& path)
 {
-    constexpr int kLargeIcon = 32;
-    if (ui::Icon icon = icons.icon(path, surface.window().scale().pixels(kLargeIcon))) surface.drawIcon(icon, 0, 0);
+    if (ui::Icon icon = icons.icon(path, surface.window().scale().pixels(kLargeIconSize))) surface.drawIcon(icon, 0, 0);
 }
 
 }  // namespace shell

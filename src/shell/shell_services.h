@@ -27,6 +27,9 @@ std::string SpecialFolderPath(ShellApi& shell, int csidl);
 // The part of a string before its first NUL.
 std::string TrimAtNull(std::string_view text);
 
+// The large shell icon's size in design pixels: a shortcut button's.
+constexpr int kLargeIconSize = 32;
+
 // Draws the large shell icon of a file or folder at the surface's top-left
 // corner, at the size of a 32-pixel button on the surface's monitor;
 // nothing when the shell has no icon for it.

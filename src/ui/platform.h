@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -55,6 +56,9 @@ public:
     // Ends the program at once: no window is closed, nothing is written, and
     // nothing after this call runs.
     [[noreturn]] virtual void endProgram() = 0;
+    // Runs work on a thread of its own; the program waits for it to end
+    // before it goes. The work must not touch windows.
+    virtual void runInBackground(std::function<void()> work) = 0;
     // Keeps a window's owner alive until the event being handled has ended:
     // a window may close itself from one of its own handlers.
     virtual void deleteLater(std::shared_ptr<void> object) = 0;

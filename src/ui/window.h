@@ -113,6 +113,8 @@ public:
     std::function<void()> onShellIconsChanged;
     // The window has moved to a monitor of another scale.
     std::function<void()> onScaleChanged;
+    // The window has been painted for the first time: the user sees it.
+    std::function<void()> onFirstPaint;
     // The system asks the window to close (its close box, Alt+F4, the session ending).
     std::function<void()> onCloseRequest;
 

@@ -163,6 +163,16 @@ bool Platform::claimSingleInstance()
     return !(instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
 }
 
+void Platform::runInBackground(std::function<void()> work)
+{
+    workers_.emplace_back([work = std::move(work)] {
+        // The shell's calls want COM on the thread that makes them.
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        work();
+        CoUninitialize();
+    });
+}
+
 void Platform::endProgram() { ExitProcess(0); }
 
 std::string Platform::programFolder() const

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "ui/platform.h"
@@ -43,6 +44,7 @@ public:
     bool claimSingleInstance() override;
     [[noreturn]] void endProgram() override;
     void deleteLater(std::shared_ptr<void> object) override { graveyard_.push_back(std::move(object)); }
+    void runInBackground(std::function<void()> work) override;
     std::string programFolder() const override;
     char pathSeparator() const override { return '\\'; }
     model::FileStore& fileStore() override { return files_; }
@@ -62,6 +64,7 @@ private:
     HANDLE instanceMutex_ = nullptr;
     UINT taskbarCreated_ = 0;
     std::vector<std::shared_ptr<void>> graveyard_;
+    std::vector<std::jthread> workers_;
 };
 
 }  // namespace win32

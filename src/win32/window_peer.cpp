@@ -127,7 +127,7 @@ WindowPeer::~WindowPeer()
 // Registered after the first paint, so that it costs the start-up nothing.
 void WindowPeer::watchShellIcons()
 {
-    if (shellWatch_ || !window_.onShellIconsChanged) return;
+    if (!window_.onShellIconsChanged) return;
     SHChangeNotifyEntry everything{nullptr, TRUE};
     shellWatch_ = SHChangeNotifyRegister(hwnd(), SHCNRF_ShellLevel | SHCNRF_InterruptLevel, SHCNE_ASSOCCHANGED,
                                          kShellChangeMessage, 1, &everything);
@@ -288,7 +288,11 @@ void WindowPeer::paint()
     const ui::Point art = ui::artSize(window_.picture());
     gdi.drawArt(p.dc(), window_.picture(), RECT{0, 0, scale.pixels(art.x), scale.pixels(art.y)});
     gdi.drawControls(p.dc(), window_, p.area());
-    watchShellIcons();
+    if (!painted_) {
+        painted_ = true;
+        watchShellIcons();
+        if (window_.onFirstPaint) window_.onFirstPaint();
+    }
 }
 
 void WindowPeer::mouseMessage(UINT message, WPARAM wParam, LPARAM lParam)

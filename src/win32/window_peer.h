@@ -57,6 +57,7 @@ private:
     // would only cost another round trip to the window system.
     RECT invalid_{};
     HWND tooltips_ = nullptr;
+    bool painted_ = false;
     ULONG shellWatch_ = 0;
     WindowAccessible* accessible_ = nullptr;  // made when a reader first asks
     ui::Control* tipControl_ = nullptr;

@@ -124,7 +124,7 @@ TEST_F(ShellServices, TrimAtNull)
 
 TEST_F(ShellServices, FileIconIsDrawnAtTheTopLeftOnlyWhenTheShellHasOne)
 {
-    shell::IconCache icons(shell);
+    shell::IconCache icons(shell, platform);
     shell::DrawFileIcon(icons, button, "C:\\x.exe");
     ASSERT_EQ(button.surface().drawings().size(), 1u);
     EXPECT_EQ(button.surface().drawings()[0].x, 0);

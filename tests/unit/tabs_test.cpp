@@ -92,6 +92,18 @@ TEST_F(Tabs, IconsAreLookedUpAgainWhenFileTypesChangeTheirLook)
     EXPECT_EQ(lookOf42(), 1) << "the group on screen shows the new look at once";
 }
 
+TEST_F(Tabs, IconsLookedUpAheadMakeTheFirstShowingQuickAndStayRight)
+{
+    act([this] { form1().window.onFirstPaint(); });
+    EXPECT_TRUE(logHas("background work"));
+    const int ahead = shell.iconLookups;
+    shell.written["C:\\calc.exe"] = 7;  // changed after it was looked up
+    click(form1().Conts[4]);
+    EXPECT_EQ(shell.iconLookups - ahead, 1) << "only the changed target is looked up again";
+    EXPECT_EQ(headless::iconPath(form1().ShortCut[42].surface().drawings().at(0).icon), "C:\\calc.exe");
+    EXPECT_TRUE(form1().ShortCut[47].surface().drawings().empty()) << "the vanished target still gets a blank face";
+}
+
 TEST_F(Tabs, RightClickOpensTheGroupMenuAndChangesNothingShown)
 {
     form1().Text1.setText("x");
