@@ -66,6 +66,7 @@ public:
     [[noreturn]] void endProgram() override;
     void deleteLater(std::shared_ptr<void> object) override { graveyard_.push_back(std::move(object)); }
     std::string programFolder() const override { return programFolder_; }
+    std::string programPath() const override { return programFolder_ + "/Noctaris.exe"; }
     char pathSeparator() const override { return '/'; }
     model::FileStore& fileStore() override { return files; }
     const model::AnsiCodec& codec() const override { return codec_; }

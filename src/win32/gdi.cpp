@@ -35,6 +35,7 @@ Gdi::~Gdi()
 {
     for (auto& [art, bitmap] : bitmaps_) DeleteObject(bitmap);
     for (auto& [key, font] : fonts_) DeleteObject(font);
+    for (auto& [color, brush] : brushes_) DeleteObject(brush);
     for (auto& [size, icon] : icons_) DestroyIcon(icon);
 }
 
@@ -75,6 +76,15 @@ HFONT Gdi::font(const ui::Font& f)
     return font;
 }
 
+HBRUSH Gdi::brush(ui::Rgb color)
+{
+    auto found = brushes_.find(color);
+    if (found != brushes_.end()) return found->second;
+    HBRUSH brush = CreateSolidBrush(toColorRef(color));
+    brushes_.emplace(color, brush);
+    return brush;
+}
+
 HICON Gdi::programIcon(int size)
 {
     auto found = icons_.find(size);
@@ -90,6 +100,10 @@ void Gdi::drawArt(HDC dc, ui::Art art, int x, int y)
 {
     if (art == ui::Art::None) return;
     const SIZE size = bitmapSize(art);
+    if (art == ui::Art::ProgramIcon) {
+        stretchArt(dc, art, RECT{x, y, x + size.cx, y + size.cy});
+        return;
+    }
     HBITMAP b = bitmap(art);
     if (!b) {
         fillRect(dc, RECT{x, y, x + size.cx, y + size.cy}, kMissingArt);
@@ -105,6 +119,12 @@ void Gdi::drawArt(HDC dc, ui::Art art, int x, int y)
 void Gdi::stretchArt(HDC dc, ui::Art art, const RECT& into)
 {
     if (art == ui::Art::None) return;
+    if (art == ui::Art::ProgramIcon) {
+        const int width = into.right - into.left;
+        const int height = into.bottom - into.top;
+        DrawIconEx(dc, into.left, into.top, programIcon(width), width, height, 0, nullptr, DI_NORMAL);
+        return;
+    }
     HBITMAP b = bitmap(art);
     if (!b) {
         fillRect(dc, into, kMissingArt);

@@ -39,6 +39,7 @@ public:
     HBITMAP bitmap(ui::Art art);
     SIZE bitmapSize(ui::Art art);
     HFONT font(const ui::Font& font);
+    HBRUSH brush(ui::Rgb color);
     HICON programIcon(int size);
 
     // Draws the picture at (x, y) in its own size.
@@ -57,6 +58,7 @@ private:
 
     std::map<ui::Art, HBITMAP> bitmaps_;
     std::map<std::tuple<std::string, float, bool>, HFONT> fonts_;
+    std::map<ui::Rgb, HBRUSH> brushes_;
     std::map<int, HICON> icons_;
 };
 

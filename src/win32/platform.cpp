@@ -169,7 +169,9 @@ bool Platform::claimSingleInstance()
 
 void Platform::endProgram() { ExitProcess(0); }
 
-std::string Platform::programFolder() const
+std::string Platform::programFolder() const { return model::folderOfFile(programPath()); }
+
+std::string Platform::programPath() const
 {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
@@ -180,7 +182,7 @@ std::string Platform::programFolder() const
         }
         path.resize(path.size() * 2);
     }
-    return model::folderOfFile(narrow(path));
+    return narrow(path);
 }
 
 int Platform::run()

@@ -96,6 +96,14 @@ std::optional<ui::TrayEvent> trayEventOf(UINT message)
     }
 }
 
+void refreshNativeFonts(ui::Container& container)
+{
+    for (ui::Control* c : container.children()) {
+        if (auto* inner = dynamic_cast<ui::Container*>(c)) refreshNativeFonts(*inner);
+        if (!ui::isWindowless(*c) && c->peer()) c->peer()->changed(ui::Change::Font);
+    }
+}
+
 }  // namespace
 
 WindowPeer::WindowPeer(Platform& platform, ui::Window& window) : platform_(platform), window_(window)
@@ -215,6 +223,10 @@ void WindowPeer::changed(ui::Change what)
         setCursorFor(p);
         break;
     }
+    case ui::Change::Font:
+        // The system's own controls take the window's font.
+        refreshNativeFonts(window_);
+        [[fallthrough]];
     default:
         if (window_.visible()) {
             RECT client;
@@ -335,6 +347,12 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        // The system's own controls sit on the window's colour, which the
+        // dialogs' face bitmaps are drawn to match.
+        SetBkColor(reinterpret_cast<HDC>(wParam), toColorRef(window_.backColor()));
+        return reinterpret_cast<LRESULT>(platform_.gdi().brush(window_.backColor()));
     case WM_COMMAND:
         if (MessageTarget* child = MessageTarget::of(reinterpret_cast<HWND>(lParam))) {
             child->command(HIWORD(wParam));
