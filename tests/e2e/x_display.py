@@ -42,6 +42,19 @@ def _region_stats(png, rect):
     return float(mean), float(deviation)
 
 
+def colours(png, rect):
+    """Every (r, g, b) colour inside rect of a screenshot."""
+    left, top, width, height = rect
+    result = subprocess.run(["convert", str(png), "-crop", f"{width}x{height}+{left}+{top}", "+repage",
+                             "-depth", "8", "-unique-colors", "txt:-"],
+                            capture_output=True, text=True, timeout=30, check=True)
+    found = set()
+    for line in result.stdout.splitlines()[1:]:
+        code = line.split("#", 1)[1][:6]
+        found.add(tuple(int(code[i:i + 2], 16) for i in (0, 2, 4)))
+    return found
+
+
 class XDisplay:
     """The Session's look at the X side, on its display (env) with its artifacts folder."""
 
