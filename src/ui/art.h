@@ -30,7 +30,7 @@ enum class Art {
     LinkMaker,      // the product window's first link
     LinkProduct,    // the product window's second link
     MakerLogo,      // the product window's picture under 製作・著作
-    ProgramIcon,    // the program's icon, drawn from its icon resource with its transparency
+    ProgramIcon,    // the program's icon resource, for images: drawn with its transparency
     Last = ProgramIcon,
 };
 

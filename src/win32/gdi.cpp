@@ -100,10 +100,6 @@ void Gdi::drawArt(HDC dc, ui::Art art, int x, int y)
 {
     if (art == ui::Art::None) return;
     const SIZE size = bitmapSize(art);
-    if (art == ui::Art::ProgramIcon) {
-        stretchArt(dc, art, RECT{x, y, x + size.cx, y + size.cy});
-        return;
-    }
     HBITMAP b = bitmap(art);
     if (!b) {
         fillRect(dc, RECT{x, y, x + size.cx, y + size.cy}, kMissingArt);
