@@ -1260,17 +1260,20 @@ def draw_settings_close():
     return c
 
 
-def draw_link(w, url):
+def draw_link(w, what, path):
+    """A link to a file beside the program: what it is, then the file, underlined."""
     c = Canvas(w, 16, LINK_BG)
-    end = draw_text(c, 2, 3, url, LINK_INK)
-    c.rect(2, 12, end - 3, 1, LINK_INK, 0.8)
+    start = draw_text(c, 2, 3, what, LINK_INK) + SPACE + 1
+    end = draw_text(c, start, 3, path, LINK_INK)
+    c.rect(start, 12, end - start - 1, 1, LINK_INK, 0.8)
+    assert end <= w - 2, (what, path)
     return c
 
 
 def draw_maker_logo():
     c = Canvas(75, 50, LINK_BG)
     cx, horizon = 37.5, 29
-    # A crescent over a ploughed field: the maker's name as a picture.
+    # A crescent over a ploughed field at night, over the program's name.
     c.shape(crescent(cx - 1.5, 14.0, 9.0, 4.6, -3.2, 7.6),
             lambda x, y: lerp(GOLD_HI, GOLD, (y - 5) / 18), (25, 4, 48, 24))
     for x, y, a in ((52, 8, 0.9), (18, 12, 0.7), (60, 20, 0.5), (12, 23, 0.4), (46, 3, 0.45), (25, 4, 0.35)):
@@ -1284,7 +1287,7 @@ def draw_maker_logo():
     def furrow(x, y):
         return y > horizon + 1 and int(math.floor((x - vx) / (y - vy) * 3.2 + 0.5)) % 2 == 0
     c.shape(furrow, LINK_INK, (9, horizon + 1, 66, horizon + 8), alpha=0.3)
-    word = 'NIGHTFIELD'
+    word = 'NOCTARIS'
     draw_text(c, int(cx - text_width(word) / 2) + 1, 40, word, LINK_INK)
     return c
 
@@ -1596,21 +1599,24 @@ def compose_dialogs(arts):
     mock_button(reg, 260, 120, 89, 20, 'Cancel')
     st = arts['SettingsFace'].crop(0, 0, 325, 278)
     st.paste(arts['SettingsClose'], 4, 5)
-    for (x, y, w, h), label in (((32, 8, 169, 49), 'Startup'), ((32, 64, 185, 49), 'Bar'),
-                                ((32, 120, 273, 49), 'Names'), ((32, 176, 277, 33), 'Hotkey')):
+    # The settings dialog's own places: frames at the top, two check boxes,
+    # the Startup-shortcut row at the bottom.
+    for (x, y, w, h), label in (((32, 8, 169, 49), 'Startup'), ((32, 64, 185, 49), 'Launch'),
+                                ((32, 120, 273, 49), 'After launch'), ((32, 176, 277, 33), 'Style')):
         mock_group(st, x, y, w, h, label)
-        mock_check(st, x + 10, y + 16, 'option')
-    mock_check(st, 28, 216, 'Start with Windows')
-    mock_check(st, 28, 236, 'Show names')
-    draw_text(st, 28, 263, 'v2.1.1', DIALOG_TEXT)
-    mock_button(st, 172, 256, 65, 17, 'OK')
-    mock_button(st, 248, 256, 65, 17, 'Cancel')
-    draw_text(st, 208, 16, 'Changes apply', DIALOG_TEXT)
-    draw_text(st, 208, 27, 'at once.', DIALOG_TEXT)
-    info = Canvas(300, 90, LINK_BG)
-    info.paste(arts['MakerLogo'], 8, 8)
-    info.paste(arts['LinkMaker'], 90, 20)
-    info.paste(arts['LinkProduct'], 8, 66)
+        mock_check(st, x + 8, y + 13, 'option')
+    mock_check(st, 28, 216, 'Keep in front')
+    mock_check(st, 28, 236, 'Names on buttons')
+    draw_text(st, 28, 263, 'Startup shortcut', DIALOG_TEXT)
+    mock_button(st, 172, 256, 65, 17, 'Register')
+    mock_button(st, 248, 256, 65, 17, 'Delete')
+    draw_text(st, 208, 16, 'Saved', DIALOG_TEXT)
+    draw_text(st, 208, 27, 'automatically.', DIALOG_TEXT)
+    # The product window's client area with its pictures in their places.
+    info = Canvas(395, 177, LINK_BG)
+    info.paste(arts['MakerLogo'], 304, 100)
+    info.paste(arts['LinkMaker'], 22, 106)
+    info.paste(arts['LinkProduct'], 22, 154)
     return [('RegisterFace', reg), ('SettingsFace', st), ('product info', info)]
 
 
@@ -1693,8 +1699,8 @@ def main():
     arts['RegisterFace'] = draw_register_face()
     arts['SettingsFace'] = draw_settings_face()
     arts['SettingsClose'] = draw_settings_close()
-    arts['LinkMaker'] = draw_link(208, 'https://nightfield.example.jp/')
-    arts['LinkProduct'] = draw_link(284, 'https://noctaris.example.jp/')
+    arts['LinkMaker'] = draw_link(208, 'User guide:', 'guide/index.html')
+    arts['LinkProduct'] = draw_link(284, 'License (MIT):', 'LICENSE.txt')
     arts['MakerLogo'] = draw_maker_logo()
     icons = [draw_icon(n) for n in (16, 32, 48)]
     check(arts, icons)

@@ -36,6 +36,8 @@ public:
     void TateForm();
     // Adds the tray icon; false when the shell refused it.
     bool TrayIn();
+    // Into the stacking order, without activating, moving or resizing the bar.
+    void placeTopmost(ui::InsertAfter after);
 
     // Shortcut buttons and launching.
     void ShortCut_MouseDown(int index, int button, int shift, float x, float y);
@@ -85,6 +87,8 @@ public:
     std::int16_t& FomMov;
     model::Variant ShIn;  // the slot or group last touched by the mouse
     model::Variant GrNO;  // the group tab last pressed
+    // The group on the buttons: the tab last left-clicked, which GrNO need not be.
+    int shownGroup() const { return shownGroup_; }
 
     ui::Window window;
     ui::ControlArray<ui::PictureBox> Grp;
@@ -108,7 +112,6 @@ private:
     void layOut(const BarLayout& layout);
     bool readStartUpFiles();
     void keepOnScreen();
-    void placeTopmost(ui::InsertAfter after);
     void showFixButton();
     // The mouse touched slot n: it becomes ShIn and the current slot.
     void touchSlot(int slot);

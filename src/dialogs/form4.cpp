@@ -1,11 +1,106 @@
 #include "dialogs/form4.h"
 
+#include <utility>
+
 #include "app/noctaris.h"
-#include "dialogs/dialog_window.h"
+#include "bar/form1.h"
+#include "dialogs/twips.h"
+#include "shell/ascii_futi.h"
 #include "ui/message_box.h"
-#include "ui/window.h"
+#include "ui/platform.h"
 
 namespace dialogs {
+namespace {
+
+const ui::Font kDialogFont{"ＭＳ ゴシック", 9, false};
+constexpr ui::Rgb kWhite = ui::rgb(255, 255, 255);
+
+// A button that shows this name already keeps it as it is: printed again at
+// every opening of the dialog, names would only pile up on its image.
+void drawName(ui::PictureBox& button, const std::string& name)
+{
+    const auto& drawn = button.surface().drawings();
+    if (!drawn.empty() && drawn.back().kind == ui::Drawing::Kind::Text && drawn.back().text == name &&
+        drawn.back().color == kWhite) {
+        return;
+    }
+    shell::AsciiFuti(button, name, kWhite, 1, 20, ui::rgb(0, 0, 0), 1);
+}
+
+}  // namespace
+
+Form4::Controls::Controls(ui::Platform& platform)
+    : window(platform, ui::WindowFrame::Dialog, "Form4"),
+      Image1(window, "Image1"),
+      Label1(window, "Label1"),
+      Frame1(window, "Frame1"),
+      Op1(Frame1, "Op1"),
+      Op2(Frame1, "Op2"),
+      Frame3(window, "Frame3"),
+      Op3(Frame3, "Op3"),
+      Op4(Frame3, "Op4"),
+      Frame2(window, "Frame2"),
+      Op5(Frame2, "Op5"),
+      Op6(Frame2, "Op6"),
+      Frame4(window, "Frame4"),
+      StlY(Frame4, "StlY"),
+      StlT(Frame4, "StlT"),
+      Check1(window, "Check1"),
+      Check2(window, "Check2"),
+      Label2(window, "Label2"),
+      Command1(window, "Command1"),
+      Command2(window, "Command2")
+{
+    window.setFont(kDialogFont);
+    window.setPicture(ui::Art::SettingsFace);
+
+    Frame1.setBounds(twips(480, 120, 2535, 735));
+    Frame1.setCaption("ノクタリス起動時・・・");
+    Op1.setBounds(twips(120, 200, 2055, 255));
+    Op1.setCaption("メイン画面を表示");
+    Op2.setBounds(twips(120, 450, 2055, 255));
+    Op2.setCaption("タスクトレイに格納");
+
+    Frame3.setBounds(twips(480, 960, 2775, 735));
+    Frame3.setCaption("ソフトの起動方法・・・");
+    Op3.setBounds(twips(120, 200, 2535, 255));
+    Op3.setCaption("シングルクリックで起動");
+    Op4.setBounds(twips(120, 450, 2535, 255));
+    Op4.setCaption("ダブルクリックで起動");
+
+    Frame2.setBounds(twips(480, 1800, 4095, 735));
+    Frame2.setCaption("ソフト実行後・・・");
+    Op5.setBounds(twips(120, 200, 3855, 255));
+    Op5.setCaption("メイン画面を閉じてタスクトレイに格納");
+    Op6.setBounds(twips(120, 420, 3855, 255));
+    Op6.setCaption("メイン画面は表示したままにしておく");
+
+    Frame4.setBounds(twips(480, 2640, 4155, 495));
+    Frame4.setCaption("画面のスタイル");
+    StlY.setBounds(twips(120, 240, 1095, 180));
+    StlY.setCaption("横型");
+    StlT.setBounds(twips(1620, 240, 1095, 180));
+    StlT.setCaption("縦型");
+
+    Check1.setBounds(twips(420, 3240, 1995, 195));
+    Check1.setCaption("前面に表示する");
+    Check2.setBounds(twips(420, 3540, 2775, 195));
+    Check2.setCaption("ボタンに登録名を表示する");
+
+    for (ui::Label* label : {&Label1, &Label2}) label->setFont(kDialogFont);
+    Label2.setBounds(twips(420, 3900, 2235, 255));
+    Label2.setCaption("スタートアップの設定");
+    Command1.setBounds(twips(2580, 3840, 975, 255));
+    Command1.setCaption("登録");
+    Command2.setBounds(twips(3720, 3840, 975, 255));
+    Command2.setCaption("削除");
+    Label1.setBounds(twips(3120, 240, 1575, 375));
+    Label1.setCaption("設定は自動で保存されます。");
+
+    Image1.setBounds(twips(60, 70, 210, 210));
+    Image1.setPicture(ui::Art::SettingsClose);
+    Image1.setToolTip("終了");
+}
 
 Form4::Form4(app::Noctaris& app)
     : KidoA(app.settings().KidoA),
@@ -18,12 +113,160 @@ Form4::Form4(app::Noctaris& app)
 
 Form4::~Form4() = default;
 
-void Form4::Show() { showDialogWindow(window_, app_.platform(), "Form4", "設定", 4880, 4170); }
+void Form4::Show()
+{
+    if (controls_) {
+        controls_->window.show();
+        controls_->window.setForeground();
+        return;
+    }
+    controls_ = std::make_unique<Controls>(app_.platform());
+    wireEvents();
+    Form_Load();
+    controls_->window.centreOnScreen();
+    controls_->window.show();
+}
+
+void Form4::wireEvents()
+{
+    Controls& c = *controls_;
+    // Each option sets its value, which the bar reads too, and saves.
+    struct Choice {
+        ui::OptionButton& button;
+        model::Variant& value;
+        int number;
+    };
+    for (const Choice& choice : {Choice{c.Op1, KidoA, 1}, Choice{c.Op2, KidoA, 2}, Choice{c.Op3, SKidoA, 1},
+                                 Choice{c.Op4, SKidoA, 2}, Choice{c.Op5, SexeA, 1}, Choice{c.Op6, SexeA, 2}}) {
+        choice.button.onClick = [this, &value = choice.value, number = choice.number] {
+            value = model::Variant::number(number);
+            SetSave();
+        };
+    }
+    c.StlT.onClick = [this] { StlT_Click(); };
+    c.StlY.onClick = [this] { StlY_Click(); };
+    c.Check1.onClick = [this] { Check1_Click(); };
+    c.Check2.onClick = [this] { Check2_Click(); };
+    c.Command1.onClick = [this] { Command1_Click(); };
+    c.Command2.onClick = [this] { Command2_Click(); };
+    c.Image1.onClick = [this] { Image1_Click(); };
+    c.window.onMouseMove = [this](const ui::MouseEvent& e) { Form_MouseMove(e.button); };
+    c.window.onCloseRequest = [this] { Unload(); };
+}
+
+// Opening the dialog applies the stored settings to the bar again. With a
+// Data folder that cannot be written, the saves of all these actions fail
+// alike: the user hears of it once.
+void Form4::Form_Load()
+{
+    Controls& c = *controls_;
+    bar::Form1& bar = app_.form1();
+    c.window.setCaption("設定");
+    c.window.setClientSize(4880, 4170);
+
+    loading_ = true;
+    (KidoA == 1 ? c.Op1 : c.Op2).setValue(true);
+    (SKidoA == 1 ? c.Op3 : c.Op4).setValue(true);
+    (SexeA == 1 ? c.Op5 : c.Op6).setValue(true);
+    if (WindTop == 1) c.Check1.setValue(true);
+    if (bar.FormStyle == 1) {
+        c.StlT.setValue(true);
+    } else if (bar.FormStyle == 0) {
+        c.StlY.setValue(true);
+    }
+    if (bar.SctName == 1) c.Check2.setValue(true);
+    hideBarInTray();
+    loading_ = false;
+
+    if (!unsaved_.empty()) app_.msgBox(std::exchange(unsaved_, {}), ui::message_box::kExclamation);
+}
 
 void Form4::SetSave()
 {
     std::string problem;
-    if (!app_.data().writeSettings(app_.settings(), problem)) app_.msgBox(problem, ui::message_box::kExclamation);
+    if (app_.data().writeSettings(app_.settings(), problem)) return;
+    if (!loading_) {
+        app_.msgBox(problem, ui::message_box::kExclamation);
+    } else if (unsaved_.empty()) {
+        unsaved_ = problem;
+    }
 }
+
+void Form4::StlT_Click()
+{
+    bar::Form1& bar = app_.form1();
+    bar.FormStyle = 1;
+    bar.TateForm();
+    SetSave();
+    hideBarInTray();
+}
+
+void Form4::StlY_Click()
+{
+    bar::Form1& bar = app_.form1();
+    bar.FormStyle = 0;
+    bar.YokoForm();
+    SetSave();
+    hideBarInTray();
+}
+
+void Form4::Check1_Click()
+{
+    const bool checked = controls_->Check1.value();
+    app_.form1().placeTopmost(checked ? ui::InsertAfter::Topmost : ui::InsertAfter::NoTopmost);
+    WindTop = model::Variant::number(checked ? 1 : 0);
+    SetSave();
+    hideBarInTray();
+}
+
+void Form4::Check2_Click()
+{
+    bar::Form1& bar = app_.form1();
+    if (controls_->Check2.value()) {
+        for (int slot = 0; slot < model::kSlotCount; ++slot) drawName(bar.ShortCut[slot], bar.List1.list(slot));
+        bar.SctName = 1;
+    } else {
+        bar.SctName = 0;  // first: the faces are redrawn with names while it is 1
+        GroupIconRedraw();
+    }
+    SetSave();
+}
+
+// The tab last pressed (GrNO) may have been right-clicked only, leaving
+// another group on the buttons: that group must lose its names too.
+void Form4::GroupIconRedraw()
+{
+    bar::Form1& bar = app_.form1();
+    const auto redraw = [&bar](int group) {
+        const int first = group * model::kSlotsPerGroup;
+        for (int slot = first; slot < first + model::kSlotsPerGroup; ++slot) bar.DrawSctFace(slot);
+    };
+    redraw(bar.shownGroup());
+    const auto pressed = bar.GrNO.toInt16();
+    if (pressed && *pressed != bar.shownGroup() && *pressed >= 0 && *pressed < model::kGroupCount) redraw(*pressed);
+}
+
+// The re-layout and the topmost placement show the bar; one parked in the
+// tray goes back there.
+void Form4::hideBarInTray()
+{
+    if (TaskOn == 1) app_.form1().window.hide();
+}
+
+void Form4::Image1_Click()
+{
+    ui::Window& bar = app_.form1().window;
+    if (bar.visible()) bar.setWindowPos(ui::InsertAfter::Top, bar.pixelBounds());
+    Unload();
+}
+
+// Dragging by the background: only with the left button alone.
+void Form4::Form_MouseMove(int button)
+{
+    if (button == ui::mouse::kLeft) controls_->window.moveBySystem();
+}
+
+// The window closes from one of its own handlers: it goes once the event is over.
+void Form4::Unload() { app_.platform().deleteLater(std::shared_ptr<Controls>(std::move(controls_))); }
 
 }  // namespace dialogs

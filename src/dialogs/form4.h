@@ -2,29 +2,56 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "model/variant.h"
+#include "ui/control.h"
+#include "ui/window.h"
 
 namespace app {
 class Noctaris;
-}
-namespace ui {
-class Window;
 }
 
 namespace dialogs {
 
 // The settings dialog. Its values are the program's settings store even
 // while its window is closed; SetSave is the one writer of the settings file.
+// Every change applies to the bar at once and is saved at once.
 class Form4 {
 public:
+    // The window and its controls, there while the dialog is loaded.
+    struct Controls {
+        explicit Controls(ui::Platform& platform);
+        ui::Window window;
+        ui::Image Image1;  // closes the dialog
+        ui::Label Label1;
+        ui::Frame Frame1;  // at start-up
+        ui::OptionButton Op1;
+        ui::OptionButton Op2;
+        ui::Frame Frame3;  // launch gesture
+        ui::OptionButton Op3;
+        ui::OptionButton Op4;
+        ui::Frame Frame2;  // after a launch
+        ui::OptionButton Op5;
+        ui::OptionButton Op6;
+        ui::Frame Frame4;  // bar style
+        ui::OptionButton StlY;
+        ui::OptionButton StlT;
+        ui::CheckBox Check1;  // topmost
+        ui::CheckBox Check2;  // names on the buttons
+        ui::Label Label2;
+        ui::CommandButton Command1;  // register the Startup shortcut
+        ui::CommandButton Command2;  // delete it
+    };
+
     explicit Form4(app::Noctaris& app);
     ~Form4();
 
-    // Shows the settings window, or brings it up when it is already open.
+    // Loads the window and runs the load step; when the window is open
+    // already, only brings it up.
     void Show();
-    // The settings window while it is loaded.
-    ui::Window* window() const { return window_.get(); }
+    ui::Window* window() const { return controls_ ? &controls_->window : nullptr; }
+    Controls* controls() const { return controls_.get(); }
 
     // Writes the seven settings; a failure is told to the user and the old file stays.
     void SetSave();
@@ -37,8 +64,30 @@ public:
     std::int16_t TaskOn = 0;  // 1 while the bar is parked in the tray
 
 private:
+    void wireEvents();
+    // Selects the controls from the stored values, which runs their actions.
+    void Form_Load();
+    void StlT_Click();
+    void StlY_Click();
+    void Check1_Click();
+    void Check2_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Image1_Click();
+    void Form_MouseMove(int button);
+    // Redraws faces without names: the group on screen, and the group of
+    // the tab last pressed when that is another.
+    void GroupIconRedraw();
+    void hideBarInTray();
+    // The Startup folder's shortcut to the program, or "" without a Startup folder.
+    std::string startupLink();
+    void Unload();
+
     app::Noctaris& app_;
-    std::unique_ptr<ui::Window> window_;
+    std::unique_ptr<Controls> controls_;
+    // While loading, a failed save is kept here and told once at the end.
+    bool loading_ = false;
+    std::string unsaved_;
 };
 
 }  // namespace dialogs

@@ -71,6 +71,7 @@ public:
         work();
     }
     std::string programFolder() const override { return programFolder_; }
+    std::string programPath() const override { return programFolder_ + "/Noctaris.exe"; }
     char pathSeparator() const override { return '/'; }
     model::FileStore& fileStore() override { return files; }
     const model::AnsiCodec& codec() const override { return codec_; }

@@ -56,4 +56,18 @@ std::optional<std::string> Shell::specialFolderLocation(int csidl)
     return found != specialFolders.end() ? found->second : std::nullopt;
 }
 
+bool Shell::createShortcut(std::string_view linkPath, std::string_view targetPath, std::string_view workingFolder)
+{
+    platform_.note("link " + std::string(linkPath) + " to " + std::string(targetPath));
+    if (linksFail) return false;
+    links.insert_or_assign(std::string(linkPath), Link{std::string(targetPath), std::string(workingFolder)});
+    return true;
+}
+
+bool Shell::deleteFile(std::string_view path)
+{
+    platform_.note("delete " + std::string(path));
+    return links.erase(std::string(path)) != 0;
+}
+
 }  // namespace headless

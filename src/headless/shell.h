@@ -41,6 +41,9 @@ public:
     std::optional<std::string> openFile(const shell::OpenFileRequest& request) override;
     std::optional<std::string> browseForFolder(const shell::BrowseRequest& request) override;
     std::optional<std::string> specialFolderLocation(int csidl) override;
+    bool createShortcut(std::string_view linkPath, std::string_view targetPath,
+                        std::string_view workingFolder) override;
+    bool deleteFile(std::string_view path) override;
 
     // Paths that no longer exist: no icon, and the shell cannot open them.
     std::set<std::string> missing;
@@ -67,6 +70,15 @@ public:
     std::vector<shell::BrowseRequest> folderRequests;
     std::deque<std::optional<std::string>> folderChoices;
     std::map<int, std::optional<std::string>> specialFolders;
+
+    // The shell links saved, by their path; deleteFile deletes only these.
+    struct Link {
+        std::string target;
+        std::string workingFolder;
+        bool operator==(const Link&) const = default;
+    };
+    std::map<std::string, Link> links;
+    bool linksFail = false;  // saving a link fails, as in a folder without write access
 
 private:
     Platform& platform_;

@@ -128,12 +128,16 @@ void Form2::fEx_Click(int index)
     }
 }
 
-// Unlike a button's launch (Form1::SctExec), the tray menu's launch leaves
-// failures to the shell, which reports them over this window.
+// Other failures are left to the shell, which reports them over this
+// window; a missing target it passes over in silence, so that one is told
+// here, in the words a button's launch uses.
 void Form2::ExRun()
 {
-    app_.shell().execute(&window(), "open", app_.form1().List2.text(), app_.platform().programFolder(),
-                         shell::kSwShowNormal);
+    const shell::LaunchResult result = app_.shell().execute(&window(), "open", app_.form1().List2.text(),
+                                                            app_.platform().programFolder(), shell::kSwShowNormal);
+    if (result == shell::LaunchResult::NotFound) {
+        app_.msgBox("リンク先のファイルが見つかりません。", ui::message_box::kOk);
+    }
 }
 
 }  // namespace menus

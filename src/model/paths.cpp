@@ -11,4 +11,18 @@ std::string folderOfFile(std::string_view path)
     return std::string(driveRoot ? path.substr(0, slash + 1) : folder);
 }
 
+std::string baseName(std::string_view path)
+{
+    const auto slash = path.find_last_of("\\/");
+    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    return std::string(name.substr(0, name.rfind('.')));
+}
+
+std::string inFolder(std::string_view folder, std::string_view name, char separator)
+{
+    std::string path(folder);
+    if (!path.ends_with(separator)) path += separator;
+    return path + std::string(name);
+}
+
 }  // namespace model

@@ -10,4 +10,12 @@ namespace model {
 // alone means the current folder of drive C.
 std::string folderOfFile(std::string_view path);
 
+// A file's name without its folder and its extension: "Noctaris" for
+// "C:\Tools\Noctaris.exe".
+std::string baseName(std::string_view path);
+
+// A name inside a folder, with one separator between them also when the
+// folder is a drive root such as "C:\".
+std::string inFolder(std::string_view folder, std::string_view name, char separator);
+
 }  // namespace model

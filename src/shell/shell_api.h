@@ -75,6 +75,12 @@ public:
     // nothing when the folder has no location, an empty buffer when it has
     // no path in the file system.
     virtual std::optional<std::string> specialFolderLocation(int csidl) = 0;
+    // Saves a shell link at linkPath that starts targetPath in workingFolder,
+    // through the shell's own link object; false when it could not be saved.
+    virtual bool createShortcut(std::string_view linkPath, std::string_view targetPath,
+                                std::string_view workingFolder) = 0;
+    // DeleteFile: false when the file could not be deleted or was not there.
+    virtual bool deleteFile(std::string_view path) = 0;
 };
 
 }  // namespace shell

@@ -35,6 +35,7 @@ constexpr std::array<ArtInfo, static_cast<std::size_t>(Art::Last) + 1> kArt{{
     {"LinkMaker", {208, 16}},
     {"LinkProduct", {284, 16}},
     {"MakerLogo", {75, 50}},
+    {{}, {32, 32}},
 }};
 
 const ArtInfo& infoOf(Art art) { return kArt[static_cast<std::size_t>(art)]; }

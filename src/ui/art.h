@@ -30,10 +30,11 @@ enum class Art {
     LinkMaker,      // the product window's first link
     LinkProduct,    // the product window's second link
     MakerLogo,      // the product window's picture under 製作・著作
-    Last = MakerLogo,
+    ProgramIcon,    // the program's icon resource, for images: drawn with its transparency
+    Last = ProgramIcon,
 };
 
-// The name the bitmap is compiled under; empty for None.
+// The name the bitmap is compiled under; empty for None and ProgramIcon.
 std::string_view artName(Art art);
 // The bitmap's size in pixels.
 Point artSize(Art art);

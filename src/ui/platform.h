@@ -63,6 +63,8 @@ public:
     // a window may close itself from one of its own handlers.
     virtual void deleteLater(std::shared_ptr<void> object) = 0;
     virtual std::string programFolder() const = 0;
+    // The program file's full path, its extension included.
+    virtual std::string programPath() const = 0;
     virtual char pathSeparator() const = 0;
     virtual model::FileStore& fileStore() = 0;
     virtual const model::AnsiCodec& codec() const = 0;

@@ -49,6 +49,9 @@ public:
             window.accessibleNameChanged(control_);
             return;
         case ui::Change::Pointer:
+            // At once: while a control holds the mouse for hover tracking
+            // the system asks for no cursor until the capture ends.
+            window.changed(ui::Change::Pointer);
             return;
         case ui::Change::Bounds:
             if (auto* container = dynamic_cast<ui::Container*>(&control_)) placeNativeDescendants(*container);

@@ -13,8 +13,8 @@ class Platform;
 // and images, a standard control of the system for the others.
 std::unique_ptr<ui::ControlPeer> makeControlPeer(Platform& platform, ui::Control& control);
 
-// Places the native controls inside a container again and gives them fonts
-// for the window's scale.
+// Places the native controls inside a container again and gives them the
+// window's font at its scale.
 void rescaleNativeControls(ui::Container& container);
 
 }  // namespace win32

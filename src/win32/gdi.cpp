@@ -35,6 +35,7 @@ Gdi::~Gdi()
 {
     for (auto& [art, bitmap] : bitmaps_) DeleteObject(bitmap);
     for (auto& [key, font] : fonts_) DeleteObject(font);
+    for (auto& [color, brush] : brushes_) DeleteObject(brush);
     for (auto& [size, icon] : icons_) DestroyIcon(icon);
 }
 
@@ -68,6 +69,15 @@ HFONT Gdi::font(const ui::Font& f, int dpi)
     return font;
 }
 
+HBRUSH Gdi::brush(ui::Rgb color)
+{
+    auto found = brushes_.find(color);
+    if (found != brushes_.end()) return found->second;
+    HBRUSH brush = CreateSolidBrush(toColorRef(color));
+    brushes_.emplace(color, brush);
+    return brush;
+}
+
 HICON Gdi::programIcon(int size)
 {
     auto found = icons_.find(size);
@@ -82,6 +92,12 @@ HICON Gdi::programIcon(int size)
 void Gdi::drawArt(HDC dc, ui::Art art, const RECT& into)
 {
     if (art == ui::Art::None) return;
+    if (art == ui::Art::ProgramIcon) {
+        const int width = into.right - into.left;
+        const int height = into.bottom - into.top;
+        DrawIconEx(dc, into.left, into.top, programIcon(width), width, height, 0, nullptr, DI_NORMAL);
+        return;
+    }
     HBITMAP b = bitmap(art);
     if (!b) {
         fillRect(dc, into, kMissingArt);

@@ -37,6 +37,7 @@ public:
     ~Gdi();
 
     HFONT font(const ui::Font& font, int dpi);
+    HBRUSH brush(ui::Rgb color);
     HICON programIcon(int size);
 
     // Draws the picture into a device rectangle, stretched when the
@@ -54,6 +55,7 @@ private:
 
     std::map<ui::Art, HBITMAP> bitmaps_;
     std::map<std::tuple<std::string, float, bool, int>, HFONT> fonts_;
+    std::map<ui::Rgb, HBRUSH> brushes_;
     std::map<int, HICON> icons_;
 };
 

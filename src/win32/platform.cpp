@@ -175,7 +175,9 @@ void Platform::runInBackground(std::function<void()> work)
 
 void Platform::endProgram() { ExitProcess(0); }
 
-std::string Platform::programFolder() const
+std::string Platform::programFolder() const { return model::folderOfFile(programPath()); }
+
+std::string Platform::programPath() const
 {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
@@ -186,7 +188,7 @@ std::string Platform::programFolder() const
         }
         path.resize(path.size() * 2);
     }
-    return model::folderOfFile(narrow(path));
+    return narrow(path);
 }
 
 int Platform::run()

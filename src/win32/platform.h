@@ -46,6 +46,7 @@ public:
     void deleteLater(std::shared_ptr<void> object) override { graveyard_.push_back(std::move(object)); }
     void runInBackground(std::function<void()> work) override;
     std::string programFolder() const override;
+    std::string programPath() const override;
     char pathSeparator() const override { return '\\'; }
     model::FileStore& fileStore() override { return files_; }
     const model::AnsiCodec& codec() const override { return codec_; }

@@ -107,4 +107,25 @@ std::optional<std::string> Shell::specialFolderLocation(int csidl)
     return pathOf(list);
 }
 
+// The shell's own link object rather than the scripting host: the same
+// file, and it works where policy switches the scripting host off.
+bool Shell::createShortcut(std::string_view linkPath, std::string_view targetPath, std::string_view workingFolder)
+{
+    IShellLinkW* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                reinterpret_cast<void**>(&link)))) {
+        return false;
+    }
+    IPersistFile* file = nullptr;
+    const bool saved = SUCCEEDED(link->SetPath(widen(targetPath).c_str())) &&
+                       SUCCEEDED(link->SetWorkingDirectory(widen(workingFolder).c_str())) &&
+                       SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+                       SUCCEEDED(file->Save(widen(linkPath).c_str(), TRUE));
+    if (file) file->Release();
+    link->Release();
+    return saved;
+}
+
+bool Shell::deleteFile(std::string_view path) { return DeleteFileW(widen(path).c_str()) != 0; }
+
 }  // namespace win32

@@ -6,8 +6,8 @@
 
 namespace win32 {
 
-// The Windows shell: ShellExecute, shell icons, the common file dialog and
-// the folder browser.
+// The Windows shell: ShellExecute, shell icons, the common file dialog, the
+// folder browser and shell links.
 class Shell final : public shell::ShellApi {
 public:
     shell::LaunchResult execute(const ui::Window* owner, std::string_view operation, std::string_view file,
@@ -17,6 +17,9 @@ public:
     std::optional<std::string> openFile(const shell::OpenFileRequest& request) override;
     std::optional<std::string> browseForFolder(const shell::BrowseRequest& request) override;
     std::optional<std::string> specialFolderLocation(int csidl) override;
+    bool createShortcut(std::string_view linkPath, std::string_view targetPath,
+                        std::string_view workingFolder) override;
+    bool deleteFile(std::string_view path) override;
 };
 
 }  // namespace win32

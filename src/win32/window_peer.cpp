@@ -237,6 +237,10 @@ void WindowPeer::changed(ui::Change what)
         setCursorFor(p);
         break;
     }
+    case ui::Change::Font:
+        // The system's own controls take the window's font.
+        rescaleNativeControls(window_);
+        [[fallthrough]];
     default:
         if (window_.visible()) {
             RECT client;
@@ -380,6 +384,12 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        // The system's own controls sit on the window's colour, which the
+        // dialogs' face bitmaps are drawn to match.
+        SetBkColor(reinterpret_cast<HDC>(wParam), toColorRef(window_.backColor()));
+        return reinterpret_cast<LRESULT>(platform_.gdi().brush(window_.backColor()));
     case WM_COMMAND:
         if (MessageTarget* child = MessageTarget::of(reinterpret_cast<HWND>(lParam))) {
             child->command(HIWORD(wParam));

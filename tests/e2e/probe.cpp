@@ -4,10 +4,13 @@
 //   noctaris-probe info  CAPTION [--class NAME] [--visible] [--wait MS]
 //   noctaris-probe close CAPTION [--class NAME] [--visible] [--wait MS]
 //   noctaris-probe list
+//   noctaris-probe shortcut NAME   (a shell link in the user's Startup folder)
 //
-// Prints one JSON line. Exit code 0 when the window was found, 1 when not,
-// 2 for a usage error.
+// Prints one JSON line. Exit code 0 when the window or link was found, 1 when
+// not, 2 for a usage error.
 #include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <iterator>
@@ -115,6 +118,35 @@ BOOL CALLBACK listOne(HWND hwnd, LPARAM param)
     return TRUE;
 }
 
+// What the shell reads from a link: where it leads and the folder it starts in.
+std::string describeShortcut(const std::wstring& name)
+{
+    wchar_t folder[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_STARTUP, nullptr, SHGFP_TYPE_CURRENT, folder))) {
+        return "{\"found\":false,\"error\":\"no Startup folder\"}";
+    }
+    const std::wstring path = std::wstring(folder) + L"\\" + name;
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        return "{\"found\":false,\"path\":" + jsonString(path) + "}";
+    }
+    CoInitialize(nullptr);
+    wchar_t target[MAX_PATH] = {};
+    wchar_t workdir[MAX_PATH] = {};
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    bool read = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                           reinterpret_cast<void**>(&link))) &&
+                SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+                SUCCEEDED(file->Load(path.c_str(), STGM_READ)) &&
+                SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)) &&
+                SUCCEEDED(link->GetWorkingDirectory(workdir, MAX_PATH));
+    if (file) file->Release();
+    if (link) link->Release();
+    CoUninitialize();
+    return "{\"found\":true,\"read\":" + boolJson(read) + ",\"path\":" + jsonString(path) +
+           ",\"target\":" + jsonString(target) + ",\"workdir\":" + jsonString(workdir) + "}";
+}
+
 int emit(const std::string& line, int code)
 {
     std::fputs((line + "\n").c_str(), stdout);
@@ -124,7 +156,7 @@ int emit(const std::string& line, int code)
 
 int usage()
 {
-    return emit("{\"error\":\"usage: noctaris-probe info|close CAPTION [--class NAME] [--visible] [--wait MS] | list\"}", 2);
+    return emit("{\"error\":\"usage: noctaris-probe info|close CAPTION [--class NAME] [--visible] [--wait MS] | list | shortcut NAME\"}", 2);
 }
 
 }  // namespace
@@ -137,6 +169,10 @@ int wmain(int argc, wchar_t** argv)
         std::string out = "[";
         EnumWindows(listOne, reinterpret_cast<LPARAM>(&out));
         return emit(out + "]", 0);
+    }
+    if (command == L"shortcut" && argc == 3) {
+        const std::string out = describeShortcut(argv[2]);
+        return emit(out, out.find("\"found\":true") != std::string::npos ? 0 : 1);
     }
     if ((command != L"info" && command != L"close") || argc < 3) return usage();
 

@@ -117,6 +117,11 @@ class WindowQueries:
         if not result.get("posted"):
             raise AssertionError(f"could not post WM_CLOSE to {caption!r}: {result}")
 
+    def startup_shortcut(self, name):
+        """The shell link of this name in the user's Startup folder, as the shell reads it:
+        found, and then target and workdir."""
+        return self._probe(["shortcut", name], timeout=30)
+
     def tray_shown(self):
         tray = self.window(TRAY_CAPTION)
         return tray is not None and tray.visible

@@ -52,6 +52,11 @@ def pixels(png, rect):
     return [[tuple(data[(y * w + x) * 3:(y * w + x) * 3 + 3]) for x in range(w)] for y in range(h)]
 
 
+def colours(png, rect):
+    """Every (r, g, b) colour inside rect of a screenshot."""
+    return {colour for row in pixels(png, rect) for colour in row}
+
+
 class XDisplay:
     """The Session's look at the X side, on its display (env) with its artifacts folder."""
 

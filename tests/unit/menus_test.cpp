@@ -79,6 +79,17 @@ TEST_F(Menus, SlotItemHidesTheBarFirstWhenTheSettingsSaySo)
     EXPECT_TRUE(form1().window.visible());
 }
 
+TEST_F(Menus, SlotItemWhoseTargetIsGoneSaysSoAsAButtonDoes)
+{
+    shell.missing.insert("D:\\game.exe");
+    form4().SexeA = model::Variant::number(1);
+    act([this] { form2().fEx(45).onClick(); });
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "リンク先のファイルが見つかりません。");
+    EXPECT_EQ(platform.messages[0].style, ui::message_box::kOk);
+    EXPECT_FALSE(form1().window.visible()) << "the launch hid the bar, and it stays hidden";
+}
+
 TEST_F(Menus, FreeSlotItemSaysNothingIsRegistered)
 {
     form2().fEx(46).onClick();
