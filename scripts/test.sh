@@ -45,6 +45,7 @@ step "fuzz build" build fuzz
 step "fuzz run (${FUZZ_SECONDS} s)" fuzz
 step "win64 build" build win64
 step "win32 build" build win32
+step "release zips" scripts/release.sh
 step "wine end-to-end tests" wine_tests
 
 echo

@@ -136,6 +136,12 @@ class Session(WindowQueries, XDisplay, UserInput):
         self._installs.append(install)
         return install
 
+    def install_unpacked(self, root):
+        """A ready-to-run folder unpacked from a download, as it is."""
+        install = Install(self, root)
+        self._installs.append(install)
+        return install
+
     def end_test(self):
         for install in self._installs:
             install.stop_all()
