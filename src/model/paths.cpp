@@ -11,4 +11,11 @@ std::string folderOfFile(std::string_view path)
     return std::string(driveRoot ? path.substr(0, slash + 1) : folder);
 }
 
+std::string baseName(std::string_view path)
+{
+    const auto slash = path.find_last_of("\\/");
+    const std::string_view last = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    return std::string(last.substr(0, last.rfind('.')));
+}
+
 }  // namespace model

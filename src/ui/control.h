@@ -7,6 +7,7 @@
 
 #include "ui/art.h"
 #include "ui/container.h"
+#include "ui/drop.h"
 #include "ui/peer.h"
 #include "ui/surface.h"
 #include "ui/types.h"
@@ -105,6 +106,7 @@ public:
     // Whether files dropped from the shell may land on this picture box.
     bool acceptsDrops() const { return acceptsDrops_; }
     void setAcceptsDrops(bool accepts);
+    std::function<void(const DropData&)> onDrop;
 
 private:
     Art picture_ = Art::None;

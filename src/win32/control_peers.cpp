@@ -130,6 +130,9 @@ public:
         case ui::Change::Font:
             SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(platform_.gdi().font(fontOf())), TRUE);
             break;
+        case ui::Change::ToolTip:
+            windowPeerOf(control_).nativeToolTip(hwnd(), widen(control_.toolTip()));
+            break;
         default:
             InvalidateRect(hwnd(), nullptr, FALSE);
             break;

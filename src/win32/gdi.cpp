@@ -22,6 +22,19 @@ constexpr ui::Rgb kMissingArt = ui::rgb(128, 128, 128);
 
 }  // namespace
 
+LOGFONTW logFontOf(const ui::Font& f)
+{
+    LOGFONTW lf{};
+    // The program works in 96-dpi pixels whatever the screen, like its bitmaps.
+    lf.lfHeight = -MulDiv(static_cast<int>(f.points * 100 + 0.5f), 96, 7200);
+    lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lf.lfQuality = CLEARTYPE_QUALITY;
+    const std::wstring face = widen(f.face);
+    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    return lf;
+}
+
 COLORREF toColorRef(ui::Rgb color) { return static_cast<COLORREF>(color & 0xFFFFFF); }
 
 void fillRect(HDC dc, const RECT& rect, ui::Rgb color)
@@ -61,14 +74,7 @@ HFONT Gdi::font(const ui::Font& f)
     const auto key = std::make_tuple(f.face, f.points, f.bold);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
-    LOGFONTW lf{};
-    // The program works in 96-dpi pixels whatever the screen, like its bitmaps.
-    lf.lfHeight = -MulDiv(static_cast<int>(f.points * 100 + 0.5f), 96, 7200);
-    lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lf.lfQuality = CLEARTYPE_QUALITY;
-    const std::wstring face = widen(f.face);
-    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    const LOGFONTW lf = logFontOf(f);
     HFONT font = CreateFontIndirectW(&lf);
     if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     fonts_.emplace(key, font);

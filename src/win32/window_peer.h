@@ -12,6 +12,7 @@ class Control;
 
 namespace win32 {
 
+class DropTarget;
 class Platform;
 
 // A top-level window. It draws its face and its windowless controls, and
@@ -31,6 +32,8 @@ public:
     ui::Insets frameInsets() const override;
 
     void toolTipChanged(ui::Control& control);
+    // The tooltip of a native child control: its own tool, text given.
+    void nativeToolTip(HWND child, const std::wstring& text);
     // The control is going away.
     void forget(ui::Control& control);
     // Marks a part of the window to be painted again.
@@ -42,6 +45,8 @@ protected:
 private:
     void mouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void watchShellIcons();
+    void acceptDrops();
+    void focusInside();
     void trackToolTip(POINT point);
     HWND tooltips();
     void echoPlacement();
@@ -55,6 +60,8 @@ private:
     RECT invalid_{};
     HWND tooltips_ = nullptr;
     ULONG shellWatch_ = 0;
+    DropTarget* dropTarget_ = nullptr;
+    HWND lastFocus_ = nullptr;
     ui::Control* tipControl_ = nullptr;
     std::wstring tipText_;
 };
