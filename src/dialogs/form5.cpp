@@ -1,5 +1,7 @@
 #include "dialogs/form5.h"
 
+#include <algorithm>
+
 #include "app/noctaris.h"
 #include "bar/form1.h"
 #include "menus/form2.h"
@@ -119,7 +121,10 @@ void Form5::choose(const std::string& path, bool wholePathForEmptyName)
 void Form5::ShowPath()
 {
     const std::string& path = Label1.caption();
-    Text2.setText(app_.shell().compactPath(path, window.font(), Text2.width() - 1));
+    // The edit box's frame and margins take some of its width: the whole
+    // compacted path, its file name last, is to show.
+    const int width = std::min(Text2.width() - 1, Text2.textRoom());
+    Text2.setText(app_.shell().compactPath(path, Text2.font(), width));
     Text2.setToolTip(path);
 }
 

@@ -177,6 +177,12 @@ void TextBox::typedByUser(std::string text)
     if (onChange) onChange();
 }
 
+int TextBox::textRoom() const
+{
+    const auto room = peer() ? peer()->textRoom() : std::nullopt;
+    return room ? *room : width();
+}
+
 void TextBox::setLocked(bool locked)
 {
     locked_ = locked;

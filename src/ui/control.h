@@ -153,6 +153,8 @@ public:
     void setLocked(bool locked);
     const Font& font() const { return font_; }
     void setFont(Font font);
+    // How wide a line of text the box shows, in pixels.
+    int textRoom() const;
     std::function<void()> onChange;
 
     // The user's typing, as the backend reports it: no echo back to the peer.

@@ -139,6 +139,14 @@ public:
         }
     }
 
+    std::optional<int> textRoom() const override
+    {
+        RECT format{};
+        if (control_.kind() != ui::ControlKind::TextBox) return std::nullopt;
+        SendMessageW(hwnd(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        return format.right - format.left;
+    }
+
     void command(WORD code) override
     {
         if (auto* text = dynamic_cast<ui::TextBox*>(&control_)) {

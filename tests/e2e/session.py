@@ -37,6 +37,7 @@ class Session(WindowQueries, XDisplay, UserInput):
         self.dist_dir = self.build_dir / "Noctaris"
         self.probe_exe = self.build_dir / "tests" / "e2e" / "noctaris-probe.exe"
         self.marker_exe = self.build_dir / "tests" / "e2e" / "noctaris-marker.exe"
+        self.dragger_exe = self.build_dir / "tests" / "e2e" / "noctaris-dragger.exe"
         self.artifacts = Path(artifacts_dir).resolve()
         self.tmp = None
         self.display = None
@@ -51,7 +52,7 @@ class Session(WindowQueries, XDisplay, UserInput):
     # --- setting up and tearing down -----------------------------------
 
     def start(self):
-        for path in (self.dist_dir / "Noctaris.exe", self.probe_exe, self.marker_exe):
+        for path in (self.dist_dir / "Noctaris.exe", self.probe_exe, self.marker_exe, self.dragger_exe):
             if not path.is_file():
                 raise FileNotFoundError(f"{path} is missing: build the win64 preset first")
         atexit.register(self.close)
@@ -77,6 +78,9 @@ class Session(WindowQueries, XDisplay, UserInput):
                                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.wine(["wineboot", "-i"], timeout=120)
         self._register_fonts()
+        # No window manager runs here: Wine draws the frames itself, so that
+        # a dialog's caption and close box are there to see and to click.
+        self.wine(["reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Decorated", "/d", "N", "/f"])
         # Wine stops its desktop and services some seconds after the last
         # program ends; the next program then starts without a tray and
         # stalls. A console waiting on a pipe that we hold keeps them up,
