@@ -11,7 +11,6 @@
 #include "shell/shell_api.h"
 #include "shell/shell_services.h"
 #include "ui/message_box.h"
-#include "ui/platform.h"
 
 namespace dialogs {
 namespace {

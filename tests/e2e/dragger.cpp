@@ -1,9 +1,8 @@
-// Drags files or text from a program of its own onto a point of the screen
-// and drops them there, as a user does from a file window. For the e2e tests
-// of the program's drop target.
+// Drags files from a program of its own onto a point of the screen and drops
+// them there, as a user does from a file window. For the e2e tests of the
+// program's drop target.
 //
-//   noctaris-dragger X Y PATH...        a file list (CF_HDROP)
-//   noctaris-dragger X Y --text TEXT    text (CF_UNICODETEXT)
+//   noctaris-dragger X Y PATH...        the paths as a file list (CF_HDROP)
 //
 // Wine's drag loop reads the mouse button from its own thread's input, and
 // its capture steers the mouse only while that thread is in the foreground.
@@ -36,10 +35,10 @@ LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
 
-// One format, one medium, handed out as a copy each time it is asked for.
+// A file list in global memory, handed out as a copy each time it is asked for.
 class DataObject final : public IDataObject {
 public:
-    DataObject(CLIPFORMAT format, std::vector<char> bytes) : format_(format), bytes_(std::move(bytes)) {}
+    explicit DataObject(std::vector<char> bytes) : bytes_(std::move(bytes)) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override
     {
@@ -69,7 +68,7 @@ public:
     HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override
     {
-        return format && format->cfFormat == format_ && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
+        return format && format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
     }
     HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override
     {
@@ -80,7 +79,7 @@ public:
     HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** out) override
     {
         if (direction != DATADIR_GET) return E_NOTIMPL;
-        FORMATETC format{format_, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+        FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
         return SHCreateStdEnumFmtEtc(1, &format, out);
     }
     HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override
@@ -91,7 +90,6 @@ public:
     HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
 
 private:
-    CLIPFORMAT format_;
     std::vector<char> bytes_;
     LONG references_ = 1;
 };
@@ -119,12 +117,6 @@ public:
 
 #pragma GCC diagnostic pop
 
-std::vector<char> bytesOf(const std::wstring& text)
-{
-    const auto* first = reinterpret_cast<const char*>(text.c_str());
-    return {first, first + (text.size() + 1) * sizeof(wchar_t)};
-}
-
 // DROPFILES followed by the paths, each ended by a NUL, and one more NUL.
 std::vector<char> fileList(const std::vector<std::wstring>& paths)
 {
@@ -134,8 +126,8 @@ std::vector<char> fileList(const std::vector<std::wstring>& paths)
     header.pFiles = sizeof header;
     header.fWide = TRUE;
     std::vector<char> bytes(reinterpret_cast<const char*>(&header), reinterpret_cast<const char*>(&header + 1));
-    const std::vector<char> names = bytesOf(all);
-    bytes.insert(bytes.end(), names.begin(), names.end());
+    const auto* names = reinterpret_cast<const char*>(all.c_str());
+    bytes.insert(bytes.end(), names, names + (all.size() + 1) * sizeof(wchar_t));
     return bytes;
 }
 
@@ -197,12 +189,10 @@ int emit(const char* json, int code)
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc < 4) return emit("{\"error\":\"usage: noctaris-dragger X Y PATH... | X Y --text TEXT\"}", 2);
+    if (argc < 4) return emit("{\"error\":\"usage: noctaris-dragger X Y PATH...\"}", 2);
     const int x = _wtoi(argv[1]);
     const int y = _wtoi(argv[2]);
-    const bool text = std::wstring(argv[3]) == L"--text";
-    std::vector<std::wstring> items(argv + (text ? 4 : 3), argv + argc);
-    if (items.empty()) return emit("{\"error\":\"nothing to drag\"}", 2);
+    const std::vector<std::wstring> paths(argv + 3, argv + argc);
 
     OleInitialize(nullptr);
     WNDCLASSW wc{};
@@ -229,7 +219,7 @@ int wmain(int argc, wchar_t** argv)
     if (!pressed) return emit("{\"error\":\"the press did not reach the dragger's window\"}", 1);
     const bool foreground = GetForegroundWindow() == hwnd;
 
-    DataObject data(text ? CF_UNICODETEXT : CF_HDROP, text ? bytesOf(items.front()) : fileList(items));
+    DataObject data(fileList(paths));
     DropSource source;
     Path path{startX, startY, x, y};
     HANDLE hand = CreateThread(nullptr, 0, moveAndRelease, &path, 0, nullptr);

@@ -117,12 +117,11 @@ class UserInput:
         self.keys(*["Down"] * k, "Return")
         self.wait_menus(0, what=f"the tray menu to close after choosing slot {slot}")
 
-    def drag_and_drop(self, x, y, *paths, text=None):
-        """Another program drags files (or text) from a window of its own and drops them at screen (x, y).
+    def drag_and_drop(self, x, y, *paths):
+        """Another program drags files from a window of its own and drops them at screen (x, y).
 
         Returns what its DoDragDrop reported: {"dropped": bool, "effect": the DROPEFFECT the target chose}."""
-        args = [self.dragger_exe, x, y, *(["--text", text] if text is not None else paths)]
-        _, stdout = self.wine(args, timeout=30, check=False)
+        _, stdout = self.wine([self.dragger_exe, x, y, *paths], timeout=30, check=False)
         report = json.loads(stdout.decode("ascii", errors="replace").strip().splitlines()[-1])
         if "error" in report:
             raise AssertionError(f"the drag did not happen: {report['error']}")

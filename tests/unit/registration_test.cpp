@@ -161,6 +161,23 @@ TEST_F(Registration, CancelledPickerKeepsTheEarlierChoice)
     EXPECT_TRUE(platform.messages.empty());
 }
 
+TEST_F(Registration, DraggingTheBackgroundMovesTheDialogAndThePreviewDoesNot)
+{
+    chooseFromMenu(form1().ShortCut[4], "ExSet");
+    ui::Window& w = dialog().window;
+    const ui::Point start = w.toScreen({150, 60});
+    platform.dragTo = ui::Point{10, 20};
+    mouseOnWindow(w, ui::MouseAction::Press, ui::mouse::kLeft, ui::mouse::kLeft, {150, 60});
+    mouseOnWindow(w, ui::MouseAction::Move, 0, ui::mouse::kLeft, {152, 61});
+    EXPECT_TRUE(logHas("Form5 moved by the system from " + std::to_string(start.x) + "," + std::to_string(start.y)));
+    EXPECT_EQ(w.pixelBounds().left, 10);
+    platform.log.clear();
+    mouseOnWindow(w, ui::MouseAction::Release, ui::mouse::kLeft, 0, {152, 61});
+    mouseOnWindow(w, ui::MouseAction::Press, ui::mouse::kLeft, ui::mouse::kLeft, {40, 40});
+    mouseOnWindow(w, ui::MouseAction::Move, 0, ui::mouse::kLeft, {42, 41});
+    EXPECT_TRUE(platform.log.empty()) << "a press on the icon preview moves nothing";
+}
+
 TEST_F(Registration, ChangeShowsTheStoredEntryAndANewTargetReplacesTheName)
 {
     chooseFromMenu(form1().ShortCut[2], "ExHen");
