@@ -1,8 +1,8 @@
 """Benchmarks of the program under wine64 on a virtual display: the time
 from process start to the bar being visible and the peak memory, against a
 bare program that shows one empty window of the bar's size; the group
-switch with the real shell icons; and the exe sizes. Figures go to stdout;
-docs/PERFORMANCE.md records them."""
+switch with the real shell icons; opening the registration dialog; and the
+exe sizes. Figures go to stdout; docs/PERFORMANCE.md records them."""
 
 import argparse
 import shutil
@@ -70,6 +70,12 @@ def main():
         shutil.copy(tools / "noctaris-bench-groups.exe", groups)
         data_files(groups, targets)
         print(run(env, [groups / "noctaris-bench-groups.exe"], groups))
+
+        register = work / "register"
+        register.mkdir()
+        shutil.copy(tools / "noctaris-bench-register.exe", register)
+        data_files(register, targets[:4])
+        print(run(env, [register / "noctaris-bench-register.exe"], register))
         keeper.kill()
     finally:
         stop(env, xvfb)

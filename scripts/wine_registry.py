@@ -1,8 +1,9 @@
 """What the Wine prefixes here need in their registry: font replacements
 that let Wine draw the program's Japanese font names with the IPA fonts
-installed on these machines, and the association of .exe files, which a
-prefix made without Wine's HTML engine lacks (without it every program
-shows the shell's generic icon)."""
+installed on these machines; the association of .exe files, which a prefix
+made without Wine's HTML engine lacks (without it every program shows the
+shell's generic icon); and frames drawn by Wine itself, since no window
+manager runs here (without them a dialog has no caption or close box)."""
 
 FONT_REPLACEMENTS = {
     "ＭＳ Ｐゴシック": "IPAPGothic",
@@ -20,4 +21,5 @@ def registry_file():
              r"[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]"]
     lines += [f'"{name}"="{face}"' for name, face in FONT_REPLACEMENTS.items()]
     lines += ["", r"[HKEY_CLASSES_ROOT\.exe]", '@="exefile"']
+    lines += ["", r"[HKEY_CURRENT_USER\Software\Wine\X11 Driver]", '"Decorated"="N"']
     return b"\xff\xfe" + ("\r\n".join(lines) + "\r\n").encode("utf-16-le")

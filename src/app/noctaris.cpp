@@ -2,8 +2,10 @@
 
 #include "bar/form1.h"
 #include "dialogs/form4.h"
+#include "dialogs/form5.h"
 #include "dialogs/seihin.h"
 #include "menus/form2.h"
+#include "menus/form3.h"
 #include "ui/platform.h"
 
 namespace app {
@@ -30,6 +32,45 @@ void Noctaris::start()
 ui::Answer Noctaris::msgBox(std::string_view text, ui::MessageStyle style)
 {
     return platform_.messageBox(form1_ ? &form1_->window : nullptr, text, style, kTitle);
+}
+
+ui::Answer Noctaris::msgBox(std::string_view text, ui::MessageStyle style, ui::Window& over)
+{
+    return platform_.messageBox(&over, text, style, kTitle);
+}
+
+dialogs::Form5& Noctaris::form5()
+{
+    if (!form5_) form5_ = std::make_unique<dialogs::Form5>(*this);
+    return *form5_;
+}
+
+// The dialog closes from one of its own handlers: it goes once that has ended.
+void Noctaris::unloadForm5()
+{
+    if (!form5_) return;
+    form5_->window.hide();
+    platform_.deleteLater(std::shared_ptr<dialogs::Form5>(form5_.release()));
+}
+
+menus::Form3& Noctaris::form3()
+{
+    if (!form3_) form3_ = std::make_unique<menus::Form3>(*this);
+    return *form3_;
+}
+
+void Noctaris::unloadForm3()
+{
+    if (!form3_) return;
+    form3_->window.hide();
+    platform_.deleteLater(std::shared_ptr<menus::Form3>(form3_.release()));
+}
+
+bool Noctaris::raiseOpenDialog()
+{
+    ui::Window* open = form5_ ? &form5_->window : form3_ ? &form3_->window : nullptr;
+    if (open) open->setForeground();
+    return open != nullptr;
 }
 
 }  // namespace app

@@ -10,6 +10,7 @@
 
 namespace ui {
 class Platform;
+class Window;
 }
 namespace shell {
 class ShellApi;
@@ -19,9 +20,11 @@ class Form1;
 }
 namespace menus {
 class Form2;
+class Form3;
 }
 namespace dialogs {
 class Form4;
+class Form5;
 class Seihin;
 }
 
@@ -54,8 +57,20 @@ public:
     dialogs::Form4& form4() { return *form4_; }
     dialogs::Seihin& seihin() { return *seihin_; }
 
+    // The registration and group-rename dialogs, loaded when first touched
+    // and unloaded when they close: the next touch loads a fresh one.
+    dialogs::Form5& form5();
+    void unloadForm5();
+    menus::Form3& form3();
+    void unloadForm3();
+    // Brings the registration or rename dialog to the front when one is
+    // open: there is one at a time. False when none is open.
+    bool raiseOpenDialog();
+
     // A message box titled with the program's name, over the bar.
     ui::Answer msgBox(std::string_view text, ui::MessageStyle style);
+    // The same over another of the program's windows.
+    ui::Answer msgBox(std::string_view text, ui::MessageStyle style, ui::Window& over);
 
 private:
     ui::Platform& platform_;
@@ -67,6 +82,9 @@ private:
     std::unique_ptr<dialogs::Seihin> seihin_;
     std::unique_ptr<menus::Form2> form2_;
     std::unique_ptr<bar::Form1> form1_;
+    // After the bar, so that they go first: the bar's window owns theirs.
+    std::unique_ptr<dialogs::Form5> form5_;
+    std::unique_ptr<menus::Form3> form3_;
 };
 
 }  // namespace app

@@ -85,6 +85,7 @@ void Form1::wireEvents()
         b.onMouseMove = [this, s](const MouseEvent& e) { ShortCut_MouseMove(s, e.button, e.shift, e.x, e.y); };
         b.onMouseUp = [this, s](const MouseEvent& e) { ShortCut_MouseUp(s, e.button, e.shift, e.x, e.y); };
         b.onDblClick = [this, s] { ShortCut_DblClick(s); };
+        b.onDrop = [this, s](const ui::DropData& data) { ShortCut_OLEDragDrop(s, data); };
     }
     for (int g = 0; g < model::kGroupCount; ++g) {
         ui::PictureBox& tab = Conts[g];
@@ -203,6 +204,33 @@ bool Form1::readStartUpFiles()
         if (!unread.empty()) app_.msgBox(unread, ui::message_box::kExclamation);
     }
     return true;
+}
+
+// Each entry is selected in turn, as the writers of the tables always did.
+bool Form1::SaveShortcuts(ui::Window& over)
+{
+    model::ShortcutTable table;
+    for (int s = 0; s < model::kSlotCount; ++s) {
+        selectSlot(s);
+        table[static_cast<std::size_t>(s)] = {List1.text(), List2.text()};
+    }
+    std::string problem;
+    if (app_.data().writeShortcuts(table, problem)) return true;
+    app_.msgBox(problem, ui::message_box::kExclamation, over);
+    return false;
+}
+
+bool Form1::SaveGroups(ui::Window& over)
+{
+    model::GroupNames names;
+    for (int g = 0; g < model::kGroupCount; ++g) {
+        List3.setListIndex(g);
+        names[static_cast<std::size_t>(g)] = List3.text();
+    }
+    std::string problem;
+    if (app_.data().writeGroups(names, problem)) return true;
+    app_.msgBox(problem, ui::message_box::kExclamation, over);
+    return false;
 }
 
 // A bar stored wholly off every monitor (one was unplugged) is brought to

@@ -51,6 +51,14 @@ public:
     void DrawSctFace(int slot);
     // Makes slot n current in the name and path tables.
     void selectSlot(int slot);
+    // A drop on button n: hands the dropped path to the registration dialog.
+    void ShortCut_OLEDragDrop(int index, const ui::DropData& data);
+
+    // Rewrite Shtct.qdf from the name and path tables and group.qdf from
+    // the group names. A failure is told to the user over the window given;
+    // the old file stays.
+    bool SaveShortcuts(ui::Window& over);
+    bool SaveGroups(ui::Window& over);
 
     // Group tabs.
     void Conts_MouseDown(int index, int button, int shift, float x, float y);

@@ -119,6 +119,12 @@ void Form1::savePosition()
 void Form1::TrayIcon_MouseEvent(ui::TrayEvent event)
 {
     if (event != ui::TrayEvent::LeftDown) return;
+    // The bar is disabled while a dialog of its own is open: that dialog is
+    // what the user is to finish, and no menu command may start another.
+    if (!window.enabled()) {
+        app_.raiseOpenDialog();
+        return;
+    }
     window.setForeground();
     app_.platform().popupMenu(window, app_.form2().TaskMenu);
 }

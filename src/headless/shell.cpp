@@ -1,8 +1,25 @@
 #include "headless/shell.h"
 
+#include <utility>
+
 #include "headless/platform.h"
 
 namespace headless {
+namespace {
+
+int textWidth(std::string_view text)
+{
+    int width = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) width += 6;
+        else if ((byte & 0xC0) != 0x80) width += 12;  // the lead byte of a character
+    }
+    return width;
+}
+
+}  // namespace
+
 std::string iconPath(const ui::Icon& icon)
 {
     const auto* headless = dynamic_cast<const Icon*>(icon.get());
@@ -32,13 +49,14 @@ ui::Icon Shell::fileIcon(std::string_view path, int size)
     return std::make_shared<Icon>(std::string(path), size, iconLook);
 }
 
-std::optional<std::string> Shell::openFile(const shell::OpenFileRequest& request)
+shell::FileChoice Shell::openFile(const shell::OpenFileRequest& request)
 {
     fileRequests.push_back(request);
-    if (fileChoices.empty()) return std::nullopt;
+    if (!fileDialogFailure.empty()) return {std::nullopt, std::exchange(fileDialogFailure, {})};
+    if (fileChoices.empty()) return {};
     auto choice = fileChoices.front();
     fileChoices.pop_front();
-    return choice;
+    return {choice, {}};
 }
 
 std::optional<std::string> Shell::browseForFolder(const shell::BrowseRequest& request)
@@ -68,6 +86,23 @@ bool Shell::deleteFile(std::string_view path)
 {
     platform_.note("delete " + std::string(path));
     return links.erase(std::string(path)) != 0;
+}
+
+std::optional<std::string> Shell::shortPath(std::string_view path)
+{
+    const auto found = shortPaths.find(std::string(path));
+    return found != shortPaths.end() ? std::optional(found->second) : std::nullopt;
+}
+
+std::string Shell::compactPath(std::string_view path, const ui::Font& font, int, int widthPixels)
+{
+    compactions.push_back({std::string(path), font, widthPixels});
+    if (textWidth(path) <= widthPixels) return std::string(path);
+    const auto first = path.find('\\');
+    const auto last = path.rfind('\\');
+    const std::string tail(path.substr(last == std::string_view::npos ? 0 : last));
+    const std::string both = std::string(path.substr(0, first)) + "\\..." + tail;
+    return first < last && textWidth(both) <= widthPixels ? both : "..." + tail;
 }
 
 }  // namespace headless

@@ -38,12 +38,17 @@ public:
                                 std::string_view directory, int showCommand) override;
     ui::Icon fileIcon(std::string_view path, int size) override;
     shell::FileStamp fileStamp(std::string_view path) override;
-    std::optional<std::string> openFile(const shell::OpenFileRequest& request) override;
+    shell::FileChoice openFile(const shell::OpenFileRequest& request) override;
     std::optional<std::string> browseForFolder(const shell::BrowseRequest& request) override;
     std::optional<std::string> specialFolderLocation(int csidl) override;
     bool createShortcut(std::string_view linkPath, std::string_view targetPath,
                         std::string_view workingFolder) override;
     bool deleteFile(std::string_view path) override;
+    std::optional<std::string> shortPath(std::string_view path) override;
+    // A deterministic stand-in for measuring text: 6 pixels an ASCII
+    // character, 12 any other; a path too wide keeps its first component
+    // and its last, "\...\" between them, or only "...\" and the last.
+    std::string compactPath(std::string_view path, const ui::Font& font, int dpi, int widthPixels) override;
 
     // Paths that no longer exist: no icon, and the shell cannot open them.
     std::set<std::string> missing;
@@ -67,9 +72,19 @@ public:
 
     std::vector<shell::OpenFileRequest> fileRequests;
     std::deque<std::optional<std::string>> fileChoices;
+    // Makes the next file dialog fail with this description.
+    std::string fileDialogFailure;
     std::vector<shell::BrowseRequest> folderRequests;
     std::deque<std::optional<std::string>> folderChoices;
     std::map<int, std::optional<std::string>> specialFolders;
+    // The short forms the volume keeps; other paths have none.
+    std::map<std::string, std::string> shortPaths;
+    struct Compaction {
+        std::string path;
+        ui::Font font;
+        int width;
+    };
+    std::vector<Compaction> compactions;
 
     // The shell links saved, by their path; deleteFile deletes only these.
     struct Link {

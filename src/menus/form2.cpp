@@ -75,6 +75,10 @@ Form2::Form2(app::Noctaris& app)
     itemNamed(TaskMenu, "VerInf").onClick = [this] { VerInf(); };
     itemNamed(TaskMenu, "EndApli").onClick = [this] { EndApli(); };
     for (int s = 0; s < model::kSlotCount; ++s) fEx(s).onClick = [this, s] { fEx_Click(s); };
+    itemNamed(R_Menu, "ExSet").onClick = [this] { ExSet(); };
+    itemNamed(R_Menu, "ExHen").onClick = [this] { ExHen(); };
+    itemNamed(R_Menu, "ExDel").onClick = [this] { ExDel(); };
+    itemNamed(GrpNN, "GrpHen").onClick = [this] { GrpHen(); };
 }
 
 ui::Window& Form2::window()

@@ -36,6 +36,13 @@ public:
     // The slot items f1Ex to f10Ex: the item's index is its slot.
     void fEx_Click(int index);
 
+    // The shortcut menu's commands on slot ListNoA: register, change, delete.
+    void ExSet();
+    void ExHen();
+    void ExDel();
+    // The group menu's command: renames the group whose tab was right-clicked.
+    void GrpHen();
+
     // The hidden window the shell reports a failed tray launch over. It is
     // made on first use: a window the user never sees need not slow the start-up.
     ui::Window& window();
@@ -49,6 +56,8 @@ public:
 private:
     // Opens the target of the path table's current slot.
     void ExRun();
+    // The slot the shortcut menu was opened for; -1 when ListNoA holds none.
+    int menuSlot() const;
 
     app::Noctaris& app_;
     std::unique_ptr<ui::Window> window_;

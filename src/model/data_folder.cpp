@@ -27,6 +27,14 @@ std::string_view fileName(DataFile file)
     return {};
 }
 
+std::string refusalMessage(DataFile file, std::string_view text, TextRefusal why)
+{
+    return lines({"「" + std::string(text) + "」を保存できません。",
+                  why == TextRefusal::DoubleQuote ? "ダブルクォーテーション (\") は保存できません。"
+                                                  : "この Windows の文字コードで表せない文字が含まれています。",
+                  "", "データファイル「" + std::string(fileName(file)) + "」は変更していません。"});
+}
+
 DataFolder::DataFolder(std::string programFolder, char separator, FileStore& store, const AnsiCodec& codec)
     : separator_(separator), store_(store), codec_(codec)
 {
@@ -63,11 +71,7 @@ bool DataFolder::write(DataFile file, const FileImage& image, std::string& probl
 {
     const std::string name(fileName(file));
     if (image.refusal) {
-        problem = lines({"「" + image.refusedText + "」を保存できません。",
-                         *image.refusal == TextRefusal::DoubleQuote
-                             ? "ダブルクォーテーション (\") は保存できません。"
-                             : "この Windows の文字コードで表せない文字が含まれています。",
-                         "", "データファイル「" + name + "」は変更していません。"});
+        problem = refusalMessage(file, image.refusedText, *image.refusal);
         return false;
     }
     std::string error;

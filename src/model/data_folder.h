@@ -15,6 +15,10 @@ enum class DataFile { Position, Settings, Groups, Shortcuts };
 // "fank.qdf", "apst.qdf", "group.qdf", "Shtct.qdf".
 std::string_view fileName(DataFile file);
 
+// The message for a text that the file cannot hold: it names the text and
+// the reason, and says that the file was left as it was.
+std::string refusalMessage(DataFile file, std::string_view text, TextRefusal why);
+
 // The folder "Data" beside the program and its four files. Every reader and
 // writer opens, reads or writes and closes its file within one call. Where a
 // call fails, problem receives a message for the user that names the file and

@@ -14,8 +14,8 @@ std::string folderOfFile(std::string_view path)
 std::string baseName(std::string_view path)
 {
     const auto slash = path.find_last_of("\\/");
-    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-    return std::string(name.substr(0, name.rfind('.')));
+    const std::string_view last = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    return std::string(last.substr(0, last.rfind('.')));
 }
 
 std::string inFolder(std::string_view folder, std::string_view name, char separator)

@@ -10,8 +10,9 @@ namespace model {
 // alone means the current folder of drive C.
 std::string folderOfFile(std::string_view path);
 
-// A file's name without its folder and its extension: "Noctaris" for
-// "C:\Tools\Noctaris.exe".
+// The last component of a path without its extension (from the last period
+// of that component on): "report" for "C:\a\report.txt"; empty for a drive
+// root such as "C:\", whose last component is empty.
 std::string baseName(std::string_view path);
 
 // A name inside a folder, with one separator between them also when the

@@ -22,6 +22,14 @@ struct OpenFileRequest {
     int bufferSize = 0;  // characters for the chosen path, its terminating NUL included
 };
 
+// What the file-open dialog gave back: the chosen file's path buffer, or
+// nothing when the user cancelled or the dialog failed; failure then says
+// what went wrong, for the user, and is empty for a cancel.
+struct FileChoice {
+    std::optional<std::string> path;
+    std::string failure;
+};
+
 // What the folder browser is asked for.
 struct BrowseRequest {
     const ui::Window* owner = nullptr;
@@ -67,8 +75,7 @@ public:
     // none. It costs milliseconds: IconCache keeps them.
     virtual ui::Icon fileIcon(std::string_view path, int size) = 0;
     virtual FileStamp fileStamp(std::string_view path) = 0;
-    // The chosen file's path, or nothing when the dialog was cancelled or failed.
-    virtual std::optional<std::string> openFile(const OpenFileRequest& request) = 0;
+    virtual FileChoice openFile(const OpenFileRequest& request) = 0;
     // The chosen folder's path buffer, or nothing when cancelled.
     virtual std::optional<std::string> browseForFolder(const BrowseRequest& request) = 0;
     // The special folder's path buffer (MAX_PATH characters, NUL-padded);
@@ -81,6 +88,12 @@ public:
                                 std::string_view workingFolder) = 0;
     // DeleteFile: false when the file could not be deleted or was not there.
     virtual bool deleteFile(std::string_view path) = 0;
+    // The short 8.3 form of an existing path (GetShortPathName): plain ASCII
+    // where the volume keeps short names; nothing when it cannot be had.
+    virtual std::optional<std::string> shortPath(std::string_view path) = 0;
+    // The path shortened to fit the width in device pixels, drawn in the font
+    // at dpi: middle components give way to an ellipsis.
+    virtual std::string compactPath(std::string_view path, const ui::Font& font, int dpi, int widthPixels) = 0;
 };
 
 }  // namespace shell

@@ -7,13 +7,14 @@
 
 namespace shell {
 namespace {
-constexpr int kFileBuffer = 250;
+// The longest path the system can return, with its NUL.
+constexpr int kFileBuffer = 32768;
 constexpr int kFolderBuffer = 256;
 }  // namespace
 
 std::string TrimAtNull(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }
 
-std::string FileOpen(ShellApi& shell, const ui::Window* owner, const std::string& filter)
+std::string FileOpen(ShellApi& shell, const ui::Window* owner, const std::string& filter, std::string& failure)
 {
     OpenFileRequest request;
     request.owner = owner;
@@ -21,8 +22,9 @@ std::string FileOpen(ShellApi& shell, const ui::Window* owner, const std::string
     request.title = "ファイルを開く";
     request.flags = ofn::kHideReadOnly | ofn::kPathMustExist | ofn::kFileMustExist;
     request.bufferSize = kFileBuffer;
-    const auto chosen = shell.openFile(request);
-    return chosen ? TrimAtNull(*chosen) : std::string();
+    FileChoice chosen = shell.openFile(request);
+    failure = std::move(chosen.failure);
+    return chosen.path ? TrimAtNull(*chosen.path) : std::string();
 }
 
 std::string FolderOpen(ShellApi& shell, const ui::Window* owner)

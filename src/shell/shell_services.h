@@ -14,8 +14,9 @@ class IconCache;
 class ShellApi;
 
 // The file-open dialog titled "ファイルを開く", for existing files only, the
-// read-only box hidden. The chosen file's full path, or "" when cancelled.
-std::string FileOpen(ShellApi& shell, const ui::Window* owner, const std::string& filter);
+// read-only box hidden, with room for any path. The chosen file's full path,
+// or "" when cancelled or failed; a failure is described in failure.
+std::string FileOpen(ShellApi& shell, const ui::Window* owner, const std::string& filter, std::string& failure);
 
 // The folder browser titled "フォルダの選択", for file-system folders only.
 // The chosen folder's path, or "" when cancelled.

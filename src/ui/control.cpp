@@ -185,6 +185,12 @@ void TextBox::typedByUser(std::string text)
     if (onChange) onChange();
 }
 
+int TextBox::textRoom() const
+{
+    const auto room = peer() ? peer()->textRoom() : std::nullopt;
+    return room ? *room : window().scale().pixels(width());
+}
+
 void TextBox::setLocked(bool locked)
 {
     locked_ = locked;

@@ -7,6 +7,7 @@
 
 #include "ui/art.h"
 #include "ui/container.h"
+#include "ui/drop.h"
 #include "ui/peer.h"
 #include "ui/surface.h"
 #include "ui/types.h"
@@ -123,6 +124,7 @@ public:
     // Whether files dropped from the shell may land on this picture box.
     bool acceptsDrops() const { return acceptsDrops_; }
     void setAcceptsDrops(bool accepts);
+    std::function<void(const DropData&)> onDrop;
 
 private:
     Art picture_ = Art::None;
@@ -169,6 +171,8 @@ public:
     void setLocked(bool locked);
     const Font& font() const { return font_; }
     void setFont(Font font);
+    // How wide a line of text the box shows, in device pixels.
+    int textRoom() const;
     std::function<void()> onChange;
 
     // The user's typing, as the backend reports it: no echo back to the peer.

@@ -31,6 +31,20 @@ void fire(const std::function<void(const MouseEvent&)>& handler, int button, int
 
 void MouseRouter::input(const MouseInput& in)
 {
+    // A disabled window hears no mouse, as on the system.
+    if (!window_.enabled()) return;
+    // A button held that was pressed elsewhere is someone else's drag: Wine
+    // sends the window under the pointer moves during another program's
+    // drag, before and while the drag is reported over this window. They
+    // must not move the window or start hover tracking.
+    pressedHere_ &= in.held | (in.action == MouseAction::Press ? in.button : 0);
+    if (in.action == MouseAction::Press) {
+        pressedHere_ |= in.button;
+        // No drag is over a window pressed on: one whose source went away
+        // without leaving ends here.
+        window_.dragLeave();
+    }
+    if (in.action == MouseAction::Move && ((in.held & ~pressedHere_) != 0 || window_.dragging())) return;
     Control* target = owner_ ? *owner_ : controlAt(window_, in.point, HitFor::Mouse);
     bool doubleClick = false;
     if (in.action == MouseAction::Press) {

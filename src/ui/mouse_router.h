@@ -39,6 +39,7 @@ private:
     Window& window_;
     std::optional<Control*> owner_;
     Point leftPress_;
+    int pressedHere_ = 0;  // the buttons held since a press on this window
     // The last press that may still become the first half of a double click.
     struct Press {
         int button = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "ui/types.h"
 
 namespace ui {
@@ -16,6 +18,9 @@ class ControlPeer {
 public:
     virtual ~ControlPeer() = default;
     virtual void changed(Change what) = 0;
+    // How wide a line of the control's text can be shown, in pixels, where
+    // the control's frame and margins take some of its width.
+    virtual std::optional<int> textRoom() const { return std::nullopt; }
 };
 
 // Where SetWindowPos puts a window in the stacking order.

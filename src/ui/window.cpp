@@ -1,11 +1,13 @@
 #include "ui/window.h"
 
+#include "ui/control.h"
+#include "ui/hit_test.h"
 #include "ui/platform.h"
 
 namespace ui {
 
-Window::Window(Platform& platform, WindowFrame frame, std::string name)
-    : platform_(platform), frame_(frame), name_(std::move(name)), dpi_(platform.systemDpi())
+Window::Window(Platform& platform, WindowFrame frame, std::string name, Window* owner)
+    : platform_(platform), frame_(frame), name_(std::move(name)), owner_(owner), dpi_(platform.systemDpi())
 {
     peer_ = platform_.createWindowPeer(*this);
 }
@@ -147,6 +149,33 @@ void Window::captureMouse(Control* owner)
 void Window::setForeground()
 {
     if (peer_) peer_->setForeground();
+}
+
+PictureBox* Window::dropTargetAt(Point point)
+{
+    if (!enabled_ || !visible_) return nullptr;
+    auto* box = dynamic_cast<PictureBox*>(controlAt(*this, point, HitFor::Mouse));
+    return box && box->acceptsDrops() && box->onDrop ? box : nullptr;
+}
+
+bool Window::dragEnter(Point point)
+{
+    dragging_ = true;
+    return dropTargetAt(point) != nullptr;
+}
+
+bool Window::dragOver(Point point)
+{
+    dragging_ = true;
+    return dropTargetAt(point) != nullptr;
+}
+
+bool Window::drop(Point point, const DropData& data)
+{
+    dragging_ = false;
+    PictureBox* target = dropTargetAt(point);
+    if (target) target->onDrop(data);
+    return target != nullptr;
 }
 
 void Window::systemMoved(Point topLeft)

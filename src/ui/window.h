@@ -8,6 +8,7 @@
 
 #include "ui/art.h"
 #include "ui/container.h"
+#include "ui/drop.h"
 #include "ui/mouse_router.h"
 #include "ui/peer.h"
 #include "ui/scale.h"
@@ -15,6 +16,7 @@
 
 namespace ui {
 
+class PictureBox;
 class Platform;
 
 enum class WindowFrame {
@@ -30,13 +32,15 @@ enum class WindowFrame {
 // design pixels (those of a 96-dpi screen), scaled by the backend.
 class Window : public Container {
 public:
-    Window(Platform& platform, WindowFrame frame, std::string name);
+    // An owned window stays in front of its owner.
+    Window(Platform& platform, WindowFrame frame, std::string name, Window* owner = nullptr);
     ~Window() override;
 
     Window& window() override { return *this; }
     Platform& platform() const { return platform_; }
     WindowFrame frame() const { return frame_; }
     const std::string& name() const { return name_; }
+    Window* owner() const { return owner_; }
     WindowPeer* peer() const { return peer_.get(); }
 
     const std::string& caption() const { return caption_; }
@@ -99,6 +103,19 @@ public:
     // The control is going away.
     void forget(const Control& control) { mouse_.forget(control); }
 
+    // Files dragged over the window from another program, as the backend
+    // reports them. Enter and over tell whether a drop at the point would be
+    // taken: only by a picture box that accepts drops, under the pointer, in
+    // an enabled window. While a drag is over the window its mouse moves
+    // reach no handler: Wine keeps sending them, button held, during a drag.
+    bool dragEnter(Point point);
+    bool dragOver(Point point);
+    void dragLeave() { dragging_ = false; }
+    // The drag ends; the picture box under the point, if it takes drops,
+    // gets the data. False when nothing took it.
+    bool drop(Point point, const DropData& data);
+    bool dragging() const { return dragging_; }
+
     // Mouse events on the window's own background, in pixels.
     std::function<void(const MouseEvent&)> onMouseDown;
     std::function<void(const MouseEvent&)> onMouseMove;
@@ -135,17 +152,20 @@ public:
 private:
     // Positions convert at the system's scale, sizes at the monitor's.
     Scale positionScale() const;
+    PictureBox* dropTargetAt(Point point);
     void changed(Change what);
 
     Platform& platform_;
     WindowFrame frame_;
     std::string name_;
+    Window* owner_;
     std::string caption_;
     Rect bounds_;
     int dpi_;
     bool visible_ = false;
     bool enabled_ = true;
     bool topmost_ = false;
+    bool dragging_ = false;
     Art picture_ = Art::None;
     Rgb backColor_ = rgb(0xF0, 0xF0, 0xF0);
     Font font_;

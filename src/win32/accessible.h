@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "win32/messages.h"
+
 namespace ui {
 class Control;
 class Window;
@@ -25,8 +27,6 @@ namespace win32 {
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
 class WindowAccessible final : public IAccessible {
 public:
-    static constexpr UINT kDefaultActionMessage = WM_APP + 3;
-
     WindowAccessible(HWND hwnd, ui::Window& window) : hwnd_(hwnd), window_(&window) {}
     WindowAccessible(const WindowAccessible&) = delete;
     WindowAccessible& operator=(const WindowAccessible&) = delete;

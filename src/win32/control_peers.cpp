@@ -136,10 +136,21 @@ public:
         case ui::Change::Font:
             SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), TRUE);
             break;
+        case ui::Change::ToolTip:
+            windowPeerOf(control_).nativeToolTip(hwnd(), widen(control_.toolTip()));
+            break;
         default:
             InvalidateRect(hwnd(), nullptr, FALSE);
             break;
         }
+    }
+
+    std::optional<int> textRoom() const override
+    {
+        RECT format{};
+        if (control_.kind() != ui::ControlKind::TextBox) return std::nullopt;
+        SendMessageW(hwnd(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        return format.right - format.left;
     }
 
     void command(WORD code) override

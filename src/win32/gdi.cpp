@@ -22,6 +22,18 @@ constexpr ui::Rgb kMissingArt = ui::rgb(128, 128, 128);
 
 }  // namespace
 
+LOGFONTW logFontOf(const ui::Font& f, int dpi)
+{
+    LOGFONTW lf{};
+    lf.lfHeight = -MulDiv(static_cast<int>(f.points * 100 + 0.5f), dpi, 7200);
+    lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lf.lfQuality = CLEARTYPE_QUALITY;
+    const std::wstring face = widen(f.face);
+    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    return lf;
+}
+
 COLORREF toColorRef(ui::Rgb color) { return static_cast<COLORREF>(color & 0xFFFFFF); }
 
 void fillRect(HDC dc, const RECT& rect, ui::Rgb color)
@@ -56,13 +68,7 @@ HFONT Gdi::font(const ui::Font& f, int dpi)
     const auto key = std::make_tuple(f.face, f.points, f.bold, dpi);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
-    LOGFONTW lf{};
-    lf.lfHeight = -MulDiv(static_cast<int>(f.points * 100 + 0.5f), dpi, 7200);
-    lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lf.lfQuality = CLEARTYPE_QUALITY;
-    const std::wstring face = widen(f.face);
-    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    const LOGFONTW lf = logFontOf(f, dpi);
     HFONT font = CreateFontIndirectW(&lf);
     if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     fonts_.emplace(key, font);

@@ -81,6 +81,9 @@ private:
     HGDIOBJ old_;
 };
 
+// The system's description of the program's font, at 96 dpi.
+LOGFONTW logFontOf(const ui::Font& font, int dpi);
+
 COLORREF toColorRef(ui::Rgb color);
 void fillRect(HDC dc, const RECT& rect, ui::Rgb color);
 

@@ -57,6 +57,16 @@ HMENU buildMenu(const ui::MenuItem& menu, std::vector<const ui::MenuItem*>& comm
     return handle;
 }
 
+// Tab, the arrow keys and Esc work in the program's dialogs as in the
+// system's own: the dialog manager takes their keyboard messages.
+bool dialogMessage(MSG& msg)
+{
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (!root || reinterpret_cast<WNDPROC>(GetWindowLongPtrW(root, GWLP_WNDPROC)) != windowProcedure) return false;
+    const auto* peer = dynamic_cast<WindowPeer*>(MessageTarget::of(root));
+    return peer && peer->window().frame() == ui::WindowFrame::Dialog && IsDialogMessageW(root, &msg);
+}
+
 }  // namespace
 
 Platform::Platform() : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
@@ -195,8 +205,10 @@ int Platform::run()
 {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        if (!dialogMessage(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
         graveyard_.clear();
     }
     return static_cast<int>(msg.wParam);

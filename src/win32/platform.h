@@ -10,11 +10,10 @@
 #include "win32/ansi_codec.h"
 #include "win32/file_store.h"
 #include "win32/gdi.h"
+#include "win32/messages.h"
 
 namespace win32 {
 
-// The callback message of the notification-area icons.
-constexpr UINT kTrayMessage = WM_APP + 1;
 
 // The Win32 backend of the windowing layer: real windows, GDI and the shell.
 class Platform final : public ui::Platform {

@@ -1,11 +1,16 @@
 #include "win32/shell.h"
 
 #include <windows.h>
+#include <cderr.h>
 #include <commctrl.h>
 #include <commdlg.h>
 #include <commoncontrols.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <cstdio>
 
 #include "ui/window.h"
 #include "win32/gdi.h"
@@ -24,6 +29,18 @@ std::string pathOf(LPITEMIDLIST list)
     SHGetPathFromIDListW(list, buffer);
     CoTaskMemFree(list);
     return narrow(std::wstring(buffer, MAX_PATH));
+}
+
+// What the file dialog's error code means, for the user.
+std::string fileDialogFailure(DWORD code)
+{
+    const char* what = "ファイルを開く画面でエラーが起きました。";
+    if (code == FNERR_BUFFERTOOSMALL) what = "選んだファイルのパスが長すぎます。";
+    if (code == FNERR_INVALIDFILENAME) what = "ファイル名が正しくありません。";
+    if (code == CDERR_MEMALLOCFAILURE || code == CDERR_MEMLOCKFAILURE) what = "メモリが足りません。";
+    char number[32];
+    std::snprintf(number, sizeof number, " (CommDlgExtendedError 0x%04lX)", static_cast<unsigned long>(code));
+    return what + std::string(number);
 }
 
 }  // namespace
@@ -65,7 +82,7 @@ shell::FileStamp Shell::fileStamp(std::string_view path)
     return {true, (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime};
 }
 
-std::optional<std::string> Shell::openFile(const shell::OpenFileRequest& request)
+shell::FileChoice Shell::openFile(const shell::OpenFileRequest& request)
 {
     std::wstring filter = widen(request.filter);
     filter.push_back(L'\0');
@@ -84,8 +101,11 @@ std::optional<std::string> Shell::openFile(const shell::OpenFileRequest& request
     ofn.nMaxFileTitle = static_cast<DWORD>(fileTitle.size());
     ofn.lpstrTitle = title.c_str();
     ofn.Flags = request.flags;
-    if (!GetOpenFileNameW(&ofn)) return std::nullopt;
-    return narrow(file);
+    if (!GetOpenFileNameW(&ofn)) {
+        const DWORD error = CommDlgExtendedError();
+        return {std::nullopt, error ? fileDialogFailure(error) : std::string()};
+    }
+    return {narrow(file), {}};
 }
 
 std::optional<std::string> Shell::browseForFolder(const shell::BrowseRequest& request)
@@ -127,5 +147,35 @@ bool Shell::createShortcut(std::string_view linkPath, std::string_view targetPat
 }
 
 bool Shell::deleteFile(std::string_view path) { return DeleteFileW(widen(path).c_str()) != 0; }
+std::optional<std::string> Shell::shortPath(std::string_view path)
+{
+    const std::wstring wide = widen(path);
+    const DWORD size = GetShortPathNameW(wide.c_str(), nullptr, 0);
+    if (size == 0) return std::nullopt;
+    std::wstring brief(size, L'\0');
+    const DWORD length = GetShortPathNameW(wide.c_str(), brief.data(), size);
+    if (length == 0 || length >= size) return std::nullopt;
+    brief.resize(length);
+    return narrow(brief);
+}
+
+// PathCompactPath measures with the font selected into the device context;
+// it needs a buffer of at least MAX_PATH characters.
+std::string Shell::compactPath(std::string_view path, const ui::Font& font, int dpi, int widthPixels)
+{
+    std::wstring text = widen(path);
+    const std::size_t length = text.size();
+    text.resize(std::max<std::size_t>(length + 1, MAX_PATH), L'\0');
+    const LOGFONTW description = logFontOf(font, dpi);
+    HFONT handle = CreateFontIndirectW(&description);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, handle ? handle : GetStockObject(DEFAULT_GUI_FONT));
+    PathCompactPathW(dc, text.data(), static_cast<UINT>(std::max(widthPixels, 0)));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    if (handle) DeleteObject(handle);
+    text.resize(std::wcslen(text.c_str()));
+    return narrow(text);
+}
 
 }  // namespace win32

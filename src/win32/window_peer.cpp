@@ -11,6 +11,7 @@
 #include "ui/hit_test.h"
 #include "win32/control_peers.h"
 #include "win32/dpi.h"
+#include "win32/drop_target.h"
 #include "win32/gdi.h"
 #include "win32/platform.h"
 #include "win32/rect.h"
@@ -21,8 +22,6 @@ namespace win32 {
 namespace {
 
 constexpr UINT_PTR kToolId = 1;
-// The shell's notice that file types changed their icons.
-constexpr UINT kShellChangeMessage = WM_APP + 2;
 
 DWORD styleOf(ui::WindowFrame frame)
 {
@@ -98,13 +97,23 @@ std::optional<ui::TrayEvent> trayEventOf(UINT message)
     }
 }
 
+bool holdsDropTargets(const ui::Container& container)
+{
+    for (const ui::Control* c : container.children()) {
+        const auto* box = dynamic_cast<const ui::PictureBox*>(c);
+        if (box && (box->acceptsDrops() || holdsDropTargets(*box))) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 WindowPeer::WindowPeer(Platform& platform, ui::Window& window) : platform_(platform), window_(window)
 {
     // No CS_DBLCLKS: the portable router tells double clicks itself.
     const wchar_t* windowClass = registerWindowClass(L"NoctarisWindow", 0, LoadCursorW(nullptr, IDC_ARROW));
-    if (!CreateWindowExW(exStyleOf(window.frame()), windowClass, L"", styleOf(window.frame()), 0, 0, 0, 0, nullptr,
+    HWND owner = window.owner() ? Platform::hwndOf(*window.owner()) : nullptr;
+    if (!CreateWindowExW(exStyleOf(window.frame()), windowClass, L"", styleOf(window.frame()), 0, 0, 0, 0, owner,
                          nullptr, GetModuleHandleW(nullptr), static_cast<MessageTarget*>(this))) {
         throw std::runtime_error("ウィンドウを作成できませんでした。" + systemErrorText(GetLastError()));
     }
@@ -119,6 +128,11 @@ WindowPeer::~WindowPeer()
         accessible_->disconnect();
         accessible_->Release();
     }
+    if (dropTarget_) {
+        dropTarget_->detach();
+        RevokeDragDrop(hwnd());
+        dropTarget_->Release();
+    }
     if (shellWatch_) SHChangeNotifyDeregister(shellWatch_);
     if (tooltips_) DestroyWindow(tooltips_);
     destroyWindow();
@@ -131,6 +145,19 @@ void WindowPeer::watchShellIcons()
     SHChangeNotifyEntry everything{nullptr, TRUE};
     shellWatch_ = SHChangeNotifyRegister(hwnd(), SHCNRF_ShellLevel | SHCNRF_InterruptLevel, SHCNE_ASSOCCHANGED,
                                          kShellChangeMessage, 1, &everything);
+}
+
+// Registered after the first paint, like the shell watch, and only where a
+// control takes drops.
+void WindowPeer::acceptDrops()
+{
+    if (dropTarget_ || !holdsDropTargets(window_)) return;
+    auto* target = new DropTarget(hwnd(), window_);
+    if (SUCCEEDED(RegisterDragDrop(hwnd(), target))) {
+        dropTarget_ = target;
+    } else {
+        target->Release();
+    }
 }
 
 // One tool covers the control under the mouse; its text is asked for when
@@ -176,6 +203,31 @@ void WindowPeer::toolTipChanged(ui::Control& control)
 void WindowPeer::accessibleNameChanged(ui::Control& control)
 {
     if (const long id = accessibleChildId(window_, control)) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT, id);
+}
+
+void WindowPeer::nativeToolTip(HWND child, const std::wstring& text)
+{
+    HWND tips = tooltips();
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = hwnd();
+    info.uId = reinterpret_cast<UINT_PTR>(child);
+    const bool known = SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+    info.lpszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(tips, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+// A dialog gives the keyboard to the control that had it when the dialog
+// was last left, or else to its first tab stop.
+void WindowPeer::focusInside()
+{
+    HWND target = lastFocus_ && IsChild(hwnd(), lastFocus_) && IsWindowEnabled(lastFocus_) ? lastFocus_ : nullptr;
+    for (HWND child = GetWindow(hwnd(), GW_CHILD); child && !target; child = GetWindow(child, GW_HWNDNEXT)) {
+        const auto style = GetWindowLongPtrW(child, GWL_STYLE);
+        if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) target = child;
+    }
+    if (target) SetFocus(target);
 }
 
 void WindowPeer::forget(ui::Control& control)
@@ -295,6 +347,7 @@ void WindowPeer::paint()
     if (!painted_) {
         painted_ = true;
         watchShellIcons();
+        acceptDrops();
         if (window_.onFirstPaint) window_.onFirstPaint();
     }
 }
@@ -356,7 +409,7 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return accessible_->resultFor(wParam);
         }
         break;
-    case WindowAccessible::kDefaultActionMessage: {
+    case kDefaultActionMessage: {
         // Only a control that is still one of the window's children.
         auto* control = reinterpret_cast<ui::Control*>(lParam);
         if (accessibleChildId(window_, *control) && control->onDefaultAction) control->onDefaultAction();
@@ -395,7 +448,27 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             child->command(HIWORD(wParam));
             return 0;
         }
+        // Esc in a dialog, as the dialog manager reports it: a request to close.
+        if (LOWORD(wParam) == IDCANCEL && lParam == 0 && window_.onCloseRequest) {
+            window_.onCloseRequest();
+            return 0;
+        }
         break;
+    case WM_ACTIVATE:
+        if (window_.frame() == ui::WindowFrame::Dialog && LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
+        }
+        break;
+    case WM_SETFOCUS:
+        if (window_.frame() == ui::WindowFrame::Dialog) {
+            focusInside();
+            return 0;
+        }
+        break;
+    case kDropMessage:
+        deliverDrop(window_, lParam);
+        return 0;
     case WM_CLOSE:
         if (window_.onCloseRequest) window_.onCloseRequest();
         return 0;

@@ -13,6 +13,7 @@ class Control;
 
 namespace win32 {
 
+class DropTarget;
 class Platform;
 
 // A top-level window. It draws its face and its windowless controls, and
@@ -34,6 +35,8 @@ public:
     void toolTipChanged(ui::Control& control);
     // Tells screen readers that a control's name changed.
     void accessibleNameChanged(ui::Control& control);
+    // The tooltip of a native child control: its own tool, text given.
+    void nativeToolTip(HWND child, const std::wstring& text);
     // The control is going away.
     void forget(ui::Control& control);
     // Marks a part of the window to be painted again.
@@ -45,6 +48,8 @@ protected:
 private:
     void mouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void watchShellIcons();
+    void acceptDrops();
+    void focusInside();
     void trackToolTip(POINT point);
     HWND tooltips();
     void echoPlacement();
@@ -60,6 +65,8 @@ private:
     bool painted_ = false;
     ULONG shellWatch_ = 0;
     WindowAccessible* accessible_ = nullptr;  // made when a reader first asks
+    DropTarget* dropTarget_ = nullptr;
+    HWND lastFocus_ = nullptr;
     ui::Control* tipControl_ = nullptr;
     std::wstring tipText_;
 };

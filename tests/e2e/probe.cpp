@@ -35,6 +35,25 @@ std::wstring textOf(HWND hwnd)
     return buffer;
 }
 
+// A control's text as its own window procedure gives it: GetWindowText
+// cannot read an edit box of another program.
+std::wstring controlText(HWND hwnd)
+{
+    wchar_t buffer[4096] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, std::size(buffer), reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK, 2000,
+                        &copied);
+    return buffer;
+}
+
+// The window that has the keyboard in the thread of this one.
+HWND focusOf(HWND hwnd)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 std::wstring classOf(HWND hwnd)
 {
     wchar_t buffer[256] = {};
@@ -73,8 +92,9 @@ BOOL CALLBACK describeChild(HWND child, LPARAM param)
     RECT r{};
     GetWindowRect(child, &r);
     if (out.back() != '[') out += ",";
-    out += "{\"class\":" + jsonString(classOf(child)) + ",\"text\":" + jsonString(textOf(child)) +
+    out += "{\"class\":" + jsonString(classOf(child)) + ",\"text\":" + jsonString(controlText(child)) +
            ",\"id\":" + std::to_string(GetDlgCtrlID(child)) + ",\"visible\":" + boolJson(IsWindowVisible(child)) +
+           ",\"enabled\":" + boolJson(IsWindowEnabled(child)) + ",\"focused\":" + boolJson(focusOf(child) == child) +
            ",\"rect\":" + rectJson(r) + "}";
     return TRUE;
 }

@@ -137,26 +137,3 @@ class ButtonMenuTests(LaunchTestCase):
         self.assertTrue(self.session.window(MAIN_CAPTION).visible)
         self.click_button(bar, 0)
         install.wait_launched("a.exe")
-
-    def test_menu_choices_change_nothing(self):
-        install, program, bar = self.start_bar({0: ("エー", "a.exe")}, trace_menus=True)
-        install.age_data()
-        before = install.snapshot()
-        windows_before = self.visible_windows()
-        self.activate(bar)
-
-        for downs, choice in ((1, "登  録"), (2, "変  更"), (3, "削  除")):
-            self.open_button_menu(program, bar, 0)
-            self.session.keys(*["Down"] * downs, "Return")
-            self.session.wait_menus(0, what=f"the menu to close after choosing {choice}")
-            self.assertEqual(self.visible_windows(), windows_before, f"choosing {choice} opened or closed a window")
-
-        self.assertEqual(install.snapshot(), before, "the data files changed")
-        # Even after 削除 the button still holds its target.
-        self.click_button(bar, 0)
-        install.wait_launched("a.exe")
-
-    def visible_windows(self):
-        # Tooltips come and go with the pointer.
-        return sorted((w["caption"], w["class"]) for w in self.session.top_windows()
-                      if w["visible"] and not w["class"].startswith("tooltips"))

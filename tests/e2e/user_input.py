@@ -1,5 +1,6 @@
 """What a user does, through xdotool on the session's display: clicks, drags, keys, the tray menu."""
 
+import json
 import time
 
 from waiting import WaitTimeout
@@ -115,3 +116,13 @@ class UserInput:
         self.wait_menus(2, what=f"the submenu of group {group + 1}")
         self.keys(*["Down"] * k, "Return")
         self.wait_menus(0, what=f"the tray menu to close after choosing slot {slot}")
+
+    def drag_and_drop(self, x, y, *paths):
+        """Another program drags files from a window of its own and drops them at screen (x, y).
+
+        Returns what its DoDragDrop reported: {"dropped": bool, "effect": the DROPEFFECT the target chose}."""
+        _, stdout = self.wine([self.dragger_exe, x, y, *paths], timeout=30, check=False)
+        report = json.loads(stdout.decode("ascii", errors="replace").strip().splitlines()[-1])
+        if "error" in report:
+            raise AssertionError(f"the drag did not happen: {report['error']}")
+        return report

@@ -39,6 +39,16 @@ void BarTest::registerSlot(int slot, const std::string& name, const std::string&
     slotLines_[static_cast<std::size_t>(slot)] = "\"" + name + "\",\"" + path + "\"";
 }
 
+std::string BarTest::shortcutsWith(const std::map<int, std::string>& lines) const
+{
+    std::string table;
+    for (int slot = 0; slot < 100; ++slot) {
+        const auto changed = lines.find(slot);
+        table += (changed != lines.end() ? changed->second : slotLines_[static_cast<std::size_t>(slot)]) + "\r\n";
+    }
+    return table;
+}
+
 void BarTest::start()
 {
     app = std::make_unique<app::Noctaris>(platform, shell);
@@ -110,6 +120,17 @@ void BarTest::tray(ui::TrayEvent event)
     act([&] {
         if (form1().window.onTrayEvent) form1().window.onTrayEvent(event);
     });
+}
+
+void BarTest::chooseFromMenu(ui::Control& control, const std::string& command)
+{
+    platform.menuChoices.push_back(command);
+    click(control, ui::mouse::kRight);
+}
+
+void BarTest::push(ui::CommandButton& button)
+{
+    act([&] { button.onClick(); });
 }
 
 ::testing::AssertionResult BarTest::logHasInOrder(const std::vector<std::string>& events) const

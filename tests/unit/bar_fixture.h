@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +30,8 @@ protected:
     // The files of a first installation, with the given settings line and position.
     void installDefaults(const std::string& settings = "1,1,2,0,0,0,0", const std::string& position = "1500,900");
     void registerSlot(int slot, const std::string& name, const std::string& path);
+    // Shtct.qdf as installed, with these slots' lines ("\"name\",\"path\"") in place of theirs.
+    std::string shortcutsWith(const std::map<int, std::string>& lines) const;
 
     void start();
 
@@ -56,6 +59,10 @@ protected:
     // The mouse on a window's own background, at a point of its client area.
     void mouseOnWindow(ui::Window& window, ui::MouseAction action, int button, int held, ui::Point at);
     void tray(ui::TrayEvent event);
+    // Chooses a command of the menu that a right click on the control opens.
+    void chooseFromMenu(ui::Control& control, const std::string& command);
+    // A click on a native button, as its window reports it.
+    void push(ui::CommandButton& button);
 
     bar::Form1& form1() { return app->form1(); }
     menus::Form2& form2() { return app->form2(); }

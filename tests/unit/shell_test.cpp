@@ -81,19 +81,26 @@ TEST_F(ShellServices, OutlinedTextWithoutThicknessPrintsTwiceAtTheSamePlace)
     EXPECT_EQ(prints[0].x, prints[1].x);
 }
 
-TEST_F(ShellServices, FileOpenAsksForExistingFilesAndTrimsTheBuffer)
+TEST_F(ShellServices, FileOpenAsksForExistingFilesWithRoomForAnyPathAndTellsAFailureFromACancel)
 {
+    std::string failure = "stale";
     shell.fileChoices.push_back(std::string("C:\\a\\report.txt\0\0\0", 19));
-    EXPECT_EQ(shell::FileOpen(shell, &window, std::string("各種ファイル(*.*)\0*.*\0", 26)), "C:\\a\\report.txt");
+    EXPECT_EQ(shell::FileOpen(shell, &window, std::string("各種ファイル(*.*)\0*.*\0", 26), failure),
+              "C:\\a\\report.txt");
+    EXPECT_EQ(failure, "");
     ASSERT_EQ(shell.fileRequests.size(), 1u);
     const auto& request = shell.fileRequests[0];
     EXPECT_EQ(request.title, "ファイルを開く");
     EXPECT_EQ(request.flags, 0x1804u);
-    EXPECT_EQ(request.bufferSize, 250);
+    EXPECT_EQ(request.bufferSize, 32768) << "the longest path the system returns, and its NUL";
     EXPECT_EQ(request.owner, &window);
 
     shell.fileChoices.push_back(std::nullopt);
-    EXPECT_EQ(shell::FileOpen(shell, &window, ""), "") << "cancelled";
+    EXPECT_EQ(shell::FileOpen(shell, &window, "", failure), "") << "cancelled";
+    EXPECT_EQ(failure, "");
+    shell.fileDialogFailure = "0x3003";
+    EXPECT_EQ(shell::FileOpen(shell, &window, "", failure), "");
+    EXPECT_EQ(failure, "0x3003");
 }
 
 TEST_F(ShellServices, FolderOpenAsksForFileSystemFoldersOnly)

@@ -1,0 +1,86 @@
+#include "menus/form3.h"
+
+#include "app/noctaris.h"
+#include "bar/form1.h"
+#include "dialogs/twips.h"
+#include "menus/form2.h"
+#include "model/data_folder.h"
+#include "model/file_text.h"
+#include "ui/message_box.h"
+
+namespace menus {
+
+using dialogs::twips;
+
+Form3::Form3(app::Noctaris& app)
+    : window(app.platform(), ui::WindowFrame::Dialog, "Form3", &app.form1().window),
+      Text1(window, "Text1"),
+      Command1(window, "Command1"),
+      Command2(window, "Command2"),
+      app_(app)
+{
+    window.setCaption("グループ名の変更");
+    window.setClientSize(5130, 975);
+    Text1.setBounds(twips(0, 60, 5055, 270));
+    Command1.setBounds(twips(3960, 540, 1035, 315));
+    Command1.setCaption("適　用");
+    Command2.setBounds(twips(2700, 540, 1035, 315));
+    Command2.setCaption("キャンセル");
+    Command1.onClick = [this] { Command1_Click(); };
+    Command2.onClick = [this] { Command2_Click(); };
+    // The close box, Alt+F4 and Esc cancel: the bar must not stay disabled.
+    window.onCloseRequest = [this] { Command2_Click(); };
+    Form_Load();
+}
+
+void Form3::Form_Load()
+{
+    bar::Form1& bar = app_.form1();
+    LstNNN = bar.ShIn;
+    Text1.setText(bar.List3.text());
+}
+
+void Form3::Show()
+{
+    window.centreOnScreen();
+    window.show();
+    window.setForeground();
+}
+
+// Refused and failed names change nothing and keep the dialog open, so
+// that the user can correct the name, try again or cancel.
+void Form3::Command1_Click()
+{
+    bar::Form1& bar = app_.form1();
+    const int group = LstNNN.toInt16().value_or(-1);
+    const std::string name = Text1.text();
+    if (const auto refusal = model::encodeFileText(app_.data().codec(), name).refusal) {
+        app_.msgBox(model::refusalMessage(model::DataFile::Groups, name, *refusal), ui::message_box::kExclamation,
+                    window);
+        return;
+    }
+    const std::string before = bar.List3.list(group);
+    showName(group, name);
+    if (!bar.SaveGroups(window)) {
+        showName(group, before);
+        return;
+    }
+    close();
+}
+
+void Form3::Command2_Click() { close(); }
+
+void Form3::showName(int group, const std::string& name)
+{
+    if (group < 0 || group >= model::kGroupCount) return;
+    app_.form1().List3.setList(group, name);
+    app_.form2().GrpN(group).caption = name;
+}
+
+void Form3::close()
+{
+    app_.form1().window.setEnabled(true);
+    app_.unloadForm3();
+}
+
+}  // namespace menus

@@ -1,0 +1,117 @@
+#include "win32/drop_target.h"
+
+#include <shellapi.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/window.h"
+#include "win32/text.h"
+
+namespace win32 {
+namespace {
+
+struct PostedDrop {
+    ui::Point point;
+    ui::DropData data;
+};
+
+// The shell's file list (CF_HDROP) in its order, paths of any length; nothing
+// when the data carries none.
+std::optional<std::vector<std::string>> filesOf(IDataObject* data)
+{
+    FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    STGMEDIUM medium{};
+    if (!data || FAILED(data->GetData(&format, &medium))) return std::nullopt;
+    std::vector<std::string> files;
+    auto* drop = static_cast<HDROP>(medium.hGlobal);
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::wstring path(DragQueryFileW(drop, i, nullptr, 0), L'\0');
+        DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size() + 1));
+        files.push_back(narrow(path));
+    }
+    ReleaseStgMedium(&medium);
+    return files;
+}
+
+// A copy, or a link where the source offers no copy: never a move, which
+// would have the source delete what was dropped.
+DWORD effectOf(bool taken, DWORD allowed)
+{
+    if (!taken) return DROPEFFECT_NONE;
+    if (allowed & DROPEFFECT_COPY) return DROPEFFECT_COPY;
+    return allowed & DROPEFFECT_LINK;
+}
+
+}  // namespace
+
+HRESULT DropTarget::QueryInterface(REFIID riid, void** object)
+{
+    if (riid == IID_IUnknown || riid == IID_IDropTarget) {
+        *object = static_cast<IDropTarget*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG DropTarget::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+
+ULONG DropTarget::Release()
+{
+    const LONG left = InterlockedDecrement(&references_);
+    if (left == 0) delete this;
+    return static_cast<ULONG>(left);
+}
+
+POINT DropTarget::clientPoint(POINTL screen) const
+{
+    POINT p{screen.x, screen.y};
+    ScreenToClient(hwnd_, &p);
+    return p;
+}
+
+HRESULT DropTarget::DragEnter(IDataObject*, DWORD, POINTL point, DWORD* effect)
+{
+    const POINT p = clientPoint(point);
+    *effect = effectOf(window_ && window_->dragEnter({p.x, p.y}), *effect);
+    return S_OK;
+}
+
+HRESULT DropTarget::DragOver(DWORD, POINTL point, DWORD* effect)
+{
+    const POINT p = clientPoint(point);
+    *effect = effectOf(window_ && window_->dragOver({p.x, p.y}), *effect);
+    return S_OK;
+}
+
+HRESULT DropTarget::DragLeave()
+{
+    if (window_) window_->dragLeave();
+    return S_OK;
+}
+
+HRESULT DropTarget::Drop(IDataObject* data, DWORD, POINTL point, DWORD* effect)
+{
+    const POINT p = clientPoint(point);
+    const bool taken = window_ && window_->dragOver({p.x, p.y});
+    if (window_) window_->dragLeave();
+    *effect = effectOf(taken, *effect);
+    if (taken) {
+        auto posted = std::make_unique<PostedDrop>(PostedDrop{{p.x, p.y}, {filesOf(data)}});
+        if (PostMessageW(hwnd_, kDropMessage, 0, reinterpret_cast<LPARAM>(posted.get()))) posted.release();
+    }
+    return S_OK;
+}
+
+void deliverDrop(ui::Window& window, LPARAM posted)
+{
+    const std::unique_ptr<PostedDrop> drop(reinterpret_cast<PostedDrop*>(posted));
+    window.drop(drop->point, drop->data);
+}
+
+}  // namespace win32

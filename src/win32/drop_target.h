@@ -1,0 +1,52 @@
+#pragma once
+
+#include <windows.h>
+#include <ole2.h>
+
+#include "win32/messages.h"
+
+namespace ui {
+class Window;
+}
+
+namespace win32 {
+
+// A window's OLE drop target. Files and folders dragged from another program
+// are offered to the window's portable side, which says whether the control
+// under the pointer takes them; the pointer shows "no drop" elsewhere. The
+// drop itself reaches the window through a posted message, after the drag
+// source's DoDragDrop has returned: the drop may ask the user a question, and
+// the other program should not wait for the answer.
+// A COM object goes through Release, never through a pointer to its interface.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+class DropTarget final : public IDropTarget {
+public:
+    DropTarget(HWND hwnd, ui::Window& window) : hwnd_(hwnd), window_(&window) {}
+
+    // The window is going away: nothing more reaches it.
+    void detach() { window_ = nullptr; }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+
+    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
+    HRESULT STDMETHODCALLTYPE DragOver(DWORD keys, POINTL point, DWORD* effect) override;
+    HRESULT STDMETHODCALLTYPE DragLeave() override;
+    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
+
+private:
+    ~DropTarget() = default;
+    POINT clientPoint(POINTL screen) const;
+
+    HWND hwnd_;
+    ui::Window* window_;
+    LONG references_ = 1;
+};
+#pragma GCC diagnostic pop
+
+// Hands a drop posted with kDropMessage to the window.
+void deliverDrop(ui::Window& window, LPARAM posted);
+
+}  // namespace win32
