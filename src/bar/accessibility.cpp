@@ -32,6 +32,7 @@ void Form1::describeForScreenReaders()
         {&FormStyleHen, &Form1::FormStyleHen_MouseUp}};
     for (const auto& [picture, handler] : tools) {
         picture->setAccessibleRole(Role::PushButton);
+        picture->setAccessibleName(picture->toolTip());
         picture->onDefaultAction = [this, h = handler] { (this->*h)(ui::mouse::kLeft, 0, 0, 0); };
     }
     Label1.setAccessibleRole(Role::StaticText);

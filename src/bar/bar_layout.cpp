@@ -42,6 +42,7 @@ void Form1::layOut(const BarLayout& layout)
     Picture6.move(layout.fixButton.x, layout.fixButton.y);
     FormStyleHen.move(layout.styleButton.x, layout.styleButton.y);
     FormStyleHen.setToolTip(layout.styleToolTip);
+    FormStyleHen.setAccessibleName(layout.styleToolTip);
     if (layout.infoLine) {
         Label1.setVisible(true);
         Label1.setBounds(kInfoLabel);

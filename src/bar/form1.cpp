@@ -262,9 +262,11 @@ void Form1::showFixButton()
     if (FomMov == 0) {
         Picture6.setPicture(ui::Art::FomDragOk);
         Picture6.setToolTip(tool_text::kFix);
+        Picture6.setAccessibleName(tool_text::kFix);
     } else if (FomMov == 1) {
         Picture6.setPicture(ui::Art::FomDragNo);
         Picture6.setToolTip(tool_text::kUnfix);
+        Picture6.setAccessibleName(tool_text::kUnfix);
     }
 }
 

@@ -74,6 +74,7 @@ void Form3::showName(int group, const std::string& name)
 {
     if (group < 0 || group >= model::kGroupCount) return;
     app_.form1().List3.setList(group, name);
+    app_.form1().Conts[group].setAccessibleName(name);
     app_.form2().GrpN(group).caption = name;
 }
 

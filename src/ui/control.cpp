@@ -56,7 +56,6 @@ void Control::setToolTip(std::string text)
     if (toolTip_ == text) return;
     toolTip_ = std::move(text);
     changed(Change::ToolTip);
-    if (accessibleName_.empty()) changed(Change::AccessibleName);
 }
 
 void Control::setMousePointer(MousePointer pointer)

@@ -57,8 +57,7 @@ public:
     // (a shortcut's target), and what the control's default action does.
     AccessibleRole accessibleRole() const { return role_; }
     void setAccessibleRole(AccessibleRole role) { role_ = role; }
-    // Without a name of its own a control is known by its tooltip.
-    const std::string& accessibleName() const { return accessibleName_.empty() ? toolTip_ : accessibleName_; }
+    const std::string& accessibleName() const { return accessibleName_; }
     void setAccessibleName(std::string name);
     const std::string& accessibleValue() const { return accessibleValue_; }
     void setAccessibleValue(std::string value) { accessibleValue_ = std::move(value); }

@@ -62,6 +62,7 @@ TEST_F(Rename, ApplyReplacesTheNameInTheListTheTrayMenuAndTheFile)
         EXPECT_EQ(form1().List3.list(c.group), c.name);
         EXPECT_EQ(form1().List3.listCount(), 10);
         EXPECT_EQ(form2().GrpN(c.group).caption, c.name);
+        EXPECT_EQ(form1().Conts[c.group].accessibleName(), c.name) << "screen readers hear the new name at once";
         EXPECT_TRUE(logHasInOrder({"write group.qdf", "Form1 enabled", "Form3 hidden"}));
         hover(form1().Conts[c.group], 4, 4);
         EXPECT_EQ(form1().Conts[c.group].toolTip(), c.name) << "the tooltip follows on the next hover";
