@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "bar_fixture.h"
+#include "dialogs/form5.h"
+#include "dialogs/seihin.h"
+#include "menus/form3.h"
 #include "ui/hit_test.h"
 #include "ui/scale.h"
 
@@ -47,6 +50,32 @@ TEST_P(AtScale, TheBarIsLaidOutAndHitAtTheSystemsScale)
     hover(form1().ShortCut[3], 31, 31);
     EXPECT_EQ(form1().Text1.text(), "メモ帳") << "handlers hear design pixels: 31 is inside a 32-pixel button";
     EXPECT_EQ(platform.capturedControl(), &form1().ShortCut[3]);
+}
+
+TEST_P(AtScale, EveryDialogHasItsDesignSizeTimesTheScale)
+{
+    const int dpi = GetParam().dpi;
+    platform.dpi = dpi;
+    installDefaults();
+    start();
+    const ui::Scale scale{dpi};
+    const auto client = [&](float w, float h) { return ui::Point{scale.twipsToPixels(w), scale.twipsToPixels(h)}; };
+    act([this] { form4().Show(); });
+    EXPECT_EQ(form4().window()->clientSize(), client(4880, 4170)) << "the settings dialog";
+    act([this] { app->seihin().Show(); });
+    EXPECT_EQ(app->seihin().window()->pixelBounds().width, scale.twipsToPixels(6015)) << "the product window";
+    EXPECT_EQ(app->seihin().window()->pixelBounds().height, scale.twipsToPixels(3130));
+    act([this] {
+        form2().ListNoA = model::Variant::number(5);
+        form2().ExSet();
+    });
+    EXPECT_EQ(app->form5().window.clientSize(), client(5310, 2190)) << "the registration dialog";
+    act([this] { app->form5().Command3_Click(); });
+    act([this] {
+        form1().ShIn = model::Variant::number(2);
+        form2().GrpHen();
+    });
+    EXPECT_EQ(app->form3().window.clientSize(), client(5130, 975)) << "the rename dialog";
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, AtScale,
