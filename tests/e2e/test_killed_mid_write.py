@@ -21,8 +21,11 @@ class KilledMidWriteTests(NoctarisTestCase):
         files = fixture("first-install")
         install = self.session.install(files)
         seed = random.randrange(1 << 31)
+        # Out of the way: a real pointer over the bar would take part in the clicks.
+        self.session.park_pointer()
         code, out = self.session.wine([self.session.stress_exe, windows_path(install.exe), KILLS, seed,
                                        LONGEST_RUN_MS, *(f"{x},{y}" for x, y in POSITIONS)], timeout=900, check=False)
+        self.session.log_path("stress").write_bytes(out)
         rounds = [json.loads(line) for line in out.decode("ascii").splitlines()]
         # The last line is the final start, or why a start failed.
         final = rounds.pop()
