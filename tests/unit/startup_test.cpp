@@ -58,7 +58,9 @@ TEST_F(StartUp, TemporaryFilesOfCutShortWritesGoWhenTheBarStarts)
     std::filesystem::create_directory(dataPath() / "Shtct.qdf.tmp");
     const auto files = [&] {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(dataPath())) names.push_back(entry.path().filename());
+        for (const auto& entry : std::filesystem::directory_iterator(dataPath())) {
+            names.push_back(entry.path().filename());
+        }
         std::sort(names.begin(), names.end());
         return names;
     };
