@@ -165,6 +165,7 @@ void Form1::Form_Load()
 bool Form1::readStartUpFiles()
 {
     model::DataFolder& data = app_.data();
+    data.discardInterruptedWrites();
     std::string problem;
 
     const auto position = data.readPosition(problem);

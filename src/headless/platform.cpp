@@ -96,6 +96,12 @@ bool FileStore::replaceAll(const std::string& path, std::string_view contents, s
     return disk_.replaceAll(path, contents, error);
 }
 
+void FileStore::discardTemporary(const std::string& path)
+{
+    platform_.note("discard " + baseName(path) + ".tmp");
+    disk_.discardTemporary(path);
+}
+
 Platform::Platform(std::string programFolder) : programFolder_(std::move(programFolder)) {}
 
 std::unique_ptr<ui::WindowPeer> Platform::createWindowPeer(ui::Window& window)

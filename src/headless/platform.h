@@ -22,6 +22,7 @@ public:
     explicit FileStore(Platform& platform) : platform_(platform) {}
     model::ReadStatus readAll(const std::string& path, std::string& contents, std::string& error) override;
     bool replaceAll(const std::string& path, std::string_view contents, std::string& error) override;
+    void discardTemporary(const std::string& path) override;
 
     bool failWrites = false;
 

@@ -112,6 +112,13 @@ ShortcutTable DataFolder::readShortcuts(std::string& problem)
     return parseShortcuts(bytes ? *bytes : std::string(), codec_);
 }
 
+void DataFolder::discardInterruptedWrites()
+{
+    for (const DataFile file : {DataFile::Position, DataFile::Settings, DataFile::Groups, DataFile::Shortcuts}) {
+        store_.discardTemporary(pathOf(file));
+    }
+}
+
 bool DataFolder::writePosition(const WindowPosition& position, std::string& problem)
 {
     return write(DataFile::Position, FileImage{formatPosition(position), {}, {}}, problem);

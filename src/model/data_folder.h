@@ -39,6 +39,10 @@ public:
     GroupNames readGroups(std::string& problem);
     ShortcutTable readShortcuts(std::string& problem);
 
+    // Removes what writes cut short by the program's end left beside the four
+    // files. Only for the one running copy: another copy may be writing.
+    void discardInterruptedWrites();
+
     // Each writer replaces its file whole; on failure the old file stays.
     bool writePosition(const WindowPosition& position, std::string& problem);
     bool writeSettings(const SettingsRecord& settings, std::string& problem);

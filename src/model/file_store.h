@@ -21,6 +21,11 @@ public:
     // over the old file. On failure the old file is left as it was, no
     // temporary file remains, and error holds the system's description.
     virtual bool replaceAll(const std::string& path, std::string_view contents, std::string& error) = 0;
+
+    // Removes the temporary file that a replaceAll of this path left when
+    // the program was ended in the middle of it. Nothing else is touched,
+    // and a temporary file that cannot be removed is simply left.
+    virtual void discardTemporary(const std::string& path) = 0;
 };
 
 }  // namespace model

@@ -51,6 +51,8 @@ bool writeAll(int fd, std::string_view contents)
     return true;
 }
 
+std::string temporaryOf(const std::string& path) { return path + ".tmp"; }
+
 }  // namespace
 
 model::ReadStatus PosixFileStore::readAll(const std::string& path, std::string& contents, std::string& error)
@@ -76,7 +78,7 @@ model::ReadStatus PosixFileStore::readAll(const std::string& path, std::string& 
 
 bool PosixFileStore::replaceAll(const std::string& path, std::string_view contents, std::string& error)
 {
-    const std::string temporary = path + ".tmp";
+    const std::string temporary = temporaryOf(path);
     {
         Fd fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
         if (fd.get() < 0) {
@@ -99,5 +101,8 @@ bool PosixFileStore::replaceAll(const std::string& path, std::string_view conten
     if (folder.get() >= 0) ::fsync(folder.get());
     return true;
 }
+
+// unlink removes files only, never a folder of that name.
+void PosixFileStore::discardTemporary(const std::string& path) { ::unlink(temporaryOf(path).c_str()); }
 
 }  // namespace posix

@@ -9,6 +9,7 @@ class PosixFileStore final : public model::FileStore {
 public:
     model::ReadStatus readAll(const std::string& path, std::string& contents, std::string& error) override;
     bool replaceAll(const std::string& path, std::string_view contents, std::string& error) override;
+    void discardTemporary(const std::string& path) override;
 };
 
 }  // namespace posix

@@ -66,6 +66,8 @@ DWORD writeTemporary(const std::wstring& path, std::string_view contents)
     return 0;
 }
 
+std::wstring temporaryOf(const std::string& path) { return widen(path) + L".tmp"; }
+
 }  // namespace
 
 model::ReadStatus FileStore::readAll(const std::string& path, std::string& contents, std::string& error)
@@ -99,7 +101,7 @@ model::ReadStatus FileStore::readAll(const std::string& path, std::string& conte
 bool FileStore::replaceAll(const std::string& path, std::string_view contents, std::string& error)
 {
     const std::wstring target = widen(path);
-    const std::wstring temporary = target + L".tmp";
+    const std::wstring temporary = temporaryOf(path);
     DWORD failure = retrying([&] { return writeTemporary(temporary, contents); });
     if (failure == 0) {
         failure = retrying([&]() -> DWORD {
@@ -113,5 +115,8 @@ bool FileStore::replaceAll(const std::string& path, std::string_view contents, s
     error = systemErrorText(failure);
     return false;
 }
+
+// DeleteFileW removes files only, never a folder of that name.
+void FileStore::discardTemporary(const std::string& path) { DeleteFileW(temporaryOf(path).c_str()); }
 
 }  // namespace win32

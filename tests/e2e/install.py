@@ -4,7 +4,9 @@ import json
 import os
 import shutil
 import subprocess
+import tempfile
 import time
+from contextlib import contextmanager
 
 from data_files import windows_path
 from program import WINE64, Program
@@ -36,8 +38,29 @@ class Install:
         return (self.data_dir / name).read_bytes()
 
     def snapshot(self):
-        """Every file in Data with its bytes and modification time."""
-        return {p.name: (p.read_bytes(), p.stat().st_mtime_ns) for p in sorted(self.data_dir.iterdir())}
+        """Every entry in Data with its bytes (None for a folder) and modification time."""
+        return {p.name: (p.read_bytes() if p.is_file() else None, p.stat().st_mtime_ns)
+                for p in sorted(self.data_dir.iterdir())}
+
+    @contextmanager
+    def locked(self, name):
+        """While inside, another Windows program holds Data/name open with no sharing."""
+        with tempfile.TemporaryFile() as out:
+            locker = subprocess.Popen([WINE64, str(self.session.locker_exe), windows_path(self.data_dir / name)],
+                                      env=self.session.env, stdin=subprocess.PIPE, stdout=out,
+                                      stderr=subprocess.DEVNULL)
+            try:
+                def reported():
+                    out.seek(0)
+                    return out.read().strip()
+
+                line = wait_for(f"noctaris-locker to hold {name}", reported)
+                if json.loads(line.splitlines()[0]) != {"locked": True}:
+                    raise RuntimeError(f"noctaris-locker could not hold {name}: {line!r}")
+                yield
+            finally:
+                locker.stdin.close()
+                locker.wait(timeout=10)
 
     def age_data(self, seconds=86400 * 400):
         """Backdates the data files, so that a rewrite shows in the times even within one clock tick."""

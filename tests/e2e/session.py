@@ -38,6 +38,8 @@ class Session(WindowQueries, XDisplay, UserInput):
         self.probe_exe = self.build_dir / "tests" / "e2e" / "noctaris-probe.exe"
         self.marker_exe = self.build_dir / "tests" / "e2e" / "noctaris-marker.exe"
         self.dragger_exe = self.build_dir / "tests" / "e2e" / "noctaris-dragger.exe"
+        self.locker_exe = self.build_dir / "tests" / "e2e" / "noctaris-locker.exe"
+        self.stress_exe = self.build_dir / "tests" / "e2e" / "noctaris-stress.exe"
         self.artifacts = Path(artifacts_dir).resolve()
         self.tmp = None
         self.display = None
@@ -52,7 +54,8 @@ class Session(WindowQueries, XDisplay, UserInput):
     # --- setting up and tearing down -----------------------------------
 
     def start(self):
-        for path in (self.dist_dir / "Noctaris.exe", self.probe_exe, self.marker_exe, self.dragger_exe):
+        for path in (self.dist_dir / "Noctaris.exe", self.probe_exe, self.marker_exe, self.dragger_exe,
+                     self.locker_exe, self.stress_exe):
             if not path.is_file():
                 raise FileNotFoundError(f"{path} is missing: build the win64 preset first")
         atexit.register(self.close)

@@ -2,7 +2,8 @@
 
 from data_files import fixture
 from noctaris_case import NoctarisTestCase
-from window_probe import BOX_TITLE, MAIN_CAPTION
+from waiting import wait_for
+from window_probe import BOX_CLASS, BOX_TITLE, MAIN_CAPTION
 
 ALREADY_OPEN = "ノクタリスはすでに開かれています。"
 
@@ -35,3 +36,25 @@ class SecondCopyTests(NoctarisTestCase):
         self.assertEqual(now.hwnd, bar.hwnd)
         self.assertEqual(now.window, bar.window, "the first copy's bar moved")
         self.assertEqual(len(self.session.x_windows(MAIN_CAPTION)), 1, "expected exactly one bar on the screen")
+
+    def test_ten_starts_at_once_give_one_bar_and_touch_no_file(self):
+        install = self.session.install(fixture("first-install"))
+        install.age_data()
+        before = install.snapshot()
+        programs = [install.start() for _ in range(10)]
+
+        def boxes():
+            return [w for w in self.session.top_windows()
+                    if w["class"] == BOX_CLASS and w["caption"] == BOX_TITLE and w["visible"]]
+
+        wait_for("nine messages", lambda: len(boxes()) == 9, timeout=60)
+        self.wait_bar()
+        for left in range(8, -1, -1):
+            box = self.session.wait_message_box()
+            self.assertIn(ALREADY_OPEN, box.texts())
+            self.session.post_close(BOX_TITLE, cls=BOX_CLASS, visible=True)
+            wait_for(f"{left} messages", lambda: len(boxes()) == left)
+        wait_for("nine copies to end", lambda: sum(not p.running for p in programs) == 9, timeout=20)
+        self.assertEqual(sorted(p.popen.returncode for p in programs if not p.running), [0] * 9)
+        self.assertEqual(len(self.session.x_windows(MAIN_CAPTION)), 1, "expected exactly one bar on the screen")
+        self.assertEqual(install.snapshot(), before, "a data file was touched")

@@ -112,8 +112,9 @@ class WindowQueries:
         return self.wait_window(BOX_TITLE, cls=BOX_CLASS, visible=True, timeout=timeout, children=True,
                                 what=f"a message box titled {BOX_TITLE!r}")
 
-    def post_close(self, caption):
-        result = self._probe(["close", caption], timeout=30)
+    def post_close(self, caption, cls=None, visible=False):
+        args = ["close", caption, *(["--class", cls] if cls else []), *(["--visible"] if visible else [])]
+        result = self._probe(args, timeout=30)
         if not result.get("posted"):
             raise AssertionError(f"could not post WM_CLOSE to {caption!r}: {result}")
 

@@ -1,5 +1,10 @@
 #include <gmock/gmock.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include "bar_fixture.h"
 #include "ui/message_box.h"
 
@@ -39,6 +44,38 @@ TEST_F(StartUp, SecondCopyIsRefusedBeforeAnythingIsRead)
     EXPECT_TRUE(platform.ended);
     EXPECT_FALSE(logHas("read fank.qdf"));
     EXPECT_FALSE(form1().window.visible());
+}
+
+// A copy killed while it wrote leaves "<file>.tmp"; the next start removes
+// those four and nothing else, and a refused second copy removes nothing,
+// since the running copy may be writing one of them at that moment.
+TEST_F(StartUp, TemporaryFilesOfCutShortWritesGoWhenTheBarStarts)
+{
+    installDefaults();
+    for (const char* name : {"fank.qdf.tmp", "apst.qdf.tmp", "group.qdf.tmp", "apst.qdf.bak", "apst.tmp"}) {
+        testing_support::writeFile(dataPath() / name, "1,");
+    }
+    std::filesystem::create_directory(dataPath() / "Shtct.qdf.tmp");
+    const auto files = [&] {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dataPath())) {
+            names.push_back(entry.path().filename());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    const auto before = files();
+
+    platform.anotherCopyRunning = true;
+    start();
+    EXPECT_EQ(files(), before);
+
+    platform.anotherCopyRunning = false;
+    start();
+    EXPECT_TRUE(form1().window.visible());
+    // A folder of that name is no file left by a write.
+    EXPECT_EQ(files(), (std::vector<std::string>{"Shtct.qdf", "Shtct.qdf.tmp", "apst.qdf", "apst.qdf.bak", "apst.tmp",
+                                                 "fank.qdf", "group.qdf"}));
 }
 
 TEST_F(StartUp, MissingPositionOrSettingsEndsWithAMessageNamingTheFile)
