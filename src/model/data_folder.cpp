@@ -61,7 +61,9 @@ std::optional<std::string> DataFolder::read(DataFile file, Need need, std::strin
         return std::nullopt;
     case ReadStatus::Failed:
         problem = lines({"データファイル「" + name + "」を読み込めませんでした。", error, "", "フォルダ: " + folder_, "",
-                         need == Need::Required ? "ノクタリスを終了します。" : "このファイルの内容は空として扱います。"});
+                         need == Need::Required ? "ノクタリスを終了します。"
+                                                : "このファイルの内容は空として扱い、ファイルは書き換えません。"});
+        unreadable_[static_cast<std::size_t>(file)] = true;
         return std::nullopt;
     }
     return std::nullopt;
@@ -70,6 +72,13 @@ std::optional<std::string> DataFolder::read(DataFile file, Need need, std::strin
 bool DataFolder::write(DataFile file, const FileImage& image, std::string& problem)
 {
     const std::string name(fileName(file));
+    // What could not be read is still the user's: an empty table saved over
+    // it would lose every entry the file holds.
+    if (unreadable_[static_cast<std::size_t>(file)]) {
+        problem = lines({"データファイル「" + name + "」は起動時に読み込めなかったため、書き換えません。", "",
+                         "フォルダ: " + folder_, "", "ファイルを確かめてから、ノクタリスを起動し直してください。"});
+        return false;
+    }
     if (image.refusal) {
         problem = refusalMessage(file, image.refusedText, *image.refusal);
         return false;

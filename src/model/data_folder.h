@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,7 +36,8 @@ public:
     std::optional<WindowPosition> readPosition(std::string& problem);
     std::optional<SettingsReading> readSettings(std::string& problem);
     // Missing group names or shortcuts read as empty. A file that exists but
-    // cannot be read reads as empty too, and problem says so.
+    // cannot be read reads as empty too, problem says so, and the file is
+    // not written over for the rest of the run.
     GroupNames readGroups(std::string& problem);
     ShortcutTable readShortcuts(std::string& problem);
 
@@ -55,6 +57,8 @@ private:
     bool write(DataFile file, const FileImage& image, std::string& problem);
 
     std::string folder_;
+    // Files that exist but could not be read at start-up: never written over.
+    std::array<bool, 4> unreadable_{};
     char separator_;
     FileStore& store_;
     const AnsiCodec& codec_;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bar_fixture.h"
+#include "dialogs/form5.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -106,7 +107,8 @@ TEST_F(StartUp, MissingGroupAndShortcutFilesStartEmptyAndTouchNoSetting)
     EXPECT_EQ(form1().FomMov, 1);
 }
 
-TEST_F(StartUp, UnreadableShortcutFileIsReportedAndTheBarStillStarts)
+// Saving the empty table read in its place would lose every shortcut it holds.
+TEST_F(StartUp, AnUnreadableShortcutFileIsReportedAndNeverWrittenOver)
 {
     installDefaults();
     std::filesystem::remove(dataPath() / "Shtct.qdf");
@@ -115,6 +117,15 @@ TEST_F(StartUp, UnreadableShortcutFileIsReportedAndTheBarStillStarts)
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_THAT(platform.messages[0].text, HasSubstr("Shtct.qdf"));
     EXPECT_TRUE(form1().window.visible());
+
+    chooseFromMenu(form1().ShortCut[0], "ExSet");
+    shell.fileChoices.push_back("C:\\a\\report.txt");
+    push(app->form5().Command1);
+    push(app->form5().Command2);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_THAT(platform.messages[1].text, HasSubstr("起動時に読み込めなかったため、書き換えません"));
+    EXPECT_FALSE(logHas("write Shtct.qdf"));
+    EXPECT_EQ(form1().List2.list(0), "") << "the slot goes back to what the file holds";
 }
 
 TEST_F(StartUp, HiddenStartLeavesOnlyTheTrayIcon)
