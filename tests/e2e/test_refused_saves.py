@@ -9,18 +9,24 @@ from dataclasses import dataclass
 from typing import Callable
 
 from bar_geometry import HORIZONTAL_BAR
-from data_files import fixture, settings, twips
+from data_files import fixture, groups, settings, shortcuts, twips
 from noctaris_case import NoctarisTestCase
 from waiting import wait_for
 from window_probe import BOX_CLASS, BOX_TITLE, MAIN_CAPTION
 
 
 # --- what makes the program rewrite each file --------------------------------
-# change(test) does what a user does to change the file and returns the bytes
-# a save of that change holds. A file the program learns to rewrite gets one
+# change(test, install) does what a user does to change the file and returns
+# the bytes a save of that change holds. Changes come in pairs, one refused and
+# one saved; test.changes counts them. A dialog left open by a refused save is
+# used again by the next change. A file the program learns to rewrite gets one
 # entry here.
 
-def toggle_topmost(test):
+RENAME = "グループ名の変更"
+REGISTERED = {slot: (f"S{slot}", f"C:\\tools\\s{slot}.exe") for slot in (1, 2, 3)}
+
+
+def toggle_topmost(test, _install):
     before = test.session.window(MAIN_CAPTION)
     test.session.click_window(before, *HORIZONTAL_BAR.tool("topmost"))
     after = wait_for("the topmost switch to take effect",
@@ -28,7 +34,7 @@ def toggle_topmost(test):
     return settings(wind_top=int(after.topmost))
 
 
-def drag_bar(test):
+def drag_bar(test, _install):
     before = test.session.window(MAIN_CAPTION)
     test.session.drag_window(before, *HORIZONTAL_BAR.bare_spot, 40 if before.position[0] < 500 else -40, 30)
     after = test.session.wait_settled(MAIN_CAPTION, what="the dragged bar")
@@ -36,13 +42,43 @@ def drag_bar(test):
     return twips(*after.position)
 
 
+def rename_group(test, install):
+    """Gives group 4 a name it has not had; its tab is pointed at first, which selects its name."""
+    dialog = test.session.window(RENAME, visible=True, children=True)
+    if dialog is None:
+        bar = test.session.window(MAIN_CAPTION)
+        test.session.choose_from_menu(bar, HORIZONTAL_BAR.bare_spot, HORIZONTAL_BAR.tab(3), 1, RENAME)
+        dialog = test.session.wait_window(RENAME, visible=True, children=True)
+    name = f"Work{test.changes}"
+    test.session.retype(dialog, 0, name)
+    test.session.push(dialog, "適　用")
+    return groups([name if g == 4 else f"グループ{g}" for g in range(1, 11)])
+
+
+def delete_shortcut(test, _install):
+    """Deletes the next registered slot: a refused delete leaves it for the next try."""
+    left = sorted(REGISTERED)[test.changes // 2:]
+    bar = test.session.window(MAIN_CAPTION)
+    test.session.choose_from_menu(bar, HORIZONTAL_BAR.bare_spot, HORIZONTAL_BAR.button(left[0]), 3, "削  除")
+    question = test.session.wait_message_box()
+    test.assertIn("ここのショートカットを削除しますか？", question.texts())
+    test.session.push(question, "はい(Y)")
+    wait_for("the question to close", lambda: (box := test.session.window(BOX_TITLE, cls=BOX_CLASS, visible=True,
+                                                                            children=True)) is None
+             or "ここのショートカットを削除しますか？" not in box.texts())
+    return shortcuts({slot: REGISTERED[slot] for slot in left[1:]})
+
+
 @dataclass(frozen=True)
 class Rewrite:
     name: str
     change: Callable
+    files: dict
 
 
-REWRITES = (Rewrite("apst.qdf", toggle_topmost), Rewrite("fank.qdf", drag_bar))
+REWRITES = (Rewrite("apst.qdf", toggle_topmost, {}), Rewrite("fank.qdf", drag_bar, {}),
+            Rewrite("group.qdf", rename_group, {}), Rewrite("Shtct.qdf", delete_shortcut,
+                                                           {"Shtct.qdf": shortcuts(REGISTERED)}))
 
 
 # --- the faults ------------------------------------------------------------------
@@ -87,15 +123,17 @@ FAULTS = (Fault(read_only_folder, "アクセスが拒否されました"),
 class RefusedSaveTests(NoctarisTestCase):
     def test_refused_saves_are_told_and_lose_nothing(self):
         for rewrite in REWRITES:
-            install = self.session.install(fixture("first-install"))
+            install = self.session.install({**fixture("first-install"), **rewrite.files})
             program = install.start()
             self.wait_bar()
+            self.changes = 0
             for fault in FAULTS:
                 with self.subTest(file=rewrite.name, fault=fault.hold.__name__):
                     install.age_data()
                     before = install.snapshot()
                     with fault.hold(install, rewrite.name):
-                        rewrite.change(self)
+                        rewrite.change(self, install)
+                        self.changes += 1
                         box = self.session.wait_message_box()
                         message = "\n".join(box.texts())
                         self.assertIn(f"「{rewrite.name}」", message)
@@ -104,7 +142,8 @@ class RefusedSaveTests(NoctarisTestCase):
                     self.assertEqual(install.snapshot(), before, "a file changed, or a temporary file was left")
                     self.assertTrue(program.running)
 
-                    expected = rewrite.change(self)
+                    expected = rewrite.change(self, install)
+                    self.changes += 1
                     wait_for(f"{rewrite.name} to hold {expected!r} (it holds {install.read_data(rewrite.name)!r})",
                              lambda: install.read_data(rewrite.name) == expected)
                     after = install.snapshot()

@@ -33,14 +33,7 @@ class RegistrationTestCase(NoctarisTestCase):
         return install, program, self.wait_bar()
 
     def choose(self, bar, point, downs, what):
-        """Right-clicks the point of the bar and chooses the menu's item that many steps down."""
-        # Wine hands the keyboard to a popup menu only while its owner is active; a click on the bar's
-        # background activates it.
-        self.session.click_window(bar, *BAR.bare_spot)
-        self.session.click_window(bar, *point, button=3)
-        self.session.wait_menus(1, what=f"the menu for {what}")
-        self.session.keys(*["Down"] * downs, "Return")
-        self.session.wait_menus(0, what=f"the menu to close after choosing {what}")
+        self.session.choose_from_menu(bar, BAR.bare_spot, point, downs, what)
 
     def dialog(self, caption):
         return self.session.wait_window(caption, visible=True, children=True)
@@ -49,16 +42,10 @@ class RegistrationTestCase(NoctarisTestCase):
         return self.dialog(caption).texts()
 
     def push(self, dialog, text):
-        rect = dialog.button(text)["rect"]
-        self.session.click(rect[0] + rect[2] // 2, rect[1] + rect[3] // 2)
+        self.session.push(dialog, text)
 
     def retype(self, dialog, index, text):
-        """Replaces the text of the dialog's edit box number index (0 is the first) by typing."""
-        edit = [c for c in dialog.info["children"] if c["class"] == "Edit"][index]
-        x, y, width, height = edit["rect"]
-        self.session.click(x + width // 2, y + height // 2)
-        self.session.keys("ctrl+a")
-        self.session.xdotool("type", "--delay", "40", text)
+        self.session.retype(dialog, index, text)
 
     def bar_enabled(self):
         return self.session.window(MAIN_CAPTION).enabled

@@ -25,6 +25,29 @@ class UserInput:
         """A click at a position relative to the window's client area."""
         self.click(*window.client_point(x, y), button=button)
 
+    def choose_from_menu(self, window, bare_spot, point, downs, what):
+        """Right-clicks the window's point and chooses the popup menu's item that many steps down."""
+        # Wine hands the keyboard to a popup menu only while its owner is active; a click on the
+        # window's bare background activates it.
+        self.click_window(window, *bare_spot)
+        self.click_window(window, *point, button=3)
+        self.wait_menus(1, what=f"the menu for {what}")
+        self.keys(*["Down"] * downs, "Return")
+        self.wait_menus(0, what=f"the menu to close after choosing {what}")
+
+    def push(self, dialog, text):
+        """Clicks the dialog's button with this caption."""
+        rect = dialog.button(text)["rect"]
+        self.click(rect[0] + rect[2] // 2, rect[1] + rect[3] // 2)
+
+    def retype(self, dialog, index, text):
+        """Replaces the text of the dialog's edit box number index (0 is the first) by typing."""
+        edit = [c for c in dialog.info["children"] if c["class"] == "Edit"][index]
+        x, y, width, height = edit["rect"]
+        self.click(x + width // 2, y + height // 2)
+        self.keys("ctrl+a")
+        self.xdotool("type", "--delay", "40", text)
+
     def double_click_window(self, window, x, y):
         self.xdotool("mousemove", *window.client_point(x, y))
         time.sleep(0.2)
