@@ -18,7 +18,7 @@ echo "fuzzing $runs inputs, log in $log"
 start=$(date +%s)
 if ! "$FUZZ_TARGET" -runs="$runs" -print_final_stats=1 "${FUZZ_LIMITS[@]}" "$FUZZ_CORPUS" 2>"$log"; then
     tail -n 30 "$log"
-    echo "fuzz run FAILED: the input is in build/fuzz/, docs/PERFORMANCE.md is unchanged"
+    echo "fuzz run FAILED (log: $log, a crashing input is kept in build/fuzz/); docs/PERFORMANCE.md is unchanged"
     exit 1
 fi
 seconds=$(($(date +%s) - start))
