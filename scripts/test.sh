@@ -28,11 +28,9 @@ build() { cmake --preset "$1" >/dev/null && cmake --build --preset "$1"; }
 unit_tests() { ctest --preset native; }
 
 fuzz() {
-    local corpus=build/fuzz/corpus
-    mkdir -p "$corpus"
-    cp -n tests/fixtures/*/*.qdf "$corpus"/ 2>/dev/null || true
-    build/fuzz/tests/fuzz/data_files_fuzz -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 \
-        -artifact_prefix=build/fuzz/ "$corpus"
+    source scripts/fuzz_common.sh
+    seed_fuzz_corpus
+    "$FUZZ_TARGET" -max_total_time="$FUZZ_SECONDS" "${FUZZ_LIMITS[@]}" "$FUZZ_CORPUS"
 }
 
 wine_tests() { python3 tests/e2e/run.py --build build/win64 --artifacts build/e2e-artifacts; }

@@ -1,5 +1,6 @@
 #include "posix/iconv_codec.h"
 
+#include <cerrno>
 #include <stdexcept>
 
 namespace posix {
@@ -15,17 +16,35 @@ iconv_t open(const std::string& to, const std::string& from)
     return cd;
 }
 
+// Leaves the converter in its initial state, as it was opened: a finished
+// conversion is flushed, a failed one reset.
 std::optional<std::string> convert(iconv_t cd, std::string_view input)
 {
-    ::iconv(cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
-    std::string output(input.size() * 4 + 16, '\0');
+    std::string output;
+    if (input.empty()) return output;
+    // Through a small buffer on the stack: the fields are short, and a short
+    // result then needs no allocation beyond the string's own.
+    char buffer[256];
     char* in = const_cast<char*>(input.data());  // iconv's signature; it does not write the input
     std::size_t inLeft = input.size();
-    char* out = output.data();
-    std::size_t outLeft = output.size();
-    if (::iconv(cd, &in, &inLeft, &out, &outLeft) == kFailed || inLeft != 0) return std::nullopt;
-    if (::iconv(cd, nullptr, nullptr, &out, &outLeft) == kFailed) return std::nullopt;
-    output.resize(output.size() - outLeft);
+    std::size_t converted;
+    do {
+        char* out = buffer;
+        std::size_t outLeft = sizeof buffer;
+        converted = ::iconv(cd, &in, &inLeft, &out, &outLeft);
+        if (converted == kFailed && errno != E2BIG) {
+            ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            return std::nullopt;
+        }
+        output.append(buffer, static_cast<std::size_t>(out - buffer));
+    } while (converted == kFailed);
+    char* out = buffer;
+    std::size_t outLeft = sizeof buffer;
+    if (::iconv(cd, nullptr, nullptr, &out, &outLeft) == kFailed) {
+        ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        return std::nullopt;
+    }
+    output.append(buffer, static_cast<std::size_t>(out - buffer));
     return output;
 }
 

@@ -139,6 +139,16 @@ TEST(DataFiles, BytesOutsideTheCodePageAreKeptThroughARewrite)
     EXPECT_EQ(model::formatShortcuts(table, cp932).bytes, damaged);
 }
 
+TEST(DataFiles, LongTextsSurviveAWriteAndRead)
+{
+    // Long enough to take the converter several passes, in either direction.
+    model::ShortcutTable table;
+    table[0] = {lines(300, "ﾃ"), "C:\\" + lines(200, "テスト\\")};
+    const auto image = model::formatShortcuts(table, cp932);
+    ASSERT_FALSE(image.refusal);
+    EXPECT_EQ(model::parseShortcuts(image.bytes, cp932), table);
+}
+
 TEST(DataFiles, TextThatCannotBeStoredIsRefusedNotSubstituted)
 {
     model::ShortcutTable table;
