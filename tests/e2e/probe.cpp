@@ -132,9 +132,12 @@ std::string describe(HWND hwnd, std::size_t count, bool idle)
 BOOL CALLBACK listOne(HWND hwnd, LPARAM param)
 {
     auto& out = *reinterpret_cast<std::string*>(param);
+    RECT r{};
+    GetWindowRect(hwnd, &r);
     if (out.back() != '[') out += ",";
     out += "{\"hwnd\":" + hexJson(reinterpret_cast<ULONG_PTR>(hwnd)) + ",\"caption\":" + jsonString(textOf(hwnd)) +
-           ",\"class\":" + jsonString(classOf(hwnd)) + ",\"visible\":" + boolJson(IsWindowVisible(hwnd)) + "}";
+           ",\"class\":" + jsonString(classOf(hwnd)) + ",\"visible\":" + boolJson(IsWindowVisible(hwnd)) +
+           ",\"rect\":" + rectJson(r) + "}";
     return TRUE;
 }
 

@@ -128,7 +128,7 @@ class WindowQueries:
         return tray is not None and tray.visible
 
     def top_windows(self):
-        """Every top-level window: hwnd, caption, class, visible."""
+        """Every top-level window: hwnd, caption, class, visible, rect (screen: left, top, width, height)."""
         return self._probe(["list"], timeout=30)
 
     def open_menus(self):
