@@ -39,6 +39,7 @@ scripts/setup.sh || { echo "TESTS FAILED: setup"; exit 1; }
 
 step "native build" build native
 step "unit tests" unit_tests
+step "user guide quotes the program" python3 scripts/guide_screenshots.py --check
 step "fuzz build" build fuzz
 step "fuzz run (${FUZZ_SECONDS} s)" fuzz
 step "win64 build" build win64

@@ -46,12 +46,7 @@ dialogs::Form5& Noctaris::form5()
 }
 
 // The dialog closes from one of its own handlers: it goes once that has ended.
-void Noctaris::unloadForm5()
-{
-    if (!form5_) return;
-    form5_->window.hide();
-    platform_.deleteLater(std::shared_ptr<dialogs::Form5>(form5_.release()));
-}
+void Noctaris::unloadForm5() { unload(form5_); }
 
 menus::Form3& Noctaris::form3()
 {
@@ -59,11 +54,18 @@ menus::Form3& Noctaris::form3()
     return *form3_;
 }
 
-void Noctaris::unloadForm3()
+void Noctaris::unloadForm3() { unload(form3_); }
+
+// The dialog closes from one of its own handlers, so it goes once the event
+// is over. The bar lent it the keyboard and takes it back: without that,
+// the system may leave the hidden dialog active and the next click lost.
+template <typename Dialog>
+void Noctaris::unload(std::unique_ptr<Dialog>& dialog)
 {
-    if (!form3_) return;
-    form3_->window.hide();
-    platform_.deleteLater(std::shared_ptr<menus::Form3>(form3_.release()));
+    if (!dialog) return;
+    dialog->window.hide();
+    platform_.deleteLater(std::shared_ptr<Dialog>(dialog.release()));
+    if (form1_->window.visible()) form1_->window.setForeground();
 }
 
 bool Noctaris::raiseOpenDialog()

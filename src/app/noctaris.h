@@ -73,6 +73,9 @@ public:
     ui::Answer msgBox(std::string_view text, ui::MessageStyle style, ui::Window& over);
 
 private:
+    template <typename Dialog>
+    void unload(std::unique_ptr<Dialog>& dialog);
+
     ui::Platform& platform_;
     shell::ShellApi& shell_;
     model::DataFolder data_;
