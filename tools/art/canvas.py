@@ -1,16 +1,16 @@
 """The canvas the art is drawn on, and the shapes it fills.
 
 Drawing calls take design pixels, those of the 100 % picture; a canvas made
-inside drawn_at(scale) holds that many more device pixels.  Rectangles and
-single pixels cover whole device pixels, so flat elements keep hard edges at
-every scale, and so does pixel art: at 125 % and 150 % some of its pixels
-come out one device pixel wider than others, which looks sharper than the
-soft edges of covering each pixel by area (or of scaling the 200 % picture
-down).  Everything is measured from the left (top) edge, as the program
-places its controls, except the last two pixels of each row (column): they
-are measured from the right (bottom) edge, so that a border and its bevel
-come out equally wide on both sides.  Curves are sampled at the device
-resolution.
+inside drawn_at(scale) is scale times as many device pixels wide and high.
+Rectangles and single pixels cover whole device pixels, so flat elements
+keep hard edges at every scale, and so does pixel art: at 125 % and 150 %
+some of its pixels come out one device pixel wider than others, which looks
+sharper than the soft edges of covering each pixel by area (or of scaling
+the 200 % picture down).  Everything is measured from the left (top) edge,
+as the program places its controls, except the last two pixels of each row
+(column): they are measured from the right (bottom) edge, so that a border
+and its bevel come out equally wide on both sides.  Curves are sampled at
+the device resolution.
 """
 
 import math
