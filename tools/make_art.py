@@ -1,7 +1,13 @@
 #!/usr/bin/env python3
-"""Draws every bitmap, the program icon and the resource script in assets/.
+"""Draws every picture of the program at 100, 125, 150 and 200 %, the program
+icon at 16, 24, 32, 48 and 256 pixels, and the resource script, in assets/.
 
 Run from the repository root:  python3 tools/make_art.py
+
+Each scale is drawn natively from the same drawing code (see art/canvas.py):
+the 100 % pictures are the hand-tuned originals, pixel for pixel, and the
+larger ones keep flat edges on whole pixels.  The pictures are palette PNGs,
+which the program decodes with the system's imaging component.
 
 Standard library only, so it runs anywhere the build does.  Output is
 deterministic; the results in assets/ are committed so the build itself
@@ -11,7 +17,10 @@ needs no image tools.  Previews for eyeballing go to build/art-preview/.
 import math
 import os
 import struct
-import zlib
+
+from art.canvas import Canvas, crescent, disc, drawn_at, polygon, rounded, segment, sparkle
+from art.font import SPACE, draw_text, text_width
+from art.image_files import ico, pack_indices, png, read_png
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
 ASSETS = os.path.join(ROOT, 'assets')
@@ -22,7 +31,7 @@ PREVIEW = os.path.join(ROOT, 'build', 'art-preview')
 # moon-white text and one warm gold for "active" and the star motifs.
 # ---------------------------------------------------------------------------
 
-BORDER = (8, 10, 24)            # outermost 1-px edge of the window
+BORDER = (8, 10, 24)            # outermost 1-px edge of the window; the program paints it too
 BODY_TOP = (46, 54, 100)
 BODY_BOT = (29, 34, 68)
 BEVEL_HI = (88, 100, 158)
@@ -70,807 +79,6 @@ def lerp(a, b, t):
 
 def body_at(y, height):
     return lerp(BODY_TOP, BODY_BOT, y / (height - 1))
-
-
-# ---------------------------------------------------------------------------
-# Canvas: straight-alpha float pixels, with hard pixel operations for crisp
-# edges and supersampled coverage for the few curved shapes.
-# ---------------------------------------------------------------------------
-
-class Canvas:
-    def __init__(self, w, h, color=(0, 0, 0), alpha=1.0):
-        self.w, self.h = w, h
-        self.px = [[float(color[0]), float(color[1]), float(color[2]), alpha] for _ in range(w * h)]
-
-    def get(self, x, y):
-        return self.px[y * self.w + x]
-
-    def put(self, x, y, color, alpha=1.0):
-        if 0 <= x < self.w and 0 <= y < self.h:
-            self.px[y * self.w + x] = [float(color[0]), float(color[1]), float(color[2]), alpha]
-
-    def blend(self, x, y, color, a):
-        if a <= 0 or not (0 <= x < self.w and 0 <= y < self.h):
-            return
-        p = self.px[y * self.w + x]
-        da = p[3] * (1 - a)
-        oa = a + da
-        for i in range(3):
-            p[i] = (color[i] * a + p[i] * da) / oa
-        p[3] = oa
-
-    def rect(self, x, y, w, h, color, alpha=1.0):
-        for yy in range(y, y + h):
-            c = color(yy) if callable(color) else color
-            for xx in range(x, x + w):
-                if alpha >= 1:
-                    self.put(xx, yy, c)
-                else:
-                    self.blend(xx, yy, c, alpha)
-
-    def frame(self, x, y, w, h, tl, br):
-        """1-px bevel: tl on top/left, br on bottom/right."""
-        self.rect(x, y, w, 1, tl)
-        self.rect(x, y, 1, h, tl)
-        self.rect(x, y + h - 1, w, 1, br)
-        self.rect(x + w - 1, y, 1, h, br)
-
-    def shape(self, inside, color, box=None, alpha=1.0, ss=4):
-        """Fill where inside(x, y) holds, antialiased by ss*ss samples."""
-        x0, y0, x1, y1 = box or (0, 0, self.w, self.h)
-        x0, y0 = max(0, int(x0)), max(0, int(y0))
-        x1, y1 = min(self.w, int(math.ceil(x1))), min(self.h, int(math.ceil(y1)))
-        n = ss * ss
-        offs = [(i + 0.5) / ss for i in range(ss)]
-        for y in range(y0, y1):
-            for x in range(x0, x1):
-                k = 0
-                for oy in offs:
-                    for ox in offs:
-                        if inside(x + ox, y + oy):
-                            k += 1
-                if k:
-                    c = color(x, y) if callable(color) else color
-                    self.blend(x, y, c, alpha * k / n)
-
-    def paste(self, src, x, y):
-        for sy in range(src.h):
-            for sx in range(src.w):
-                p = src.get(sx, sy)
-                if p[3] >= 1:
-                    self.put(x + sx, y + sy, p)
-                else:
-                    self.blend(x + sx, y + sy, p[:3], p[3])
-
-    def stamp(self, x, y, rows, inks):
-        """Pixel art: each character of rows picks (colour, alpha) from inks."""
-        for j, row in enumerate(rows):
-            for i, ch in enumerate(row):
-                if ch in inks:
-                    c, a = inks[ch]
-                    self.blend(x + i, y + j, c, a)
-
-    def crop(self, x, y, w, h):
-        out = Canvas(w, h)
-        for yy in range(h):
-            out.px[yy * w:(yy + 1) * w] = [p[:] for p in self.px[(y + yy) * self.w + x:(y + yy) * self.w + x + w]]
-        return out
-
-    def rgb8(self, x, y):
-        p = self.px[y * self.w + x]
-        return tuple(max(0, min(255, int(round(v)))) for v in p[:3])
-
-    def alpha8(self, x, y):
-        return max(0, min(255, int(round(self.px[y * self.w + x][3] * 255))))
-
-
-# Coverage predicates in continuous coordinates (pixel x covers [x, x+1)).
-
-def disc(cx, cy, r):
-    return lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r
-
-
-def rounded(x0, y0, x1, y1, r):
-    def inside(x, y):
-        if not (x0 <= x <= x1 and y0 <= y <= y1):
-            return False
-        dx = max(x0 + r - x, 0, x - (x1 - r))
-        dy = max(y0 + r - y, 0, y - (y1 - r))
-        return dx * dx + dy * dy <= r * r
-    return inside
-
-
-def polygon(pts):
-    def inside(x, y):
-        hit = False
-        j = len(pts) - 1
-        for i in range(len(pts)):
-            xi, yi = pts[i]
-            xj, yj = pts[j]
-            if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
-                hit = not hit
-            j = i
-        return hit
-    return inside
-
-
-def segment(ax, ay, bx, by, width):
-    dx, dy = bx - ax, by - ay
-    ll = dx * dx + dy * dy
-    r2 = (width / 2) ** 2
-
-    def inside(x, y):
-        t = max(0.0, min(1.0, ((x - ax) * dx + (y - ay) * dy) / ll))
-        return (x - ax - t * dx) ** 2 + (y - ay - t * dy) ** 2 <= r2
-    return inside
-
-
-def sparkle(cx, cy, r, waist):
-    """Four-pointed star; waist is the inner radius along the diagonals."""
-    pts = []
-    for i in range(8):
-        a = math.pi / 4 * i
-        rr = r if i % 2 == 0 else waist
-        pts.append((cx + rr * math.sin(a), cy - rr * math.cos(a)))
-    return polygon(pts)
-
-
-def crescent(cx, cy, r, ox, oy, r2):
-    outer, bite = disc(cx, cy, r), disc(cx + ox, cy + oy, r2)
-    return lambda x, y: outer(x, y) and not bite(x, y)
-
-
-# ---------------------------------------------------------------------------
-# Pixel font: 5x7 caps and digits, lowercase with 2-row descenders.
-# ---------------------------------------------------------------------------
-
-def _glyphs(source):
-    out = {}
-    for block in source.strip('\n').split('\n\n'):
-        lines = block.split('\n')
-        out[lines[0].strip()[0]] = [ln.strip() for ln in lines[1:]]
-    return out
-
-
-FONT = _glyphs("""
-0
-.###.
-#...#
-#...#
-#...#
-#...#
-#...#
-.###.
-
-1
-..#..
-.##..
-#.#..
-..#..
-..#..
-..#..
-#####
-
-2
-.###.
-#...#
-....#
-...#.
-..#..
-.#...
-#####
-
-3
-#####
-...#.
-..#..
-...#.
-....#
-#...#
-.###.
-
-4
-...#.
-..##.
-.#.#.
-#..#.
-#####
-...#.
-...#.
-
-5
-#####
-#....
-####.
-....#
-....#
-#...#
-.###.
-
-6
-..##.
-.#...
-#....
-####.
-#...#
-#...#
-.###.
-
-7
-#####
-....#
-...#.
-..#..
-.#...
-.#...
-.#...
-
-8
-.###.
-#...#
-#...#
-.###.
-#...#
-#...#
-.###.
-
-9
-.###.
-#...#
-#...#
-.####
-....#
-...#.
-.##..
-
-A
-.###.
-#...#
-#...#
-#####
-#...#
-#...#
-#...#
-
-B
-####.
-#...#
-#...#
-####.
-#...#
-#...#
-####.
-
-C
-.###.
-#...#
-#....
-#....
-#....
-#...#
-.###.
-
-D
-####.
-#...#
-#...#
-#...#
-#...#
-#...#
-####.
-
-E
-#####
-#....
-#....
-####.
-#....
-#....
-#####
-
-F
-#####
-#....
-#....
-####.
-#....
-#....
-#....
-
-G
-.###.
-#...#
-#....
-#.###
-#...#
-#...#
-.####
-
-H
-#...#
-#...#
-#...#
-#####
-#...#
-#...#
-#...#
-
-I
-###
-.#.
-.#.
-.#.
-.#.
-.#.
-###
-
-J
-..###
-...#.
-...#.
-...#.
-...#.
-#..#.
-.##..
-
-K
-#...#
-#..#.
-#.#..
-##...
-#.#..
-#..#.
-#...#
-
-L
-#....
-#....
-#....
-#....
-#....
-#....
-#####
-
-M
-#...#
-##.##
-#.#.#
-#.#.#
-#...#
-#...#
-#...#
-
-N
-#...#
-##..#
-##..#
-#.#.#
-#..##
-#..##
-#...#
-
-O
-.###.
-#...#
-#...#
-#...#
-#...#
-#...#
-.###.
-
-P
-####.
-#...#
-#...#
-####.
-#....
-#....
-#....
-
-Q
-.###.
-#...#
-#...#
-#...#
-#.#.#
-#..#.
-.##.#
-
-R
-####.
-#...#
-#...#
-####.
-#.#..
-#..#.
-#...#
-
-S
-.####
-#....
-#....
-.###.
-....#
-....#
-####.
-
-T
-#####
-..#..
-..#..
-..#..
-..#..
-..#..
-..#..
-
-U
-#...#
-#...#
-#...#
-#...#
-#...#
-#...#
-.###.
-
-V
-#...#
-#...#
-#...#
-#...#
-#...#
-.#.#.
-..#..
-
-W
-#...#
-#...#
-#...#
-#.#.#
-#.#.#
-#.#.#
-.#.#.
-
-X
-#...#
-#...#
-.#.#.
-..#..
-.#.#.
-#...#
-#...#
-
-Y
-#...#
-#...#
-.#.#.
-..#..
-..#..
-..#..
-..#..
-
-Z
-#####
-....#
-...#.
-..#..
-.#...
-#....
-#####
-
-a
-.....
-.....
-.###.
-....#
-.####
-#...#
-.####
-
-b
-#....
-#....
-####.
-#...#
-#...#
-#...#
-####.
-
-c
-....
-....
-.###
-#...
-#...
-#...
-.###
-
-d
-....#
-....#
-.####
-#...#
-#...#
-#...#
-.####
-
-e
-.....
-.....
-.###.
-#...#
-#####
-#....
-.###.
-
-f
-..##
-.#..
-####
-.#..
-.#..
-.#..
-.#..
-
-g
-.....
-.....
-.####
-#...#
-#...#
-#...#
-.####
-....#
-.###.
-
-h
-#....
-#....
-####.
-#...#
-#...#
-#...#
-#...#
-
-i
-.#.
-...
-##.
-.#.
-.#.
-.#.
-###
-
-j
-..#
-...
-.##
-..#
-..#
-..#
-..#
-..#
-##.
-
-k
-#...
-#...
-#..#
-#.#.
-##..
-#.#.
-#..#
-
-l
-##.
-.#.
-.#.
-.#.
-.#.
-.#.
-###
-
-m
-.....
-.....
-####.
-#.#.#
-#.#.#
-#.#.#
-#.#.#
-
-n
-.....
-.....
-####.
-#...#
-#...#
-#...#
-#...#
-
-o
-.....
-.....
-.###.
-#...#
-#...#
-#...#
-.###.
-
-p
-.....
-.....
-####.
-#...#
-#...#
-#...#
-####.
-#....
-#....
-
-q
-.....
-.....
-.####
-#...#
-#...#
-#...#
-.####
-....#
-....#
-
-r
-....
-....
-#.##
-##..
-#...
-#...
-#...
-
-s
-.....
-.....
-.####
-#....
-.###.
-....#
-####.
-
-t
-.#..
-.#..
-####
-.#..
-.#..
-.#..
-..##
-
-u
-.....
-.....
-#...#
-#...#
-#...#
-#...#
-.####
-
-v
-.....
-.....
-#...#
-#...#
-#...#
-.#.#.
-..#..
-
-w
-.....
-.....
-#...#
-#...#
-#.#.#
-#.#.#
-.#.#.
-
-x
-.....
-.....
-#...#
-.#.#.
-..#..
-.#.#.
-#...#
-
-y
-.....
-.....
-#...#
-#...#
-#...#
-#...#
-.####
-....#
-.###.
-
-z
-.....
-.....
-#####
-...#.
-..#..
-.#...
-#####
-
-:
-.
-.
-.
-#
-.
-.
-#
-
-/
-....#
-....#
-...#.
-..#..
-.#...
-#....
-#....
-
-.
-.
-.
-.
-.
-.
-.
-#
-
--
-....
-....
-....
-####
-....
-....
-....
-
-(
-..#
-.#.
-#..
-#..
-#..
-.#.
-..#
-
-)
-#..
-.#.
-..#
-..#
-..#
-.#.
-#..
-""")
-SPACE = 3
-
-
-def text_width(s):
-    return sum(SPACE if ch == ' ' else len(FONT[ch][0]) + 1 for ch in s) - 1
-
-
-def draw_text(c, x, y, s, color, alpha=1.0):
-    for ch in s:
-        if ch == ' ':
-            x += SPACE + 1
-            continue
-        g = FONT[ch]
-        c.stamp(x, y, g, {'#': (color, alpha)})
-        x += len(g[0]) + 1
-    return x
 
 
 # ---------------------------------------------------------------------------
@@ -1299,15 +507,16 @@ def draw_maker_logo():
 def draw_icon(n):
     c = Canvas(n, n, (0, 0, 0), alpha=0.0)
     s = n / 32.0
-    r = {16: 3.0, 32: 6.0, 48: 8.5}[n]
-    sq = rounded(0, 0, n, n, r)
-    c.shape(sq, (10, 12, 30))
-    inner = rounded(1, 1, n - 1, n - 1, r - 1)
+    r = {16: 3.0, 24: 4.5, 32: 6.0, 48: 8.5, 256: 46.0}[n]
+    # The outline and the rim light are a pixel wide up to 48; the big icon
+    # keeps their proportions so they do not dwindle into hairlines.
+    edge, shine = (3, 4) if n == 256 else (1, 1)
+    c.shape(rounded(0, 0, n, n, r), (10, 12, 30))
+    inner = rounded(edge, edge, n - edge, n - edge, r - edge)
     c.shape(inner, lambda x, y: lerp((60, 72, 138), (20, 24, 58), y / n))
-    if n >= 32:
-        # Top rim light.
-        rim = lambda x, y: inner(x, y) and not rounded(1, 2, n - 1, n - 1, r - 1)(x, y)
-        c.shape(rim, (130, 146, 214), alpha=0.7)
+    if n >= 24:
+        lit = rounded(edge, edge + shine, n - edge, n - edge, r - edge)
+        c.shape(lambda x, y: inner(x, y) and not lit(x, y), (130, 146, 214), (0, 0, n, edge + shine + r), alpha=0.7)
     if n == 16:
         c.shape(crescent(6.6, 8.6, 5.2, 2.9, -2.2, 4.0), lambda x, y: lerp(GOLD_HI, GOLD, (y - 3) / 11), (1, 2, 13, 15))
         c.stamp(10, 2, ["-#-", "#O#", "-#-"], {'#': (GOLD_HI, 0.8), 'O': ((255, 250, 230), 1.0), '-': (GOLD_HI, 0.25)})
@@ -1315,13 +524,22 @@ def draw_icon(n):
         return c
     mx, my, mr = 13.0 * s, 17.5 * s, 9.5 * s
     moon = crescent(mx, my, mr, 4.8 * s, -3.4 * s, 8.0 * s)
-    c.shape(lambda x, y: moon(x - 0.6 * s, y - 0.8 * s), (0, 0, 10), (0, 0, n, n), alpha=0.35)
-    c.shape(moon, lambda x, y: lerp(GOLD_HI, GOLD_LO, (y - my + mr) / (2 * mr)), (0, 0, n, n))
-    sx, sy = {32: (23.5, 9.5), 48: (34.5, 13.5)}[n]  # pixel centres keep the arms one pixel sharp
-    c.shape(sparkle(sx, sy, 5.2 * s, 1.1 * s), (255, 240, 196), (0, 0, n, n))
+    box = (mx - mr - s, my - mr - s, mx + mr + s, my + mr + s)
+    c.shape(lambda x, y: moon(x - 0.6 * s, y - 0.8 * s), (0, 0, 10), box, alpha=0.35)
+    c.shape(moon, lambda x, y: lerp(GOLD_HI, GOLD_LO, (y - my + mr) / (2 * mr)), box)
+    # Pixel centres keep the star's arms one pixel sharp at the small sizes.
+    sx, sy = {24: (17.5, 7.5), 32: (23.5, 9.5), 48: (34.5, 13.5), 256: (188, 76)}[n]
+    sr = 5.2 * s
+    if n == 256:
+        # A soft glow: faint discs, each smaller one adding to the last.
+        for k in range(8):
+            c.shape(disc(sx, sy, sr * (0.95 - 0.09 * k)), (255, 240, 196), (sx - sr, sy - sr, sx + sr, sy + sr), 0.035)
+    c.shape(sparkle(sx, sy, sr, 1.1 * s), (255, 240, 196), (sx - sr, sy - sr, sx + sr, sy + sr))
     for x, y, a in ((25, 22, 0.8), (20, 26, 0.5), (7, 5, 0.5), (17, 5, 0.35)):
-        px, py = int(x * s), int(y * s)
-        c.blend(px, py, MOON, a)
+        if n == 256:
+            c.shape(disc((x + 0.5) * s, (y + 0.5) * s, 3.2), MOON, ((x - 1) * s, (y - 1) * s, (x + 2) * s, (y + 2) * s), a)
+        else:
+            c.blend(int(x * s), int(y * s), MOON, a)
     return c
 
 
@@ -1329,68 +547,19 @@ def draw_icon(n):
 # File formats.
 # ---------------------------------------------------------------------------
 
-def bmp_indexed(c, bits):
-    """A palette bitmap: every picture here has few colours, and a palette
-    keeps them exact at a third of the size of 24-bit pixels."""
-    capacity = 1 << bits
-    palette = sorted({c.rgb8(x, y) for y in range(c.h) for x in range(c.w)})
-    assert len(palette) <= capacity, 'too many colours for %d bits: %d' % (bits, len(palette))
+def art_png(c):
+    """A picture as the program stores it: a palette PNG.  Every picture here
+    has few colours, and a palette keeps them exact in a fraction of the size."""
+    rows = [[c.rgb8(x, y) for x in range(c.W)] for y in range(c.H)]
+    palette = sorted({p for row in rows for p in row})
+    assert len(palette) <= 256, 'too many colours for a palette: %d' % len(palette)
+    depth = next(d for d in (1, 2, 4, 8) if len(palette) <= 1 << d)
     index = {p: i for i, p in enumerate(palette)}
-    per_byte = 8 // bits
-    stride = ((c.w + per_byte - 1) // per_byte + 3) & ~3
-    rows = []
-    for y in range(c.h - 1, -1, -1):
-        row = bytearray(stride)
-        for x in range(c.w):
-            shift = 8 - bits * (x % per_byte + 1)
-            row[x // per_byte] |= index[c.rgb8(x, y)] << shift
-        rows.append(bytes(row))
-    data = b''.join(rows)
-    pal = b''.join(bytes((b, g, r, 0)) for r, g, b in palette)
-    off = 14 + 40 + len(pal)
-    head = struct.pack('<IiiHHIIiiII', 40, c.w, c.h, 1, bits, 0, len(data), 2835, 2835, len(palette), 0)
-    return struct.pack('<2sIHHI', b'BM', off + len(data), 0, 0, off) + head + pal + data
+    return png(c.W, c.H, [pack_indices([index[p] for p in row], depth) for row in rows], 3, depth, palette)
 
 
-def bmp(name, c):
-    # The empty-slot picture is a 16-colour bitmap; the others take 256.
-    return bmp_indexed(c, 4 if name == 'Aki' else 8)
-
-
-def ico(canvases):
-    entries, blobs = [], []
-    offset = 6 + 16 * len(canvases)
-    for c in canvases:
-        xor = bytearray()
-        for y in range(c.h - 1, -1, -1):
-            for x in range(c.w):
-                r, g, b = c.rgb8(x, y)
-                a = c.alpha8(x, y)
-                xor += bytes((b, g, r, a)) if a else b'\0\0\0\0'
-        mstride = ((c.w + 31) // 32) * 4
-        mask = bytearray()
-        for y in range(c.h - 1, -1, -1):
-            row = bytearray(mstride)
-            for x in range(c.w):
-                if c.alpha8(x, y) == 0:
-                    row[x // 8] |= 0x80 >> (x % 8)
-            mask += row
-        head = struct.pack('<IiiHHIIiiII', 40, c.w, c.h * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
-        blob = head + bytes(xor) + bytes(mask)
-        entries.append(struct.pack('<BBBBHHII', c.w % 256, c.h % 256, 0, 0, 1, 32, len(blob), offset))
-        blobs.append(blob)
-        offset += len(blob)
-    return struct.pack('<HHH', 0, 1, len(canvases)) + b''.join(entries) + b''.join(blobs)
-
-
-def png(img):
-    stride = img.w * 3
-    raw = b''.join(b'\0' + bytes(img.data[y * stride:(y + 1) * stride]) for y in range(img.h))
-
-    def chunk(kind, data):
-        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data) & 0xffffffff)
-    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', img.w, img.h, 8, 2, 0, 0, 0))
-            + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+def icon_image(c):
+    return c.W, c.H, [[c.rgb8(x, y) + (c.alpha8(x, y),) for x in range(c.W)] for y in range(c.H)]
 
 
 def write(path, data):
@@ -1491,7 +660,7 @@ class Flat:
 
     @classmethod
     def of(cls, c, bg=DESK):
-        out = cls(c.w, c.h)
+        out = cls(c.W, c.H)
         i = 0
         for p in c.px:
             a = p[3]
@@ -1509,9 +678,14 @@ class Flat:
                 off = ((y + sy * zoom + r) * self.w + x) * 3
                 self.data[off:off + len(row)] = row
 
+    def png(self):
+        return png(self.w, self.h, [bytes(self.data[y * self.w * 3:(y + 1) * self.w * 3]) for y in range(self.h)], 2,
+                   best=False)
+
 
 def label(s, color=(255, 255, 255)):
-    c = Canvas(text_width(s), 9, DESK)
+    with drawn_at(1):
+        c = Canvas(text_width(s), 9, DESK)
     draw_text(c, 0, 0, s, color)
     return Flat.of(c)
 
@@ -1521,7 +695,7 @@ def sheet_of(items, zoom, width):
     pad, x, y, row_h = 12, 12, 12, 0
     placed = []
     for name, cv in items:
-        w, h = cv.w * zoom, cv.h * zoom + 10
+        w, h = cv.W * zoom, cv.H * zoom + 10
         if x + w > width - pad and x > pad:
             x, y, row_h = pad, y + row_h + pad, 0
         placed.append((name, cv, x, y))
@@ -1534,31 +708,34 @@ def sheet_of(items, zoom, width):
     return out
 
 
-def both_zooms(c):
-    """1x and 3x next to each other, along the bar's short side."""
+def both_zooms(c, zoom):
+    """As shown and zoomed, next to each other along the bar's short side."""
     one = Flat.of(c)
-    if c.w > c.h:
-        out = Flat(c.w * 3 + 24, c.h * 4 + 36)
+    if c.W > c.H:
+        out = Flat(c.W * zoom + 24, c.H * (zoom + 1) + 36)
         out.blit(one, 12, 12)
-        out.blit(one, 12, c.h + 24, 3)
+        out.blit(one, 12, c.H + 24, zoom)
     else:
-        out = Flat(c.w * 4 + 36, c.h * 3 + 24)
+        out = Flat(c.W * (zoom + 1) + 36, c.H * zoom + 24)
         out.blit(one, 12, 12)
-        out.blit(one, c.w + 24, 12, 3)
+        out.blit(one, c.W + 24, 12, zoom)
     return out
 
 
 def icon_preview(icons):
-    """Each size at 1x on a dark and a light taskbar, and at 8x below."""
-    out = Flat(12 + sum(c.w * 8 + 12 for c in icons), 72 + 48 * 8 + 12)
+    """Each size as shown on a dark and a light taskbar, and zoomed below."""
+    zoom = lambda c: max(1, 384 // c.W)
+    tile = lambda c: max(56, c.W + 8)
+    width = lambda c: max(c.W * zoom(c), 2 * tile(c) + 4)
+    out = Flat(12 + sum(width(c) + 12 for c in icons), max(tile(c) for c in icons) + 28 + 384)
     x = 12
     for c in icons:
         for i, bg in enumerate(((32, 32, 36), (240, 240, 240))):
-            tile = Flat(56, 56, bg)
-            tile.blit(Flat.of(c, bg), (56 - c.w) // 2, (56 - c.h) // 2)
-            out.blit(tile, x + i * 60, 8)
-        out.blit(Flat.of(c), x, 72, 8)
-        x += c.w * 8 + 12
+            back = Flat(tile(c), tile(c), bg)
+            back.blit(Flat.of(c, bg), (tile(c) - c.W) // 2, (tile(c) - c.H) // 2)
+            out.blit(back, x + i * (tile(c) + 4), 8)
+        out.blit(Flat.of(c), x, tile(c) + 20, zoom(c))
+        x += width(c) + 12
     return out
 
 
@@ -1622,6 +799,10 @@ def compose_dialogs(arts):
 
 # ---------------------------------------------------------------------------
 
+# The display scales every picture is drawn at, as the program picks from them.
+SCALES = (1, 1.25, 1.5, 2)
+ICON_SIZES = (16, 24, 32, 48, 256)
+
 SIZES = {
     'YokoHome': (366, 74), 'TateHome': (67, 366), 'Aki': (32, 32),
     'StyleT': (16, 16), 'StyleY': (16, 16), 'SeiY': (53, 16), 'SeiT': (29, 31),
@@ -1631,6 +812,10 @@ SIZES = {
     'LinkMaker': (208, 16), 'LinkProduct': (284, 16), 'MakerLogo': (75, 50),
 }
 SIZES.update({'Bt%s%d' % (s, g): (24, 14) for s in 'BF' for g in range(10)})
+
+
+def percent(scale):
+    return str(round(scale * 100))
 
 
 def luminance(c):
@@ -1643,47 +828,62 @@ def contrast(a, b):
     return (lb + 0.05) / (la + 0.05)
 
 
-def check(arts, icons):
-    """Catch mistakes that would only show up on screen."""
+def device_rect(design, s):
+    """Where the program puts a control: position and size scaled each on their own."""
+    x, y, w, h = design
+    return round(x * s), round(y * s), round(w * s), round(h * s)
+
+
+def check_art(s, arts, files):
+    """Catch mistakes that would only show up on screen, at one scale."""
     assert sorted(arts) == sorted(SIZES), set(arts) ^ set(SIZES)
     for name, cv in arts.items():
-        assert (cv.w, cv.h) == SIZES[name], (name, cv.w, cv.h)
-        data = bmp(name, cv)
-        size, offset = struct.unpack_from('<I4xI', data, 2)
-        w, h, bits = struct.unpack_from('<ii2xH', data, 18)
-        colours = struct.unpack_from('<I', data, 46)[0]
-        assert size == len(data) and (w, h) == SIZES[name] and bits == (4 if name == 'Aki' else 8), name
-        # Read it back the way Windows will: bottom-up rows through the palette.
-        per_byte = 8 // bits
-        stride = ((w + per_byte - 1) // per_byte + 3) & ~3
-        pal = [tuple(data[54 + 4 * i:57 + 4 * i][::-1]) for i in range(colours)]
-
-        def pixel(x, y, data=data, offset=offset, stride=stride, pal=pal, bits=bits, per_byte=per_byte, h=h):
-            byte = data[offset + (h - 1 - y) * stride + x // per_byte]
-            return pal[byte >> (8 - bits * (x % per_byte + 1)) & ((1 << bits) - 1)]
-        assert all(pixel(x, y) == cv.rgb8(x, y) for y in range(h) for x in range(w)), name
+        w, h = SIZES[name]
+        assert (cv.w, cv.h, cv.W, cv.H) == (w, h, round(w * s), round(h * s)), (name, s, cv.W, cv.H)
+        # Read it back as the program will; the program copies it opaque.
+        pw, ph, rows = read_png(files[name])
+        assert (pw, ph) == (cv.W, cv.H), name
+        assert all(rows[y][x] == cv.rgb8(x, y) + (255,) and cv.alpha8(x, y) == 255
+                   for y in range(cv.H) for x in range(cv.W)), (name, s)
+    # The bars' outer border is equally wide on every side, with hard edges.
+    line = round(s)
+    for bg in (arts['YokoHome'], arts['TateHome']):
+        edge = [(x, y) for x in range(bg.W) for y in (*range(line), *range(bg.H - line, bg.H))]
+        edge += [(x, y) for y in range(bg.H) for x in (*range(line), *range(bg.W - line, bg.W))]
+        assert all(bg.rgb8(x, y) == BORDER for x, y in edge), s
+        assert bg.rgb8(line, bg.H // 2) != BORDER and bg.rgb8(bg.W - 1 - line, bg.H // 2) != BORDER, s
     # The program paints the panel over the background; any seam would show.
-    for bg, (px, py, pw, ph) in ((arts['YokoHome'], (23, 23, 340, 32)), (arts['TateHome'], (32, 24, 32, 340))):
-        assert all(bg.rgb8(x, y) == PANEL for y in range(py, py + ph) for x in range(px, px + pw))
+    for bg, panel in ((arts['YokoHome'], (23, 23, 340, 32)), (arts['TateHome'], (32, 24, 32, 340))):
+        px, py, pw, ph = device_rect(panel, s)
+        assert all(bg.rgb8(x, y) == PANEL for y in range(py, py + ph) for x in range(px, px + pw)), s
+        assert bg.rgb8(px - 1, py) != PANEL and bg.rgb8(px + pw, py + ph) != PANEL, s
     # The info line is drawn transparently, so every pixel under it must carry the text.
     yoko = arts['YokoHome']
-    assert min(contrast(INFO_TEXT, yoko.rgb8(x, y)) for y in range(58, 70) for x in range(46, 361)) >= 7
+    ix, iy, iw, ih = device_rect((46, 58, 315, 12), s)
+    assert min(contrast(INFO_TEXT, yoko.rgb8(x, y)) for y in range(iy, iy + ih) for x in range(ix, ix + iw)) >= 7
     # The shown tab must stand out from the others at a glance.
+    face = lambda c: sorted(luminance(c.rgb8(x, y)) for y in range(c.H) for x in range(c.W))[c.W * c.H // 2]
     for g in range(10):
-        b, f = arts['BtB%d' % g], arts['BtF%d' % g]
-        mean = lambda c: sum(luminance(c.rgb8(x, y)) for y in range(14) for x in range(24)) / (24 * 14)
-        assert mean(f) > 4 * mean(b), g
+        assert face(arts['BtF%d' % g]) > 4 * face(arts['BtB%d' % g]), (g, s)
     # An empty slot sits among filled ones: its edge must be the button face.
     aki = arts['Aki']
-    assert all(aki.rgb8(x, y) == BUTTON_FACE for x in range(32) for y in (0, 31))
-    # Icon: rounded corners see through, and the AND mask agrees with alpha
-    # (old shells use the mask alone).
-    data = ico(icons)
-    assert struct.unpack_from('<HHH', data) == (0, 1, 3)
+    assert all(aki.rgb8(x, y) == BUTTON_FACE for x in range(aki.W) for y in (0, aki.H - 1)), s
+
+
+def check_icon(data, icons):
+    """Rounded corners see through; every size is there; the AND mask agrees
+    with alpha (old shells use the mask alone)."""
+    assert struct.unpack_from('<HHH', data) == (0, 1, len(ICON_SIZES))
     for i, c in enumerate(icons):
-        w, h, _, _, _, bpp, _, off = struct.unpack_from('<BBBBHHII', data, 6 + 16 * i)
-        assert (w, h, bpp) == (c.w, c.h, 32) and struct.unpack_from('<i', data, off + 8)[0] == 2 * h
-        assert c.alpha8(0, 0) == 0 and c.alpha8(w // 2, h // 2) == 255
+        w, h, _, _, _, bpp, size, off = struct.unpack_from('<BBBBHHII', data, 6 + 16 * i)
+        assert (w or 256, h or 256, bpp, c.W) == (ICON_SIZES[i], ICON_SIZES[i], 32, ICON_SIZES[i])
+        assert c.alpha8(0, 0) == 0 and c.alpha8(c.W // 2, c.H // 2) == 255
+        if c.W == 256:
+            _, _, rows = read_png(data[off:off + size])
+            assert all(rows[y][x] == (c.rgb8(x, y) + (c.alpha8(x, y),) if c.alpha8(x, y) else rows[y][x][:3] + (0,))
+                       for y in range(256) for x in range(256))
+            continue
+        assert struct.unpack_from('<i', data, off + 8)[0] == 2 * h
         mask, mstride = off + 40 + w * h * 4, (w + 31) // 32 * 4
         for y in range(h):
             for x in range(w):
@@ -1692,7 +892,7 @@ def check(arts, icons):
                 assert hole == (alpha == 0) and alpha == c.alpha8(x, y), (w, x, y)
 
 
-def main():
+def draw_all():
     arts = small_pictures()
     arts['YokoHome'] = draw_yoko()
     arts['TateHome'] = draw_tate()
@@ -1702,27 +902,42 @@ def main():
     arts['LinkMaker'] = draw_link(208, 'User guide:', 'guide/index.html')
     arts['LinkProduct'] = draw_link(284, 'License (MIT):', 'LICENSE.txt')
     arts['MakerLogo'] = draw_maker_logo()
-    icons = [draw_icon(n) for n in (16, 32, 48)]
-    check(arts, icons)
+    return arts
 
-    names = sorted(arts)
-    for name in names:
-        write(os.path.join(ASSETS, name + '.bmp'), bmp(name, arts[name]))
-    write(os.path.join(ASSETS, 'noctaris.ico'), ico(icons))
+
+def previews(s, arts):
+    """The bars and dialogs as the program will compose them, for eyeballing."""
+    p, zoom = percent(s), 3 if s == 1 else 2
+    with drawn_at(s):
+        write(os.path.join(PREVIEW, 'bar-horizontal-%s.png' % p),
+              both_zooms(compose_horizontal(arts, arts['YokoHome']), zoom).png())
+        write(os.path.join(PREVIEW, 'bar-vertical-%s.png' % p),
+              both_zooms(compose_vertical(arts, arts['TateHome']), zoom).png())
+        small = [(n, arts[n]) for n in sorted(arts) if n not in ('YokoHome', 'TateHome', 'RegisterFace', 'SettingsFace')]
+        write(os.path.join(PREVIEW, 'small-%s.png' % p), sheet_of(small, round(4 / s), 1000).png())
+        write(os.path.join(PREVIEW, 'dialogs-%s.png' % p), sheet_of(compose_dialogs(arts), 1, 1600).png())
+
+
+def main():
+    names = sorted(SIZES)
     rc = ['// Generated by tools/make_art.py; edit that script, not this file.', '1 ICON "noctaris.ico"']
-    rc += ['%s BITMAP "%s.bmp"' % (n, n) for n in names]
+    rc += ['%s_%s RCDATA "%s/%s.png"' % (n, percent(s), percent(s), n) for n in names for s in SCALES]
+    for s in SCALES:
+        with drawn_at(s):
+            arts = draw_all()
+        files = {name: art_png(arts[name]) for name in names}
+        check_art(s, arts, files)
+        for name in names:
+            write(os.path.join(ASSETS, percent(s), name + '.png'), files[name])
+        previews(s, arts)
+    icons = [draw_icon(n) for n in ICON_SIZES]
+    data = ico([icon_image(c) for c in icons])
+    check_icon(data, icons)
+    write(os.path.join(ASSETS, 'noctaris.ico'), data)
     write(os.path.join(ASSETS, 'art.rc'), ('\n'.join(rc) + '\n').encode('ascii'))
-
-    write(os.path.join(PREVIEW, 'bar-horizontal.png'), png(both_zooms(compose_horizontal(arts, arts['YokoHome']))))
-    write(os.path.join(PREVIEW, 'bar-vertical.png'), png(both_zooms(compose_vertical(arts, arts['TateHome']))))
-    small = [(n, arts[n]) for n in names if n not in ('YokoHome', 'TateHome', 'RegisterFace', 'SettingsFace')]
-    small += [('icon%d' % c.w, c) for c in icons]
-    write(os.path.join(PREVIEW, 'contact-sheet.png'),
-          png(sheet_of([(n, arts[n]) for n in ('YokoHome', 'TateHome', 'RegisterFace', 'SettingsFace')] + small, 4, 1500)))
-    write(os.path.join(PREVIEW, 'small-4x.png'), png(sheet_of(small, 4, 1000)))
-    write(os.path.join(PREVIEW, 'icons.png'), png(icon_preview(icons)))
-    write(os.path.join(PREVIEW, 'dialogs-2x.png'), png(sheet_of(compose_dialogs(arts), 2, 1400)))
-    print('wrote %d bitmaps, noctaris.ico and art.rc to %s' % (len(names), os.path.relpath(ASSETS, ROOT)))
+    write(os.path.join(PREVIEW, 'icons.png'), icon_preview(icons).png())
+    print('wrote %d pictures at %d scales, noctaris.ico and art.rc to %s'
+          % (len(names), len(SCALES), os.path.relpath(ASSETS, ROOT)))
 
 
 if __name__ == '__main__':

@@ -39,6 +39,7 @@ Form1::Form1(app::Noctaris& app)
       app_(app),
       trayIcon_(window, "ノクタリス")
 {
+    window.setBackColor(kBorder);
     for (int g = 0; g < model::kGroupCount; ++g) Grp.add(window, indexed("Grp", g)).setBackColor(kPanel);
     for (int s = 0; s < model::kSlotCount; ++s) {
         auto& button = ShortCut.add(Grp[model::groupOfSlot(s)], indexed("ShortCut", s));

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ui/scale.h"
+
 namespace ui {
 namespace {
 
@@ -45,5 +47,17 @@ const ArtInfo& infoOf(Art art) { return kArt[static_cast<std::size_t>(art)]; }
 std::string_view artName(Art art) { return infoOf(art).name; }
 
 Point artSize(Art art) { return infoOf(art).size; }
+
+int artVariantDpi(Art art, Point device)
+{
+    const Point design = artSize(art);
+    // Sizes grow with the scale, so the first one that covers the device
+    // size is the exact one when there is one.
+    for (const int dpi : kArtDpis) {
+        const Scale scale{dpi};
+        if (scale.pixels(design.x) >= device.x && scale.pixels(design.y) >= device.y) return dpi;
+    }
+    return kArtDpis.back();
+}
 
 }  // namespace ui

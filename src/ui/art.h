@@ -1,12 +1,13 @@
 #pragma once
 
+#include <array>
 #include <string_view>
 
 #include "ui/types.h"
 
 namespace ui {
 
-// The bitmaps compiled into the program, by the names the windows use.
+// The pictures compiled into the program, by the names the windows use.
 enum class Art {
     None,
     YokoHome,   // horizontal bar background
@@ -34,10 +35,18 @@ enum class Art {
     Last = ProgramIcon,
 };
 
-// The name the bitmap is compiled under; empty for None and ProgramIcon.
+// The name the picture is compiled under; empty for None and ProgramIcon.
 std::string_view artName(Art art);
-// The bitmap's size in pixels.
+// The picture's size in design pixels.
 Point artSize(Art art);
+
+// Every picture is compiled in drawn for these display scales, in dpi (100,
+// 125, 150 and 200 %); tools/make_art.py draws them.
+inline constexpr std::array<int, 4> kArtDpis{96, 120, 144, 192};
+// The drawing to show a picture from at a size in device pixels, by its dpi:
+// the one of exactly that size, else the smallest larger one (scaled down),
+// else the largest (scaled up).
+int artVariantDpi(Art art, Point device);
 
 constexpr Art btB(int tab) { return static_cast<Art>(static_cast<int>(Art::BtB0) + tab); }
 constexpr Art btF(int tab) { return static_cast<Art>(static_cast<int>(Art::BtF0) + tab); }

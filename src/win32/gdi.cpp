@@ -16,7 +16,7 @@ namespace {
 // size the shell hands out.
 constexpr int kShellIconSize = 32;
 
-// What stands in for a bitmap that could not be loaded: plainly visible,
+// What stands in for a picture that could not be loaded: plainly visible,
 // so the window still shows where the picture belongs.
 constexpr ui::Rgb kMissingArt = ui::rgb(128, 128, 128);
 
@@ -51,15 +51,21 @@ Gdi::~Gdi()
     for (auto& [size, icon] : icons_) DestroyIcon(icon);
 }
 
-HBITMAP Gdi::bitmap(ui::Art art)
+HBITMAP Gdi::bitmap(ui::Art art, SIZE size)
 {
-    if (art == ui::Art::None) return nullptr;
-    auto found = bitmaps_.find(art);
+    const auto key = std::make_tuple(art, size.cx, size.cy);
+    auto found = bitmaps_.find(key);
     if (found != bitmaps_.end()) return found->second;
-    const std::wstring name = widen(ui::artName(art));
-    auto* bitmap = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (bitmap) bitmaps_.emplace(art, bitmap);
+    // Compiled in as "<name>_<percent>" (assets/art.rc).
+    const int percent = ui::artVariantDpi(art, {size.cx, size.cy}) * 100 / ui::Scale::kDesignDpi;
+    const std::wstring name = widen(ui::artName(art)) + L"_" + std::to_wstring(percent);
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC resource = FindResourceW(module, name.c_str(), RT_RCDATA);
+    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    HBITMAP bitmap = data ? images_.decode(data, SizeofResource(module, resource), size) : nullptr;
+    // A picture that failed is tried again the next time it is drawn.
+    if (bitmap) bitmaps_.emplace(key, bitmap);
     return bitmap;
 }
 
@@ -104,23 +110,16 @@ void Gdi::drawArt(HDC dc, ui::Art art, const RECT& into)
         DrawIconEx(dc, into.left, into.top, programIcon(width), width, height, 0, nullptr, DI_NORMAL);
         return;
     }
-    HBITMAP b = bitmap(art);
+    const SIZE size{into.right - into.left, into.bottom - into.top};
+    if (size.cx <= 0 || size.cy <= 0) return;
+    HBITMAP b = bitmap(art, size);
     if (!b) {
         fillRect(dc, into, kMissingArt);
         return;
     }
-    const ui::Point size = ui::artSize(art);
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, b);
-    const int width = into.right - into.left;
-    const int height = into.bottom - into.top;
-    if (width == size.x && height == size.y) {
-        BitBlt(dc, into.left, into.top, width, height, source, 0, 0, SRCCOPY);
-    } else {
-        SetStretchBltMode(dc, HALFTONE);
-        SetBrushOrgEx(dc, 0, 0, nullptr);
-        StretchBlt(dc, into.left, into.top, width, height, source, 0, 0, size.x, size.y, SRCCOPY);
-    }
+    BitBlt(dc, into.left, into.top, size.cx, size.cy, source, 0, 0, SRCCOPY);
     SelectObject(source, old);
     DeleteDC(source);
 }

@@ -9,6 +9,7 @@
 #include "ui/scale.h"
 #include "ui/surface.h"
 #include "ui/types.h"
+#include "win32/image_decoder.h"
 
 namespace ui {
 class Container;
@@ -28,7 +29,7 @@ private:
     HICON icon_;
 };
 
-// Bitmaps and fonts, made once and kept for the program's lifetime.
+// Pictures and fonts, made once and kept for the program's lifetime.
 class Gdi {
 public:
     Gdi() = default;
@@ -40,20 +41,22 @@ public:
     HBRUSH brush(ui::Rgb color);
     HICON programIcon(int size);
 
-    // Draws the picture into a device rectangle, stretched when the
-    // rectangle is not the picture's own size.
+    // Draws the picture into a device rectangle, from the drawing made for
+    // that size when there is one (see ui::artVariantDpi).
     void drawArt(HDC dc, ui::Art art, const RECT& into);
     // Draws the windowless controls of a container, back to front, each
     // clipped to its own rectangle; only those that meet the update rectangle.
     void drawControls(HDC dc, ui::Container& container, const RECT& update);
 
 private:
-    // The bitmap compiled into the program under the picture's name.
-    HBITMAP bitmap(ui::Art art);
+    // The picture at a device size, decoded from the drawing compiled in
+    // for it; nullptr when that fails.
+    HBITMAP bitmap(ui::Art art, SIZE size);
     void drawSurface(HDC dc, const ui::Surface& surface, const ui::Font& font, POINT origin, const ui::Scale& scale);
     void drawControl(HDC dc, ui::Control& control, const RECT& rect, const RECT& update);
 
-    std::map<ui::Art, HBITMAP> bitmaps_;
+    ImageDecoder images_;
+    std::map<std::tuple<ui::Art, LONG, LONG>, HBITMAP> bitmaps_;
     std::map<std::tuple<std::string, float, bool, int>, HFONT> fonts_;
     std::map<ui::Rgb, HBRUSH> brushes_;
     std::map<int, HICON> icons_;

@@ -6,6 +6,7 @@
 #include "dialogs/form5.h"
 #include "dialogs/seihin.h"
 #include "menus/form3.h"
+#include "ui/art.h"
 #include "ui/hit_test.h"
 #include "ui/scale.h"
 
@@ -84,6 +85,30 @@ INSTANTIATE_TEST_SUITE_P(Scales, AtScale,
                                          ScaleCase{144, {150, 90, 549, 111}, 101, {188, 34, 48, 48}},
                                          ScaleCase{192, {200, 120, 732, 148}, 135, {250, 46, 64, 64}}),
                          [](const auto& scale) { return std::to_string(scale.param.dpi) + "dpi"; });
+
+struct VariantCase {
+    ui::Art art;
+    ui::Point device;
+    int dpi;
+};
+
+class ArtVariant : public testing::TestWithParam<VariantCase> {};
+
+TEST_P(ArtVariant, IsTheDrawingOfThatSizeElseTheSmallestLargerOne)
+{
+    EXPECT_EQ(ui::artVariantDpi(GetParam().art, GetParam().device), GetParam().dpi);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ArtVariant,
+                         testing::Values(VariantCase{ui::Art::YokoHome, {366, 74}, 96},
+                                         VariantCase{ui::Art::YokoHome, {458, 92}, 120},
+                                         VariantCase{ui::Art::YokoHome, {549, 111}, 144},
+                                         VariantCase{ui::Art::YokoHome, {732, 148}, 192},
+                                         VariantCase{ui::Art::YokoHome, {641, 130}, 192},  // 175 %
+                                         VariantCase{ui::Art::YokoHome, {380, 77}, 120},
+                                         VariantCase{ui::Art::YokoHome, {915, 185}, 192},  // 250 %: scaled up
+                                         VariantCase{ui::Art::SeiY, {80, 24}, 144},        // 79.5 rounds to 80
+                                         VariantCase{ui::Art::ToolExit, {16, 30}, 192}));  // stretched: both sides
 
 TEST_F(AtScale, AWindowMovedToAMonitorOfAnotherScaleRedrawsItsFacesForIt)
 {
