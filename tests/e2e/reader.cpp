@@ -1,8 +1,9 @@
 // A screen reader's view of a window through Microsoft Active Accessibility,
 // from another process, as the e2e tests need it:
 //
-//   noctaris-reader list CAPTION     the client area's children
-//   noctaris-reader press CAPTION N  child N's default action
+//   noctaris-reader list CAPTION      the client area's children
+//   noctaris-reader press CAPTION N   child N's default action
+//   noctaris-reader controls CAPTION  the native child windows, each as its own object
 //
 // Prints one JSON line; exit code 0 when the window answered, 1 when not.
 #include <windows.h>
@@ -33,6 +34,25 @@ VARIANT childId(long id)
     return v;
 }
 
+// A native control's own accessible object, as the system makes it.
+BOOL CALLBACK describeControl(HWND control, LPARAM line)
+{
+    auto& out = *reinterpret_cast<std::string*>(line);
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object))) || !object) {
+        return TRUE;
+    }
+    const VARIANT self = childId(CHILDID_SELF);
+    VARIANT role;
+    VariantInit(&role);
+    object->get_accRole(self, &role);
+    out += std::string(out.back() == '[' ? "" : ",") + "{\"name\":" + textOf(object, self, &IAccessible::get_accName) +
+           ",\"role\":" + std::to_string(role.vt == VT_I4 ? role.lVal : -1) + "}";
+    object->Release();
+    return TRUE;
+}
+
 int fail(const char* why)
 {
     std::printf("{\"found\":false,\"why\":\"%s\"}\n", why);
@@ -47,6 +67,12 @@ int wmain(int argc, wchar_t** argv)
     CoInitialize(nullptr);
     HWND window = FindWindowW(nullptr, argv[2]);
     if (!window) return fail("no window");
+    if (std::wstring(argv[1]) == L"controls") {
+        std::string line = "{\"found\":true,\"controls\":[";
+        EnumChildWindows(window, describeControl, reinterpret_cast<LPARAM>(&line));
+        std::printf("%s]}\n", line.c_str());
+        return 0;
+    }
     IAccessible* object = nullptr;
     if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object))) ||
         !object) {

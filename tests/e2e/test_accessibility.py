@@ -8,7 +8,7 @@ from data_files import fixture, groups, shortcuts
 from noctaris_case import NoctarisTestCase
 from window_probe import MAIN_CAPTION
 
-PUSH_BUTTON, PAGE_TAB, STATIC_TEXT = 0x2B, 0x25, 0x29
+PUSH_BUTTON, PAGE_TAB, STATIC_TEXT, EDITABLE_TEXT = 0x2B, 0x25, 0x29, 0x2A
 TOOLS = ["終了", "タスクトレイに格納", "ソフトの設定", "製品情報", "前面に表示", "画面を固定する", "縦型に変更"]
 
 
@@ -47,3 +47,14 @@ class ScreenReaderTests(NoctarisTestCase):
                          "after the switch the reader sees group 3's buttons")
         self.read("press", MAIN_CAPTION, "11")
         self.assertEqual(self.read("list", MAIN_CAPTION)["children"][0]["name"], "エー")
+
+    def test_a_reader_names_the_registration_dialogs_buttons(self):
+        install, _ = self.start_with(fixture("first-install"))
+        bar = self.wait_bar()
+        self.session.choose_from_menu(bar, HORIZONTAL_BAR.bare_spot, HORIZONTAL_BAR.button(4), 1, "登  録")
+        self.session.wait_window("登録", visible=True)
+        controls = self.read("controls", "登録")["controls"]
+        # Wine gives a button's own object the client role; Windows, push button.
+        self.assertEqual([c["name"] for c in controls if c["role"] != EDITABLE_TEXT],
+                         ["ファイル参照", "フォルダ参照", "キャンセル", "決定（登録）"])
+        self.assertEqual(sum(c["role"] == EDITABLE_TEXT for c in controls), 2, "the path box and the name box")
