@@ -183,6 +183,13 @@ void Platform::runInBackground(std::function<void()> work)
     });
 }
 
+void Platform::waitForBackgroundWork()
+{
+    for (std::jthread& worker : workers_) {
+        if (worker.joinable()) worker.join();
+    }
+}
+
 void Platform::endProgram() { ExitProcess(0); }
 
 std::string Platform::programFolder() const { return model::folderOfFile(programPath()); }

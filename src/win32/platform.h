@@ -14,7 +14,6 @@
 
 namespace win32 {
 
-
 // The Win32 backend of the windowing layer: real windows, GDI and the shell.
 class Platform final : public ui::Platform {
 public:
@@ -52,6 +51,9 @@ public:
 
     // Runs the message loop until the program ends.
     int run();
+    // Waits until the work handed to runInBackground has finished; for the
+    // benchmarks, which time what the user sees once it has.
+    void waitForBackgroundWork();
 
     Gdi& gdi() { return gdi_; }
     static HWND hwndOf(ui::Window& window);
