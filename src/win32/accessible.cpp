@@ -5,32 +5,27 @@
 #include "ui/control.h"
 #include "ui/hit_test.h"
 #include "ui/window.h"
+#include "win32/system_library.h"
 #include "win32/text.h"
 
 namespace win32 {
 namespace {
 
-// oleacc is loaded when a reader first asks: most sessions never need it.
-struct Oleacc {
-    using LresultFromObjectFn = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
-    using CreateStdAccessibleObjectFn = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
-
-    Oleacc() : module(LoadLibraryW(L"oleacc.dll"))
-    {
-        if (!module) return;
-        lresultFromObject = reinterpret_cast<LresultFromObjectFn>(
-            reinterpret_cast<void*>(GetProcAddress(module, "LresultFromObject")));
-        createStdAccessibleObject = reinterpret_cast<CreateStdAccessibleObjectFn>(
-            reinterpret_cast<void*>(GetProcAddress(module, "CreateStdAccessibleObject")));
-    }
-    HMODULE module;
-    LresultFromObjectFn lresultFromObject = nullptr;
-    CreateStdAccessibleObjectFn createStdAccessibleObject = nullptr;
+// The libraries of screen readers are loaded when a reader first asks: most
+// sessions never need them.
+struct ReaderLibraries {
+    decltype(LresultFromObject)* lresultFromObject =
+        systemFunction<decltype(LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+    decltype(CreateStdAccessibleObject)* createStdAccessibleObject =
+        systemFunction<decltype(CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
+    // Texts go to the reader as strings of the automation library, which frees them.
+    decltype(SysAllocStringLen)* sysAllocStringLen =
+        systemFunction<decltype(SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen");
 };
 
-const Oleacc& oleacc()
+const ReaderLibraries& readerLibraries()
 {
-    static const Oleacc loaded;
+    static const ReaderLibraries loaded;
     return loaded;
 }
 
@@ -39,15 +34,20 @@ HRESULT text(const std::string& utf8, BSTR* out)
     if (!out) return E_POINTER;
     *out = nullptr;
     if (utf8.empty()) return S_FALSE;
+    const auto allocate = readerLibraries().sysAllocStringLen;
+    if (!allocate) return E_OUTOFMEMORY;
     const std::wstring wide = widen(utf8);
-    *out = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    *out = allocate(wide.data(), static_cast<UINT>(wide.size()));
     return *out ? S_OK : E_OUTOFMEMORY;
 }
+
+// What VariantInit does, without loading the automation library for it.
+void setEmpty(VARIANT* out) { *out = VARIANT{}; }
 
 HRESULT number(long value, VARIANT* out)
 {
     if (!out) return E_POINTER;
-    VariantInit(out);
+    setEmpty(out);
     out->vt = VT_I4;
     out->lVal = value;
     return S_OK;
@@ -86,7 +86,7 @@ long accessibleChildId(ui::Window& window, const ui::Control& control)
 
 LRESULT WindowAccessible::resultFor(WPARAM wParam)
 {
-    const Oleacc& library = oleacc();
+    const ReaderLibraries& library = readerLibraries();
     return library.lresultFromObject ? library.lresultFromObject(IID_IAccessible, wParam, this) : 0;
 }
 
@@ -147,7 +147,7 @@ HRESULT WindowAccessible::get_accParent(IDispatch** parent)
     if (!parent) return E_POINTER;
     *parent = nullptr;
     if (!window_) return CO_E_OBJNOTCONNECTED;
-    const Oleacc& library = oleacc();
+    const ReaderLibraries& library = readerLibraries();
     if (!library.createStdAccessibleObject) return S_FALSE;
     return library.createStdAccessibleObject(hwnd_, OBJID_WINDOW, IID_IDispatch, reinterpret_cast<void**>(parent));
 }
@@ -220,14 +220,14 @@ HRESULT WindowAccessible::get_accKeyboardShortcut(VARIANT, BSTR* shortcut) { ret
 HRESULT WindowAccessible::get_accFocus(VARIANT* child)
 {
     if (!child) return E_POINTER;
-    VariantInit(child);
+    setEmpty(child);
     return S_FALSE;
 }
 
 HRESULT WindowAccessible::get_accSelection(VARIANT* children)
 {
     if (!children) return E_POINTER;
-    VariantInit(children);
+    setEmpty(children);
     return S_FALSE;
 }
 
@@ -265,7 +265,7 @@ HRESULT WindowAccessible::accLocation(long* left, long* top, long* width, long* 
 HRESULT WindowAccessible::accNavigate(long direction, VARIANT start, VARIANT* end)
 {
     if (!end) return E_POINTER;
-    VariantInit(end);
+    setEmpty(end);
     ui::Control* control = nullptr;
     const HRESULT hr = resolve(start, control);
     if (FAILED(hr)) return hr;
@@ -285,7 +285,7 @@ HRESULT WindowAccessible::accNavigate(long direction, VARIANT start, VARIANT* en
 HRESULT WindowAccessible::accHitTest(long x, long y, VARIANT* child)
 {
     if (!child) return E_POINTER;
-    VariantInit(child);
+    setEmpty(child);
     if (!window_) return CO_E_OBJNOTCONNECTED;
     POINT p{x, y};
     ScreenToClient(hwnd_, &p);

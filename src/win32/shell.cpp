@@ -15,6 +15,7 @@
 #include "ui/window.h"
 #include "win32/gdi.h"
 #include "win32/platform.h"
+#include "win32/system_library.h"
 #include "win32/text.h"
 
 namespace win32 {
@@ -101,8 +102,17 @@ shell::FileChoice Shell::openFile(const shell::OpenFileRequest& request)
     ofn.nMaxFileTitle = static_cast<DWORD>(fileTitle.size());
     ofn.lpstrTitle = title.c_str();
     ofn.Flags = request.flags;
-    if (!GetOpenFileNameW(&ofn)) {
-        const DWORD error = CommDlgExtendedError();
+    // The common dialogs are loaded with the first file dialog: they bring the
+    // printing system with them, which the bar never needs to show itself.
+    static const auto getOpenFileName =
+        systemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    static const auto extendedError =
+        systemFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+    if (!getOpenFileName || !extendedError) {
+        return {std::nullopt, "ファイルを開く画面を表示できません。comdlg32.dll を読み込めませんでした。"};
+    }
+    if (!getOpenFileName(&ofn)) {
+        const DWORD error = extendedError();
         return {std::nullopt, error ? fileDialogFailure(error) : std::string()};
     }
     return {narrow(file), {}};

@@ -1,0 +1,19 @@
+#include "win32/system_library.h"
+
+#include <string>
+
+namespace win32 {
+
+// From the system folder by its full path: never a copy that happens to lie
+// beside the program or in the current folder.
+FARPROC systemProcedure(const wchar_t* library, const char* name)
+{
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    const std::wstring path = std::wstring(folder, length) + L"\\" + library;
+    HMODULE module = LoadLibraryW(path.c_str());
+    return module ? GetProcAddress(module, name) : nullptr;
+}
+
+}  // namespace win32

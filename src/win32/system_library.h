@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+namespace win32 {
+
+// A function of a system library that is loaded when it is first needed
+// rather than with the program, so that start-up does not pay for what most
+// sessions never use. The library then stays loaded. nullptr when the
+// library or the function is missing.
+FARPROC systemProcedure(const wchar_t* library, const char* name);
+
+template <class Function>
+Function* systemFunction(const wchar_t* library, const char* name)
+{
+    return reinterpret_cast<Function*>(reinterpret_cast<void*>(systemProcedure(library, name)));
+}
+
+}  // namespace win32
