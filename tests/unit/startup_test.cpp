@@ -214,6 +214,15 @@ TEST_F(StartUp, OnlyTheFirstGroupIsDrawn)
     EXPECT_EQ(form1().List1.listIndex(), 9) << "drawing leaves the last face's slot current";
 }
 
+TEST_F(StartUp, NoBackgroundWorkWhenNoOtherGroupHoldsATarget)
+{
+    registerSlot(0, "エディタ", "C:\\Windows\\notepad.exe");
+    installDefaults();
+    start();
+    act([this] { form1().window.onFirstPaint(); });
+    EXPECT_FALSE(logHas("background work")) << "a thread costs about a megabyte under Wine";
+}
+
 TEST_F(StartUp, NamesOnButtonsAreOutlinedEvenOnEmptySlots)
 {
     registerSlot(2, "ブラウザ", "C:\\browser.exe");
