@@ -20,7 +20,7 @@ public:
     virtual void changed(Change what) = 0;
     // How wide a line of the control's text can be shown, in pixels, where
     // the control's frame and margins take some of its width.
-    virtual std::optional<int> textRoom() const { return std::nullopt; }
+    virtual std::optional<int> textRoom() { return std::nullopt; }
 };
 
 // Where SetWindowPos puts a window in the stacking order.

@@ -12,6 +12,7 @@
 #include "win32/platform.h"
 #include "win32/rect.h"
 #include "win32/system_error.h"
+#include "win32/system_library.h"
 #include "win32/text.h"
 #include "win32/window_peer.h"
 
@@ -74,15 +75,30 @@ private:
 };
 
 // A standard control of the system: edit box, push button, option button or
-// check box, a child of its top-level window wherever its container is.
+// check box, a child of its top-level window wherever its container is. Its
+// system window is made when the control is first shown on a shown window
+// (or measured): the bar's hidden text box never needs one, and the bar
+// shows itself without loading the common controls for it.
 class NativePeer final : public MessageTarget, public ui::ControlPeer {
 public:
-    NativePeer(Platform& platform, ui::Control& control) : platform_(platform), control_(control)
+    NativePeer(Platform& platform, ui::Control& control) : platform_(platform), control_(control), made_(nextMade())
     {
+        if (control.visible() && IsWindowVisible(windowPeerOf(control).hwnd())) makeWindow();
+    }
+    ~NativePeer() override
+    {
+        if (hwnd()) windowPeerOf(control_).forgetNative(made_);
+        destroyWindow();
+    }
+
+    void makeWindow()
+    {
+        if (hwnd()) return;
+        loadCommonControls();
         const wchar_t* windowClass = L"BUTTON";
         DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP;
         DWORD exStyle = 0;
-        switch (control.kind()) {
+        switch (control_.kind()) {
         case ui::ControlKind::TextBox:
             windowClass = L"EDIT";
             style |= ES_AUTOHSCROLL;
@@ -93,19 +109,29 @@ public:
         case ui::ControlKind::CheckBox: style |= BS_CHECKBOX; break;
         default: break;
         }
-        if (control.visible()) style |= WS_VISIBLE;
-        const RECT r = nativeRect(control);
+        if (control_.visible()) style |= WS_VISIBLE;
+        if (!control_.enabled()) style |= WS_DISABLED;
+        const RECT r = nativeRect(control_);
+        WindowPeer& window = windowPeerOf(control_);
         HWND created = CreateWindowExW(exStyle, windowClass, L"", style, r.left, r.top, r.right - r.left,
-                                       r.bottom - r.top, windowPeerOf(control).hwnd(), nullptr,
-                                       GetModuleHandleW(nullptr), nullptr);
+                                       r.bottom - r.top, window.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
         if (!created) throw std::runtime_error("コントロールを作成できませんでした。" + systemErrorText(GetLastError()));
         attach(created);
+        window.placeNative(made_, created);
         SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
+        changed(ui::Change::Caption);
+        changed(ui::Change::Content);
+        if (!control_.toolTip().empty()) changed(ui::Change::ToolTip);
     }
-    ~NativePeer() override { destroyWindow(); }
 
     void changed(ui::Change what) override
     {
+        if (!hwnd()) {
+            if (what == ui::Change::Visible && control_.visible() && IsWindowVisible(windowPeerOf(control_).hwnd())) {
+                makeWindow();
+            }
+            return;
+        }
         switch (what) {
         case ui::Change::Bounds: {
             const RECT r = nativeRect(control_);
@@ -145,10 +171,11 @@ public:
         }
     }
 
-    std::optional<int> textRoom() const override
+    std::optional<int> textRoom() override
     {
         RECT format{};
         if (control_.kind() != ui::ControlKind::TextBox) return std::nullopt;
+        makeWindow();
         SendMessageW(hwnd(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
         return format.right - format.left;
     }
@@ -195,8 +222,16 @@ private:
         return platform_.gdi().font(text ? text->font() : control_.window().font(), control_.window().scale().dpi);
     }
 
+    // Numbers the controls in the order they are made, which is their tab order.
+    static unsigned long nextMade()
+    {
+        static unsigned long made = 0;
+        return ++made;
+    }
+
     Platform& platform_;
     ui::Control& control_;
+    const unsigned long made_;
     bool updating_ = false;
 };
 
@@ -209,6 +244,14 @@ void rescaleNativeControls(ui::Container& container)
         if (ui::isWindowless(*c) || !c->peer()) continue;
         c->peer()->changed(ui::Change::Bounds);
         c->peer()->changed(ui::Change::Font);
+    }
+}
+
+void makeNativeWindows(ui::Container& container)
+{
+    for (ui::Control* c : container.children()) {
+        if (auto* inner = dynamic_cast<ui::Container*>(c)) makeNativeWindows(*inner);
+        if (!ui::isWindowless(*c) && c->visible() && c->peer()) static_cast<NativePeer*>(c->peer())->makeWindow();
     }
 }
 

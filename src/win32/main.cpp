@@ -1,5 +1,4 @@
 #include <windows.h>
-#include <commctrl.h>
 #include <ole2.h>
 
 #include <exception>
@@ -12,8 +11,6 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     OleInitialize(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
 
     try {
         win32::Platform platform;

@@ -1,5 +1,7 @@
 #include "win32/system_library.h"
 
+#include <commctrl.h>
+
 #include <string>
 
 namespace win32 {
@@ -14,6 +16,21 @@ FARPROC systemProcedure(const wchar_t* library, const char* name)
     const std::wstring path = std::wstring(folder, length) + L"\\" + library;
     HMODULE module = LoadLibraryW(path.c_str());
     return module ? GetProcAddress(module, name) : nullptr;
+}
+
+void loadCommonControls()
+{
+    static const bool loaded = [] {
+        // By name, not by path: the manifest then picks version 6, where the
+        // system folder holds version 5.
+        HMODULE module = LoadLibraryW(L"comctl32.dll");
+        const auto initialise = module ? reinterpret_cast<decltype(InitCommonControlsEx)*>(
+                                             reinterpret_cast<void*>(GetProcAddress(module, "InitCommonControlsEx")))
+                                       : nullptr;
+        const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
+        return initialise && initialise(&classes);
+    }();
+    static_cast<void>(loaded);
 }
 
 }  // namespace win32

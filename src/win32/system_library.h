@@ -16,4 +16,8 @@ Function* systemFunction(const wchar_t* library, const char* name)
     return reinterpret_cast<Function*>(reinterpret_cast<void*>(systemProcedure(library, name)));
 }
 
+// Loads the common controls, version 6 as the program's manifest asks, for
+// the first standard control or tooltip: the bar shows itself without them.
+void loadCommonControls();
+
 }  // namespace win32

@@ -16,6 +16,7 @@
 #include "win32/platform.h"
 #include "win32/rect.h"
 #include "win32/system_error.h"
+#include "win32/system_library.h"
 #include "win32/text.h"
 
 namespace win32 {
@@ -166,6 +167,7 @@ void WindowPeer::acceptDrops()
 HWND WindowPeer::tooltips()
 {
     if (!tooltips_) {
+        loadCommonControls();
         tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
                                     GetModuleHandleW(nullptr), nullptr);
@@ -244,6 +246,18 @@ void WindowPeer::invalidate(const RECT& rect)
     InvalidateRect(hwnd(), &rect, FALSE);
 }
 
+void WindowPeer::placeNative(unsigned long made, HWND child)
+{
+    // A new child window comes last in the tab order: only one whose control
+    // was made before others needs moving.
+    const auto next = natives_.upper_bound(made);
+    if (next != natives_.end()) {
+        HWND after = next == natives_.begin() ? HWND_TOP : std::prev(next)->second;
+        SetWindowPos(child, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    natives_.emplace(made, child);
+}
+
 void WindowPeer::captureMouse() { SetCapture(hwnd()); }
 
 ui::Insets WindowPeer::frameInsets() const
@@ -263,6 +277,7 @@ void WindowPeer::changed(ui::Change what)
         break;
     }
     case ui::Change::Visible:
+        if (window_.visible()) makeNativeWindows(window_);
         // The bar appears without taking the focus from the user's work.
         ShowWindow(hwnd(), !window_.visible() ? SW_HIDE
                            : window_.frame() == ui::WindowFrame::None ? SW_SHOWNA
@@ -305,6 +320,7 @@ void WindowPeer::changed(ui::Change what)
 
 bool WindowPeer::setWindowPos(ui::InsertAfter after, const ui::Rect& pixels)
 {
+    makeNativeWindows(window_);
     const bool placed = SetWindowPos(hwnd(), reinterpret_cast<HWND>(static_cast<INT_PTR>(after)), pixels.left,
                                      pixels.top, pixels.width, pixels.height, SWP_SHOWWINDOW | SWP_NOACTIVATE) != 0;
     echoPlacement();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "ui/peer.h"
@@ -41,6 +42,10 @@ public:
     void forget(ui::Control& control);
     // Marks a part of the window to be painted again.
     void invalidate(const RECT& rect);
+    // Puts the new system window of a native control in the tab order by
+    // when its control was made; and forgets it again.
+    void placeNative(unsigned long made, HWND child);
+    void forgetNative(unsigned long made) { natives_.erase(made); }
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -69,6 +74,7 @@ private:
     HWND lastFocus_ = nullptr;
     ui::Control* tipControl_ = nullptr;
     std::wstring tipText_;
+    std::map<unsigned long, HWND> natives_;
 };
 
 }  // namespace win32

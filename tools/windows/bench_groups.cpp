@@ -4,7 +4,6 @@
 // showing each group again while its targets are unchanged. The program
 // folder beside this exe must hold a Data folder.
 #include <windows.h>
-#include <commctrl.h>
 #include <ole2.h>
 
 #include <algorithm>
@@ -38,8 +37,6 @@ void report(const char* what, std::vector<double> times)
 int wmain()
 {
     OleInitialize(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
 
     win32::Platform platform;
     win32::Shell shell;

@@ -3,7 +3,6 @@
 // bar's own start-up in the same process. The program folder beside this
 // exe must hold a Data folder with slot 4 free.
 #include <windows.h>
-#include <commctrl.h>
 #include <ole2.h>
 
 #include <algorithm>
@@ -46,8 +45,6 @@ void pump()
 int wmain()
 {
     OleInitialize(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
 
     win32::Platform platform;
     win32::Shell shell;
