@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/window.h"
+#include "win32/com.h"
 #include "win32/text.h"
 
 namespace win32 {
@@ -33,7 +34,7 @@ std::optional<std::vector<std::string>> filesOf(IDataObject* data)
         DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size() + 1));
         files.push_back(narrow(path));
     }
-    ReleaseStgMedium(&medium);
+    com::releaseStgMedium(&medium);
     return files;
 }
 

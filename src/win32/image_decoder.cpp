@@ -1,5 +1,7 @@
 #include "win32/image_decoder.h"
 
+#include "win32/com.h"
+
 using Microsoft::WRL::ComPtr;
 
 namespace win32 {
@@ -8,10 +10,8 @@ IWICImagingFactory* ImageDecoder::factory()
 {
     if (!factory_) {
         // The imaging component is COM; the first picture may be drawn before
-        // anything else has started COM on this thread. The program never
-        // stops it again: it ends with its process.
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory_));
+        // anything else has started COM on this thread.
+        if (com::keep()) com::createInstance(CLSID_WICImagingFactory, IID_PPV_ARGS(&factory_));
     }
     return factory_.Get();
 }

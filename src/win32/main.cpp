@@ -1,5 +1,4 @@
 #include <windows.h>
-#include <ole2.h>
 
 #include <exception>
 
@@ -10,8 +9,6 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    OleInitialize(nullptr);
-
     try {
         win32::Platform platform;
         win32::Shell shell;

@@ -8,6 +8,7 @@
 #include "ui/control.h"
 #include "ui/menu.h"
 #include "ui/window.h"
+#include "win32/com.h"
 #include "win32/control_peers.h"
 #include "win32/dpi.h"
 #include "win32/text.h"
@@ -177,9 +178,9 @@ void Platform::runInBackground(std::function<void()> work)
 {
     workers_.emplace_back([work = std::move(work)] {
         // The shell's calls want COM on the thread that makes them.
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        const bool started = SUCCEEDED(com::start());
         work();
-        CoUninitialize();
+        if (started) com::stop();
     });
 }
 

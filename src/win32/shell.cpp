@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "ui/window.h"
+#include "win32/com.h"
 #include "win32/gdi.h"
 #include "win32/platform.h"
 #include "win32/system_library.h"
@@ -28,7 +29,7 @@ std::string pathOf(LPITEMIDLIST list)
 {
     wchar_t buffer[MAX_PATH] = {};
     SHGetPathFromIDListW(list, buffer);
-    CoTaskMemFree(list);
+    com::taskMemFree(list);
     return narrow(std::wstring(buffer, MAX_PATH));
 }
 
@@ -63,6 +64,9 @@ shell::LaunchResult Shell::execute(const ui::Window* owner, std::string_view ope
 // drawn down to its size rather than a 32-pixel one blown up.
 ui::Icon Shell::fileIcon(std::string_view path, int size)
 {
+    // The shell's lookups want COM on the thread that makes them: on the
+    // user-interface thread it starts with the first one.
+    if (!com::keep()) return nullptr;
     SHFILEINFOW info{};
     if (!SHGetFileInfoW(widen(path).c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX)) return nullptr;
     constexpr int kExtraLarge = 48;
@@ -125,6 +129,7 @@ std::optional<std::string> Shell::browseForFolder(const shell::BrowseRequest& re
     info.hwndOwner = ownerOf(request.owner);
     info.lpszTitle = title.c_str();
     info.ulFlags = request.flags;
+    if (!com::keep()) return std::nullopt;
     LPITEMIDLIST list = SHBrowseForFolderW(&info);
     if (!list) return std::nullopt;
     return pathOf(list);
@@ -142,8 +147,8 @@ std::optional<std::string> Shell::specialFolderLocation(int csidl)
 bool Shell::createShortcut(std::string_view linkPath, std::string_view targetPath, std::string_view workingFolder)
 {
     IShellLinkW* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&link)))) {
+    if (!com::keep() ||
+        FAILED(com::createInstance(CLSID_ShellLink, IID_IShellLinkW, reinterpret_cast<void**>(&link)))) {
         return false;
     }
     IPersistFile* file = nullptr;

@@ -9,6 +9,7 @@
 
 #include "ui/control.h"
 #include "ui/hit_test.h"
+#include "win32/com.h"
 #include "win32/control_peers.h"
 #include "win32/dpi.h"
 #include "win32/drop_target.h"
@@ -131,7 +132,7 @@ WindowPeer::~WindowPeer()
     }
     if (dropTarget_) {
         dropTarget_->detach();
-        RevokeDragDrop(hwnd());
+        com::revokeDragDrop(hwnd());
         dropTarget_->Release();
     }
     if (shellWatch_) SHChangeNotifyDeregister(shellWatch_);
@@ -152,9 +153,9 @@ void WindowPeer::watchShellIcons()
 // control takes drops.
 void WindowPeer::acceptDrops()
 {
-    if (dropTarget_ || !holdsDropTargets(window_)) return;
+    if (dropTarget_ || !holdsDropTargets(window_) || !com::keepOle()) return;
     auto* target = new DropTarget(hwnd(), window_);
-    if (SUCCEEDED(RegisterDragDrop(hwnd(), target))) {
+    if (SUCCEEDED(com::registerDragDrop(hwnd(), target))) {
         dropTarget_ = target;
     } else {
         target->Release();

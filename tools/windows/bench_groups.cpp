@@ -4,7 +4,6 @@
 // showing each group again while its targets are unchanged. The program
 // folder beside this exe must hold a Data folder.
 #include <windows.h>
-#include <ole2.h>
 
 #include <algorithm>
 #include <chrono>
@@ -36,8 +35,6 @@ void report(const char* what, std::vector<double> times)
 
 int wmain()
 {
-    OleInitialize(nullptr);
-
     win32::Platform platform;
     win32::Shell shell;
     app::Noctaris noctaris(platform, shell);

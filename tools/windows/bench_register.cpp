@@ -3,7 +3,6 @@
 // bar's own start-up in the same process. The program folder beside this
 // exe must hold a Data folder with slot 4 free.
 #include <windows.h>
-#include <ole2.h>
 
 #include <algorithm>
 #include <chrono>
@@ -44,8 +43,6 @@ void pump()
 
 int wmain()
 {
-    OleInitialize(nullptr);
-
     win32::Platform platform;
     win32::Shell shell;
     app::Noctaris noctaris(platform, shell);
