@@ -65,5 +65,8 @@ int wmain()
     }
     report("showing a group again, targets unchanged", again);
     std::fflush(stdout);
-    ExitProcess(0);
+    // Ends as the program does, taking its tray icon away: a process that
+    // leaves it behind stalls the next program's start under Wine.
+    noctaris.form1().Form_Unload();
+    return 0;
 }
