@@ -66,6 +66,9 @@ Form5::Form5(app::Noctaris& app)
     Command3.setCaption("キャンセル");
     Command2.setCaption("決定（登録）");
     Label1.setCaption("ファイルを選択してください。");
+    // The labels are drawn, not windows, so a screen reader hears these names.
+    Text2.setAccessibleName("パス");
+    Text1.setAccessibleName(Label2.caption());
 
     Command1.onClick = [this] { Command1_Click(); };
     Command4.onClick = [this] { Command4_Click(); };

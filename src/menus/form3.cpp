@@ -22,6 +22,7 @@ Form3::Form3(app::Noctaris& app)
     window.setCaption("グループ名の変更");
     window.setClientSize(5130, 975);
     Text1.setBounds(twips(0, 60, 5055, 270));
+    Text1.setAccessibleName("グループ名");
     Command1.setBounds(twips(3960, 540, 1035, 315));
     Command1.setCaption("適　用");
     Command2.setBounds(twips(2700, 540, 1035, 315));

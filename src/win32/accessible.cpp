@@ -5,41 +5,10 @@
 #include "ui/control.h"
 #include "ui/hit_test.h"
 #include "ui/window.h"
-#include "win32/system_library.h"
-#include "win32/text.h"
+#include "win32/reader_libraries.h"
 
 namespace win32 {
 namespace {
-
-// The libraries of screen readers are loaded when a reader first asks: most
-// sessions never need them.
-struct ReaderLibraries {
-    decltype(LresultFromObject)* lresultFromObject =
-        systemFunction<decltype(LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
-    decltype(CreateStdAccessibleObject)* createStdAccessibleObject =
-        systemFunction<decltype(CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
-    // Texts go to the reader as strings of the automation library, which frees them.
-    decltype(SysAllocStringLen)* sysAllocStringLen =
-        systemFunction<decltype(SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen");
-};
-
-const ReaderLibraries& readerLibraries()
-{
-    static const ReaderLibraries loaded;
-    return loaded;
-}
-
-HRESULT text(const std::string& utf8, BSTR* out)
-{
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (utf8.empty()) return S_FALSE;
-    const auto allocate = readerLibraries().sysAllocStringLen;
-    if (!allocate) return E_OUTOFMEMORY;
-    const std::wstring wide = widen(utf8);
-    *out = allocate(wide.data(), static_cast<UINT>(wide.size()));
-    return *out ? S_OK : E_OUTOFMEMORY;
-}
 
 // What VariantInit does, without loading the automation library for it.
 void setEmpty(VARIANT* out) { *out = VARIANT{}; }
@@ -175,7 +144,7 @@ HRESULT WindowAccessible::get_accName(VARIANT child, BSTR* name)
     ui::Control* control = nullptr;
     const HRESULT hr = resolve(child, control);
     if (FAILED(hr)) return hr;
-    return text(control ? control->accessibleName() : window_->caption(), name);
+    return readerText(control ? control->accessibleName() : window_->caption(), name);
 }
 
 HRESULT WindowAccessible::get_accValue(VARIANT child, BSTR* value)
@@ -183,7 +152,7 @@ HRESULT WindowAccessible::get_accValue(VARIANT child, BSTR* value)
     ui::Control* control = nullptr;
     const HRESULT hr = resolve(child, control);
     if (FAILED(hr)) return hr;
-    return text(control ? control->accessibleValue() : std::string(), value);
+    return readerText(control ? control->accessibleValue() : std::string(), value);
 }
 
 HRESULT WindowAccessible::get_accDescription(VARIANT child, BSTR* description) { return get_accValue(child, description); }
@@ -206,7 +175,7 @@ HRESULT WindowAccessible::get_accState(VARIANT child, VARIANT* state)
     return number(flags, state);
 }
 
-HRESULT WindowAccessible::get_accHelp(VARIANT, BSTR* help) { return text({}, help); }
+HRESULT WindowAccessible::get_accHelp(VARIANT, BSTR* help) { return readerText({}, help); }
 
 HRESULT WindowAccessible::get_accHelpTopic(BSTR* file, VARIANT, long* topic)
 {
@@ -215,7 +184,7 @@ HRESULT WindowAccessible::get_accHelpTopic(BSTR* file, VARIANT, long* topic)
     return S_FALSE;
 }
 
-HRESULT WindowAccessible::get_accKeyboardShortcut(VARIANT, BSTR* shortcut) { return text({}, shortcut); }
+HRESULT WindowAccessible::get_accKeyboardShortcut(VARIANT, BSTR* shortcut) { return readerText({}, shortcut); }
 
 HRESULT WindowAccessible::get_accFocus(VARIANT* child)
 {
@@ -236,7 +205,7 @@ HRESULT WindowAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
     ui::Control* control = nullptr;
     const HRESULT hr = resolve(child, control);
     if (FAILED(hr)) return hr;
-    return text(control && control->onDefaultAction ? actionOf(control->accessibleRole()) : "", action);
+    return readerText(control && control->onDefaultAction ? actionOf(control->accessibleRole()) : "", action);
 }
 
 HRESULT WindowAccessible::accSelect(long, VARIANT) { return DISP_E_MEMBERNOTFOUND; }

@@ -9,6 +9,7 @@
 #include "ui/window.h"
 #include "win32/gdi.h"
 #include "win32/message_target.h"
+#include "win32/named_accessible.h"
 #include "win32/platform.h"
 #include "win32/rect.h"
 #include "win32/system_error.h"
@@ -117,6 +118,7 @@ public:
                                        r.bottom - r.top, window.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
         if (!created) throw std::runtime_error("コントロールを作成できませんでした。" + systemErrorText(GetLastError()));
         attach(created);
+        if (!control_.accessibleName().empty()) nameForScreenReaders(created, control_);
         window.placeNative(made_, created);
         SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
         changed(ui::Change::Caption);

@@ -48,7 +48,7 @@ class ScreenReaderTests(NoctarisTestCase):
         self.read("press", MAIN_CAPTION, "11")
         self.assertEqual(self.read("list", MAIN_CAPTION)["children"][0]["name"], "エー")
 
-    def test_a_reader_names_the_registration_dialogs_buttons(self):
+    def test_a_reader_names_the_registration_dialogs_controls(self):
         install, _ = self.start_with(fixture("first-install"))
         bar = self.wait_bar()
         self.session.choose_from_menu(bar, HORIZONTAL_BAR.bare_spot, HORIZONTAL_BAR.button(4), 1, "登  録")
@@ -57,4 +57,5 @@ class ScreenReaderTests(NoctarisTestCase):
         # Wine gives a button's own object the client role; Windows, push button.
         self.assertEqual([c["name"] for c in controls if c["role"] != EDITABLE_TEXT],
                          ["ファイル参照", "フォルダ参照", "キャンセル", "決定（登録）"])
-        self.assertEqual(sum(c["role"] == EDITABLE_TEXT for c in controls), 2, "the path box and the name box")
+        self.assertEqual([c["name"] for c in controls if c["role"] == EDITABLE_TEXT], ["パス", "登録名"],
+                         "the edit boxes are named as their drawn labels read")

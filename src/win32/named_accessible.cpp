@@ -1,0 +1,188 @@
+#include "win32/named_accessible.h"
+
+#include <oleacc.h>
+
+#include <string>
+
+#include "ui/control.h"
+#include "win32/reader_libraries.h"
+
+namespace win32 {
+namespace {
+
+// Everything is the system object's but the control's own name. COM objects
+// end in their own Release, never by a delete through an interface.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+class NamedAccessible final : public IAccessible {
+public:
+    NamedAccessible(IAccessible* system, std::string name) : system_(system), name_(std::move(name)) {}
+    NamedAccessible(const NamedAccessible&) = delete;
+    NamedAccessible& operator=(const NamedAccessible&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override
+    {
+        if (!object) return E_POINTER;
+        if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
+            *object = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        return system_->QueryInterface(riid, object);
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const LONG left = InterlockedDecrement(&refs_);
+        if (left == 0) delete this;
+        return static_cast<ULONG>(left);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
+    {
+        if (child.vt == VT_I4 && child.lVal == CHILDID_SELF) return readerText(name_, name);
+        return system_->get_accName(child, name);
+    }
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return system_->GetTypeInfoCount(count); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT n, LCID locale, ITypeInfo** info) override
+    {
+        return system_->GetTypeInfo(n, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override
+    {
+        return system_->GetIDsOfNames(riid, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID locale, WORD flags, DISPPARAMS* parameters,
+                                     VARIANT* result, EXCEPINFO* exception, UINT* argument) override
+    {
+        return system_->Invoke(id, riid, locale, flags, parameters, result, exception, argument);
+    }
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return system_->get_accParent(parent); }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override { return system_->get_accChildCount(count); }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** dispatch) override
+    {
+        return system_->get_accChild(child, dispatch);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override
+    {
+        return system_->get_accValue(child, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override
+    {
+        return system_->get_accDescription(child, description);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
+    {
+        return system_->get_accRole(child, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
+    {
+        return system_->get_accState(child, state);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override
+    {
+        return system_->get_accHelp(child, help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override
+    {
+        return system_->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override
+    {
+        return system_->get_accKeyboardShortcut(child, shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override { return system_->get_accFocus(child); }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override
+    {
+        return system_->get_accSelection(children);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override
+    {
+        return system_->get_accDefaultAction(child, action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override { return system_->accSelect(flags, child); }
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override
+    {
+        return system_->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override
+    {
+        return system_->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override
+    {
+        return system_->accHitTest(x, y, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
+    {
+        return system_->accDoDefaultAction(child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override { return system_->put_accName(child, name); }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override
+    {
+        return system_->put_accValue(child, value);
+    }
+
+private:
+    ~NamedAccessible() { system_->Release(); }
+
+    LONG refs_ = 1;
+    IAccessible* system_;
+    std::string name_;
+};
+#pragma GCC diagnostic pop
+
+LRESULT namedObject(HWND window, WPARAM wParam, const std::string& name)
+{
+    const ReaderLibraries& library = readerLibraries();
+    IAccessible* system = nullptr;
+    if (name.empty() || !library.createStdAccessibleObject || !library.lresultFromObject ||
+        FAILED(library.createStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible,
+                                                 reinterpret_cast<void**>(&system)))) {
+        return 0;
+    }
+    auto* named = new NamedAccessible(system, name);
+    const LRESULT result = library.lresultFromObject(IID_IAccessible, wParam, named);
+    named->Release();
+    return result;
+}
+
+// The control's window keeps its own class procedure for everything else.
+struct NamedWindow {
+    WNDPROC original;
+    const ui::Control* control;
+};
+
+constexpr const wchar_t* kNamedProperty = L"Noctaris.NamedForReaders";
+
+LRESULT CALLBACK namedWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* named = static_cast<NamedWindow*>(GetPropW(window, kNamedProperty));
+    if (!named) return DefWindowProcW(window, message, wParam, lParam);
+    const WNDPROC original = named->original;
+    if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
+        try {
+            if (const LRESULT answer = namedObject(window, wParam, named->control->accessibleName())) return answer;
+        } catch (...) {
+            // Out of memory: the system's own answer, unnamed, will do.
+        }
+    } else if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        RemovePropW(window, kNamedProperty);
+        delete named;
+    }
+    return CallWindowProcW(original, window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void nameForScreenReaders(HWND window, const ui::Control& control)
+{
+    auto* named = new NamedWindow{reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)), &control};
+    SetPropW(window, kNamedProperty, named);
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(namedWindowProcedure));
+}
+
+}  // namespace win32
