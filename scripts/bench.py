@@ -1,8 +1,9 @@
 """Benchmarks of the program under wine64 on a virtual display: the time
 from process start to the bar being visible and the peak memory, against a
-bare program that shows one empty window of the bar's size; the group
-switch with the real shell icons; opening the registration dialog; and the
-exe sizes. Figures go to stdout; docs/PERFORMANCE.md records them."""
+bare program that shows one empty window of the bar's size; what each
+system library costs to load; the group switch with the real shell icons;
+opening the registration dialog; and the exe sizes. Figures go to stdout;
+docs/PERFORMANCE.md records them."""
 
 import argparse
 import shutil
@@ -60,6 +61,8 @@ def main():
         starter = tools / "noctaris-bench-startup.exe"
         print("bare window:", run(env, [starter, windows_path(bare / "noctaris-bare-window.exe"), "bare window", RUNS], work))
         print("Noctaris:   ", run(env, [starter, windows_path(program / "Noctaris.exe"), "ノクタリス - メイン画面", RUNS], work))
+
+        print(run(env, [tools / "noctaris-bench-libraries.exe"], work))
 
         system32 = prefix / "drive_c" / "windows" / "system32"
         files = sorted(p.name for p in system32.iterdir() if p.suffix.lower() in (".exe", ".dll", ".txt", ".ini"))
