@@ -14,7 +14,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         win32::Shell shell;
         app::Noctaris noctaris(platform, shell);
         noctaris.start();
-        return platform.run();
+        const int code = platform.run();
+        // The icon lookups use the program's objects, which end with this block.
+        platform.waitForBackgroundWork();
+        return code;
     } catch (const std::exception& e) {
         const std::wstring text = L"ノクタリスを起動できませんでした。\r\n" + win32::widen(e.what());
         MessageBoxW(nullptr, text.c_str(), L"ノクタリス", MB_OK | MB_ICONERROR);

@@ -51,8 +51,9 @@ public:
 
     // Runs the message loop until the program ends.
     int run();
-    // Waits until the work handed to runInBackground has finished; for the
-    // benchmarks, which time what the user sees once it has.
+    // Waits until the work handed to runInBackground has finished: before
+    // the objects it uses end, and for the benchmarks, which time what the
+    // user sees once it has.
     void waitForBackgroundWork();
 
     Gdi& gdi() { return gdi_; }
