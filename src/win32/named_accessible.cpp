@@ -28,7 +28,10 @@ public:
             AddRef();
             return S_OK;
         }
-        return system_->QueryInterface(riid, object);
+        // Nothing else of the system object's: it would be marshalled, or
+        // asked, without the name.
+        *object = nullptr;
+        return E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
     ULONG STDMETHODCALLTYPE Release() override
