@@ -54,8 +54,13 @@ class WindowQueries:
     """The Session's look at the Windows side; it runs the probe with the Session's wine()."""
 
     def _probe(self, args, timeout):
-        code, stdout = self.wine([self.probe_exe, *args], timeout=timeout, check=False)
-        text = stdout.decode("ascii", errors="replace").strip()
+        # Under load Wine has once ended the probe before it printed anything;
+        # a query that only looks is safe to try once more.
+        for _ in range(1 if args[0] == "close" else 2):
+            code, stdout = self.wine([self.probe_exe, *args], timeout=timeout, check=False)
+            text = stdout.decode("ascii", errors="replace").strip()
+            if text:
+                break
         try:
             return json.loads(text.splitlines()[-1])
         except (ValueError, IndexError):
