@@ -1,8 +1,9 @@
-"""Benchmarks of the program under wine64 on a virtual display: the time
-from process start to the bar being visible and the peak memory, against a
-bare program that shows one empty window of the bar's size; what each
-system library costs to load; the group switch with the real shell icons;
-opening the registration dialog; and the exe sizes. Figures go to stdout;
+"""Benchmarks of the program under Wine on a virtual display, for the i686
+release and the x86_64 build in the same run: the time from process start to
+the bar being visible and the peak memory, against a bare program of the same
+build that shows one empty window of the bar's size; the group switch with
+the real shell icons; what each system library costs to load; opening the
+registration dialog; and the exe sizes. Figures go to stdout;
 docs/PERFORMANCE.md records them."""
 
 import argparse
@@ -11,13 +12,14 @@ import subprocess
 import tempfile
 from pathlib import Path
 
-from wine_session import WINE64, prepare_prefix, start_virtual_display, stop, windows_path, wine_env
+from wine_loader import WINE64, architecture, loader_for
+from wine_session import prepare_prefix, start_virtual_display, stop, windows_path, wine_env
 
 RUNS = 20
 
 
 def run(env, args, cwd):
-    done = subprocess.run([WINE64, *map(str, args)], cwd=cwd, env=env, capture_output=True, text=True, timeout=600)
+    done = subprocess.run([loader_for(args[0]), *map(str, args)], cwd=cwd, env=env, capture_output=True, text=True, timeout=600)
     if done.returncode != 0:
         raise SystemExit(f"{args[0]} failed:\n{done.stdout}{done.stderr}")
     return done.stdout.strip()
@@ -35,13 +37,41 @@ def data_files(folder, paths):
     (data / "Shtct.qdf").write_bytes("".join(lines).encode("cp932"))
 
 
+def measure(build, work, env, targets):
+    """Start-up, memory, libraries, group switch and registration of one build, its own bare window beside it."""
+    tools = build / "tools" / "windows"
+    name = architecture(build / "Noctaris" / "Noctaris.exe")
+    here = work / name
+    program = here / "Noctaris"
+    shutil.copytree(build / "Noctaris", program)
+    bare = here / "bare"
+    bare.mkdir()
+    shutil.copy(tools / "noctaris-bare-window.exe", bare)
+    starter = tools / "noctaris-bench-startup.exe"
+    print(f"== {name} ({build})")
+    print("bare window:", run(env, [starter, windows_path(bare / "noctaris-bare-window.exe"), "bare window", RUNS], here))
+    print("Noctaris:   ", run(env, [starter, windows_path(program / "Noctaris.exe"), "ノクタリス - メイン画面", RUNS], here))
+
+    print(run(env, [tools / "noctaris-bench-libraries.exe"], here))
+
+    groups = here / "groups"
+    groups.mkdir()
+    shutil.copy(tools / "noctaris-bench-groups.exe", groups)
+    data_files(groups, targets)
+    print(run(env, [groups / "noctaris-bench-groups.exe"], groups))
+
+    register = here / "register"
+    register.mkdir()
+    shutil.copy(tools / "noctaris-bench-register.exe", register)
+    data_files(register, targets[:4])
+    print(run(env, [register / "noctaris-bench-register.exe"], register))
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", type=Path, default=Path("build/win64"))
     parser.add_argument("--release", type=Path, default=Path("build/win32"))
     args = parser.parse_args()
-    build = args.build.resolve()
-    tools = build / "tools" / "windows"
 
     work = Path(tempfile.mkdtemp(prefix="noctaris-bench-"))
     xvfb, display = start_virtual_display()
@@ -52,43 +82,23 @@ def main():
         # Keeps Wine's services up between the programs measured.
         keeper = subprocess.Popen([WINE64, "cmd", "/k"], env=env, stdin=subprocess.PIPE,
                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-        program = work / "Noctaris"
-        shutil.copytree(build / "Noctaris", program)
-        bare = work / "bare"
-        bare.mkdir()
-        shutil.copy(tools / "noctaris-bare-window.exe", bare)
-        starter = tools / "noctaris-bench-startup.exe"
-        print("bare window:", run(env, [starter, windows_path(bare / "noctaris-bare-window.exe"), "bare window", RUNS], work))
-        print("Noctaris:   ", run(env, [starter, windows_path(program / "Noctaris.exe"), "ノクタリス - メイン画面", RUNS], work))
-
-        print(run(env, [tools / "noctaris-bench-libraries.exe"], work))
-
         system32 = prefix / "drive_c" / "windows" / "system32"
         files = sorted(p.name for p in system32.iterdir() if p.suffix.lower() in (".exe", ".dll", ".txt", ".ini"))
         targets = [f"C:\\windows\\system32\\{name}" for name in files[:95]]
         targets += ["C:\\windows", "C:\\windows\\system32", "C:\\users", "C:\\Program Files", "C:\\windows\\fonts"]
-        groups = work / "groups"
-        groups.mkdir()
-        shutil.copy(tools / "noctaris-bench-groups.exe", groups)
-        data_files(groups, targets)
-        print(run(env, [groups / "noctaris-bench-groups.exe"], groups))
-
-        register = work / "register"
-        register.mkdir()
-        shutil.copy(tools / "noctaris-bench-register.exe", register)
-        data_files(register, targets[:4])
-        print(run(env, [register / "noctaris-bench-register.exe"], register))
+        # The release first: it is the product.
+        for build in (args.release.resolve(), args.build.resolve()):
+            measure(build, work, env, targets)
         keeper.kill()
     finally:
         stop(env, xvfb)
         shutil.rmtree(work, ignore_errors=True)
 
-    for exe in (build / "Noctaris" / "Noctaris.exe", args.release.resolve() / "Noctaris" / "Noctaris.exe",
-                tools / "noctaris-bare-window.exe"):
-        if exe.exists():
-            print(f"size of {exe.relative_to(Path.cwd()) if exe.is_relative_to(Path.cwd()) else exe}: "
-                  f"{exe.stat().st_size / 1024:.0f} KiB")
+    for build in (args.release.resolve(), args.build.resolve()):
+        for exe in (build / "Noctaris" / "Noctaris.exe", build / "tools" / "windows" / "noctaris-bare-window.exe"):
+            if exe.exists():
+                shown = exe.relative_to(Path.cwd()) if exe.is_relative_to(Path.cwd()) else exe
+                print(f"size of {shown}: {exe.stat().st_size / 1024:.0f} KiB")
 
 
 if __name__ == "__main__":

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Noctaris needs on Debian 12,
 # and the Japanese locale that Wine takes its ANSI code page (932) from.
-# Safe to run again: it only installs what is missing.
+# The 32-bit Wine that runs the i686 release comes too, when this kernel runs
+# 32-bit programs; where it does not, this says so and test.sh reports the
+# i686 tests as not run. Safe to run again: it only installs what is missing.
 set -euo pipefail
+source "$(dirname "$0")/kernel_runs_32bit.sh"
 
 packages=(
     cmake ninja-build g++ python3
@@ -16,6 +19,16 @@ sudo_if_needed() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+if kernel_runs_32bit; then
+    packages+=(wine32:i386)
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        echo "setup: adding the i386 architecture for the 32-bit Wine"
+        sudo_if_needed dpkg --add-architecture i386
+    fi
+else
+    echo "setup: WARNING: this kernel cannot run 32-bit programs; the i686 release will not be tested" >&2
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -23,7 +36,6 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "setup: installing ${missing[*]}"
     sudo_if_needed apt-get update -qq
-    # No recommends: they would pull in the 32-bit Wine, which this kernel cannot run.
     sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 

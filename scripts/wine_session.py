@@ -8,8 +8,7 @@ from pathlib import Path
 
 from wine_registry import registry_file
 
-WINE64 = "/usr/lib/wine/wine64"
-WINESERVER = "/usr/lib/wine/wineserver64"
+from wine_loader import WINE64, WINESERVER
 
 
 def wine_env(prefix, display):

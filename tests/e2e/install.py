@@ -9,7 +9,7 @@ import time
 from contextlib import contextmanager
 
 from data_files import windows_path
-from program import WINE64, Program
+from program import Program, loader_for
 from waiting import WaitTimeout, wait_for
 
 
@@ -46,7 +46,8 @@ class Install:
     def locked(self, name):
         """While inside, another Windows program holds Data/name open with no sharing."""
         with tempfile.TemporaryFile() as out:
-            locker = subprocess.Popen([WINE64, str(self.session.locker_exe), windows_path(self.data_dir / name)],
+            locker_exe = self.session.locker_exe
+            locker = subprocess.Popen([loader_for(locker_exe), str(locker_exe), windows_path(self.data_dir / name)],
                                       env=self.session.env, stdin=subprocess.PIPE, stdout=out,
                                       stderr=subprocess.DEVNULL)
             try:
@@ -118,7 +119,7 @@ class Install:
         if trace:
             env = {**env, "WINEDEBUG": f"-all,{trace}"}
         with open(log_path, "wb") as log:
-            popen = subprocess.Popen([WINE64, str(self.exe)], cwd=self.root, env=env,
+            popen = subprocess.Popen([loader_for(self.exe), str(self.exe)], cwd=self.root, env=env,
                                      stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT)
         program = Program(popen, log_path)
         self.programs.append(program)

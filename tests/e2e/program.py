@@ -4,10 +4,14 @@ import os
 import re
 import signal
 import subprocess
+import sys
+from pathlib import Path
 
 from waiting import WaitTimeout
 
-WINE64 = "/usr/lib/wine/wine64"
+# The Wine loaders, shared with the scripts.
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "scripts"))
+from wine_loader import WINE64, architecture, loader_for  # noqa: E402,F401
 
 _MF_POPUP = 0x10
 _MF_SEPARATOR = 0x800
@@ -35,7 +39,7 @@ def _wine_string(traced):
 
 
 class Program:
-    """One started copy of Noctaris.exe (the wine64 process is the Windows process)."""
+    """One started copy of Noctaris.exe (the Wine loader's process is the Windows process)."""
 
     def __init__(self, popen, log_path):
         self.popen = popen

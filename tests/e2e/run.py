@@ -1,18 +1,23 @@
 #!/usr/bin/env python3
-"""Runs the end-to-end tests of the Windows build under wine64.
+"""Runs the end-to-end tests of a Windows build under Wine.
 
-    python3 tests/e2e/run.py --build build/win64 [--artifacts DIR] [-k PATTERN] [-v]
+    python3 tests/e2e/run.py --build build/win64 [--download] [--artifacts DIR] [-k PATTERN] [-v]
 
-Screenshots and program logs go to DIR (build/e2e-artifacts by default).
-Prints one summary line at the end; exits non-zero on any failure.
+The same tests run on either build: build/win64 (x86_64) or build/win32 (the
+i686 release). With --download the program is the one in the build's
+download zip, unzipped, as a user gets it. Screenshots and program logs go
+to DIR (build/e2e-artifacts by default). Prints one summary line at the end,
+naming the architecture; exits non-zero on any failure.
 """
 
 import argparse
 import shutil
 import signal
 import sys
+import tempfile
 import time
 import unittest
+import zipfile
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
@@ -32,6 +37,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build", default=str(REPO / "build" / "win64"),
                         help="the build folder holding Noctaris/ and tests/e2e/ (default: build/win64)")
+    parser.add_argument("--download", action="store_true",
+                        help="run the program unzipped from the build's Noctaris-*.zip, not its ready-to-run folder")
     parser.add_argument("--artifacts", default=str(REPO / "build" / "e2e-artifacts"),
                         help="where screenshots and logs go (default: build/e2e-artifacts)")
     parser.add_argument("--timeout", type=int, default=1200, help="seconds the whole run may take (default: 1200)")
@@ -57,7 +64,16 @@ def main():
     signal.alarm(args.timeout)
 
     started = time.monotonic()
-    session = Session(args.build, artifacts)
+    unzipped = None
+    if args.download:
+        unzipped = Path(tempfile.mkdtemp(prefix="noctaris-download-"))
+        zips = sorted(Path(args.build).glob("Noctaris-*.zip"))
+        if not zips:
+            print(f"e2e: FAILED - no download zip in {args.build}: run scripts/release.sh")
+            return 1
+        with zipfile.ZipFile(zips[-1]) as download:
+            download.extractall(unzipped)
+    session = Session(args.build, artifacts, unzipped / "Noctaris" if unzipped else None)
     result = None
     problem = None
     try:
@@ -76,14 +92,17 @@ def main():
     finally:
         signal.alarm(0)
         session.close()
+        if unzipped:
+            shutil.rmtree(unzipped, ignore_errors=True)
 
     seconds = time.monotonic() - started
+    label = f"e2e {session.architecture or ''}".rstrip()
     if result is None or problem:
-        print(f"e2e: FAILED - {problem or 'no result'} after {seconds:.0f} s (artifacts: {artifacts})")
+        print(f"{label}: FAILED - {problem or 'no result'} after {seconds:.0f} s (artifacts: {artifacts})")
         return 1
     bad = len(result.failures) + len(result.errors) + len(result.unexpectedSuccesses)
     ok = bad == 0 and result.testsRun > 0
-    print(f"e2e: {'PASSED' if ok else 'FAILED'} - {result.testsRun} tests, {len(result.failures)} failures, "
+    print(f"{label}: {'PASSED' if ok else 'FAILED'} - {result.testsRun} tests, {len(result.failures)} failures, "
           f"{len(result.errors)} errors, {len(result.skipped)} skipped in {seconds:.0f} s (artifacts: {artifacts})")
     return 0 if ok else 1
 

@@ -1,8 +1,9 @@
-"""Runs the Windows build of Noctaris under wine64 on a private X display.
+"""Runs a Windows build of Noctaris under Wine on a private X display.
 
-One Session per run owns an Xvfb display, a fresh Wine prefix and its
+One Session per run owns an Xvfb display, a fresh WoW64 Wine prefix and its
 wineserver; every test starts the program from its own copy of the
-ready-to-run folder. Everything started here is stopped by its own process
+ready-to-run folder (or of the download, unzipped). The program and the
+helpers that reach into its process are of one build, x86_64 or i686. Everything started here is stopped by its own process
 id (or with `wineserver -k` for this prefix only): other sessions on the
 same machine may be running Wine and X servers of their own.
 """
@@ -17,7 +18,7 @@ from pathlib import Path
 
 from data_files import windows_path
 from install import Install
-from program import WINE64
+from program import WINE64, architecture, loader_for
 from user_input import UserInput
 from waiting import WaitTimeout, wait_for
 from window_probe import WindowQueries
@@ -26,15 +27,16 @@ from x_display import XDisplay, start_xvfb
 # The font replacements and the .exe association that Wine prefixes here need,
 # shared with the run script.
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "scripts"))
+from wine_loader import WINESERVER  # noqa: E402
 from wine_registry import FONT_REPLACEMENTS, registry_file  # noqa: E402
-
-WINESERVER = "/usr/lib/wine/wineserver64"
 
 
 class Session(WindowQueries, XDisplay, UserInput):
-    def __init__(self, build_dir, artifacts_dir):
+    def __init__(self, build_dir, artifacts_dir, program_dir=None):
+        """program_dir: the folder holding Noctaris.exe; the build's ready-to-run folder by default."""
         self.build_dir = Path(build_dir).resolve()
-        self.dist_dir = self.build_dir / "Noctaris"
+        self.dist_dir = Path(program_dir).resolve() if program_dir else self.build_dir / "Noctaris"
+        self.architecture = None
         self.probe_exe = self.build_dir / "tests" / "e2e" / "noctaris-probe.exe"
         self.marker_exe = self.build_dir / "tests" / "e2e" / "noctaris-marker.exe"
         self.dragger_exe = self.build_dir / "tests" / "e2e" / "noctaris-dragger.exe"
@@ -57,7 +59,12 @@ class Session(WindowQueries, XDisplay, UserInput):
         for path in (self.dist_dir / "Noctaris.exe", self.probe_exe, self.marker_exe, self.dragger_exe,
                      self.locker_exe, self.stress_exe):
             if not path.is_file():
-                raise FileNotFoundError(f"{path} is missing: build the win64 preset first")
+                raise FileNotFoundError(f"{path} is missing: build the win64 or win32 preset first")
+        # A helper that reaches into the program (a reader, a dragger) must be of its architecture.
+        self.architecture = architecture(self.dist_dir / "Noctaris.exe")
+        for helper in (self.probe_exe, self.marker_exe, self.dragger_exe, self.locker_exe, self.stress_exe):
+            if architecture(helper) != self.architecture:
+                raise RuntimeError(f"{helper} is {architecture(helper)}, the program {self.architecture}")
         atexit.register(self.close)
         self.artifacts.mkdir(parents=True, exist_ok=True)
         self.tmp = Path(tempfile.mkdtemp(prefix="noctaris-e2e-"))
@@ -166,15 +173,15 @@ class Session(WindowQueries, XDisplay, UserInput):
         background services hands them its pipes, which then never close."""
         with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
             try:
-                code = subprocess.run([WINE64, *map(str, args)], env=self.env, stdin=subprocess.DEVNULL,
+                code = subprocess.run([loader_for(args[0]), *map(str, args)], env=self.env, stdin=subprocess.DEVNULL,
                                       stdout=out, stderr=err, timeout=timeout).returncode
             except subprocess.TimeoutExpired:
-                raise WaitTimeout(f"wine64 {' '.join(map(str, args))} did not finish within {timeout} s") from None
+                raise WaitTimeout(f"wine {' '.join(map(str, args))} did not finish within {timeout} s") from None
             out.seek(0)
             err.seek(0)
             stdout, stderr = out.read(), err.read()
         if check and code != 0:
-            raise RuntimeError(f"wine64 {args} failed ({code}): {stderr.decode(errors='replace')}")
+            raise RuntimeError(f"wine {args} failed ({code}): {stderr.decode(errors='replace')}")
         return code, stdout
 
 
