@@ -39,6 +39,8 @@ ui::Answer Noctaris::msgBox(std::string_view text, ui::MessageStyle style, ui::W
     return platform_.messageBox(&over, text, style, kTitle);
 }
 
+ui::Window& Noctaris::barWindow() { return form1_->window; }
+
 dialogs::Form5& Noctaris::form5()
 {
     if (!form5_) form5_ = std::make_unique<dialogs::Form5>(*this);
@@ -63,7 +65,7 @@ template <typename Dialog>
 void Noctaris::unload(std::unique_ptr<Dialog>& dialog)
 {
     if (!dialog) return;
-    dialog->window.hide();
+    dialog->window.unload();
     platform_.deleteLater(std::shared_ptr<Dialog>(dialog.release()));
     if (form1_->window.visible()) form1_->window.setForeground();
 }

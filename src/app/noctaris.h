@@ -53,6 +53,8 @@ public:
     model::SettingsRecord& settings() { return settings_; }
 
     bar::Form1& form1() { return *form1_; }
+    // The bar's window, which owns every dialog.
+    ui::Window& barWindow();
     menus::Form2& form2() { return *form2_; }
     dialogs::Form4& form4() { return *form4_; }
     dialogs::Seihin& seihin() { return *seihin_; }

@@ -49,6 +49,9 @@ public:
     // Hands the current slot's target to the shell; false when it could not open it.
     bool SctOpen();
     void DrawSctFace(int slot);
+    // A slot just emptied: the empty-slot picture alone, whatever was drawn,
+    // and what a screen reader hears of an empty slot.
+    void clearFace(int slot);
     // Makes slot n current in the name and path tables.
     void selectSlot(int slot);
     // A drop on button n: hands the dropped path to the registration dialog.
@@ -123,6 +126,8 @@ private:
     void showFixButton();
     // The mouse touched slot n: it becomes ShIn and the current slot.
     void touchSlot(int slot);
+    // What a screen reader hears of button n: the slot's name and target.
+    void describeSlot(int slot);
     void switchToGroup(int group);
     // Draws the faces of the group on screen again, with fresh icons.
     void redrawShownGroup();

@@ -60,16 +60,23 @@ void Form1::ShortCut_DblClick(int index)
 void Form1::SctExec()
 {
     if (List2.text().empty()) return;
-    const model::Variant& after = app_.form4().SexeA;
+    dialogs::Form4& settings = app_.form4();
+    const model::Variant& after = settings.SexeA;
     if (after == 1) {
-        // A bar hidden without a tray icon could not be brought back.
-        if (trayIconReady()) window.hide();
+        // Parked in the tray, as the setting says, so that nothing shows it
+        // again but the user; a bar hidden without a tray icon could never be
+        // brought back.
+        if (trayIconReady()) {
+            window.hide();
+            settings.TaskOn = 1;
+        }
     } else if (!(after == 2)) {
         return;
     }
     if (!SctOpen()) {
         app_.msgBox("リンク先のファイルが見つかりません。", ui::message_box::kOk);
         window.show();
+        settings.TaskOn = 0;
     }
 }
 
@@ -91,8 +98,7 @@ void Form1::DrawSctFace(int slot)
     const std::string path = List2.text();
     const std::string name = List1.text();
     ui::PictureBox& button = ShortCut[slot];
-    button.setAccessibleName(path.empty() ? "未登録" : name);
-    button.setAccessibleValue(path);
+    describeSlot(slot);
     if (!path.empty()) {
         button.setPicture(ui::Art::None);
         shell::DrawFileIcon(app_.icons(), button, path);
@@ -100,6 +106,19 @@ void Form1::DrawSctFace(int slot)
         button.setPicture(ui::Art::Aki);
     }
     if (SctName == 1) shell::AsciiFuti(button, name, ui::rgb(255, 255, 255), 1, 20, ui::rgb(0, 0, 0), 1);
+}
+
+void Form1::describeSlot(int slot)
+{
+    const std::string& path = List2.list(slot);
+    ShortCut[slot].setAccessibleName(path.empty() ? "未登録" : List1.list(slot));
+    ShortCut[slot].setAccessibleValue(path);
+}
+
+void Form1::clearFace(int slot)
+{
+    ShortCut[slot].setPicture(ui::Art::Aki);
+    describeSlot(slot);
 }
 
 void Form1::prefetchIcons()

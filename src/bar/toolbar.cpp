@@ -73,6 +73,7 @@ void Form1::Picture5_MouseUp(int, int, float, float)
     }
     nameTopmostSwitch();
     settings.SetSave();
+    settings.showSettings();
 }
 
 void Form1::Picture6_MouseUp(int, int, float, float)
@@ -96,6 +97,7 @@ void Form1::FormStyleHen_MouseUp(int, int, float, float)
         FormStyle = 0;
     }
     app_.form4().SetSave();
+    app_.form4().showSettings();
 }
 
 void Form1::Form_MouseMove(int button, int, float, float)
@@ -119,10 +121,10 @@ void Form1::savePosition()
 void Form1::TrayIcon_MouseEvent(ui::TrayEvent event)
 {
     if (event != ui::TrayEvent::LeftDown) return;
-    // The bar is disabled while a dialog of its own is open: that dialog is
-    // what the user is to finish, and no menu command may start another.
-    if (!window.enabled()) {
-        app_.raiseOpenDialog();
+    // While a dialog of the bar's own or a message box over it is open, that
+    // is what the user is to finish: no menu command may start another.
+    if (!window.takesInput()) {
+        if (!app_.raiseOpenDialog()) window.setForeground();
         return;
     }
     window.setForeground();

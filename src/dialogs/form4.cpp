@@ -29,8 +29,9 @@ void drawName(ui::PictureBox& button, const std::string& name)
 
 }  // namespace
 
-Form4::Controls::Controls(ui::Platform& platform)
-    : window(platform, ui::WindowFrame::Dialog, "Form4"),
+// Owned by the bar, so that a bar kept on top never covers it.
+Form4::Controls::Controls(ui::Platform& platform, ui::Window& bar)
+    : window(platform, ui::WindowFrame::Dialog, "Form4", &bar),
       Image1(window, "Image1"),
       Label1(window, "Label1"),
       Frame1(window, "Frame1"),
@@ -120,7 +121,7 @@ void Form4::Show()
         controls_->window.setForeground();
         return;
     }
-    controls_ = std::make_unique<Controls>(app_.platform());
+    controls_ = std::make_unique<Controls>(app_.platform(), app_.barWindow());
     wireEvents();
     Form_Load();
     controls_->window.centreOnScreen();
@@ -179,6 +180,20 @@ void Form4::Form_Load()
     loading_ = false;
 
     if (!unsaved_.empty()) app_.msgBox(std::exchange(unsaved_, {}), ui::message_box::kExclamation);
+}
+
+void Form4::showSettings()
+{
+    if (!controls_) return;
+    Controls& c = *controls_;
+    const bar::Form1& bar = app_.form1();
+    (KidoA == 1 ? c.Op1 : c.Op2).reflectValue(true);
+    (SKidoA == 1 ? c.Op3 : c.Op4).reflectValue(true);
+    (SexeA == 1 ? c.Op5 : c.Op6).reflectValue(true);
+    c.StlT.reflectValue(bar.FormStyle == 1);
+    c.StlY.reflectValue(bar.FormStyle == 0);
+    c.Check1.reflectValue(WindTop == 1);
+    c.Check2.reflectValue(bar.SctName == 1);
 }
 
 void Form4::SetSave()
@@ -266,7 +281,12 @@ void Form4::Form_MouseMove(int button)
     if (button == ui::mouse::kLeft) controls_->window.moveBySystem();
 }
 
-// The window closes from one of its own handlers: it goes once the event is over.
-void Form4::Unload() { app_.platform().deleteLater(std::shared_ptr<Controls>(std::move(controls_))); }
+// The window closes from one of its own handlers, perhaps inside a message
+// box's loop: it is hidden and deaf at once, and goes once the event is over.
+void Form4::Unload()
+{
+    controls_->window.unload();
+    app_.platform().deleteLater(std::shared_ptr<Controls>(std::move(controls_)));
+}
 
 }  // namespace dialogs

@@ -21,7 +21,7 @@ class Form4 {
 public:
     // The window and its controls, there while the dialog is loaded.
     struct Controls {
-        explicit Controls(ui::Platform& platform);
+        Controls(ui::Platform& platform, ui::Window& bar);
         ui::Window window;
         ui::Image Image1;  // closes the dialog
         ui::Label Label1;
@@ -55,6 +55,9 @@ public:
 
     // Writes the seven settings; a failure is told to the user and the old file stays.
     void SetSave();
+    // The bar's own switches changed a setting: an open dialog shows the
+    // values as they are now, without applying them again.
+    void showSettings();
 
     // The program's settings, which the dialog edits in place.
     model::Variant& KidoA;

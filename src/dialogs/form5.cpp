@@ -144,14 +144,14 @@ void Form5::Command2_Click()
         app_.msgBox(kNothingChosen, ui::message_box::kOk, window);
         return;
     }
-    const std::string name = Text1.text();
-    if (!storableName(name)) return;
-    const auto path = storablePath(Label1.caption());
-    if (!path) return;
-
     bar::Form1& bar = app_.form1();
     const int slot = ListNo;
     const model::Slot before{bar.List1.list(slot), bar.List2.list(slot)};
+    const std::string name = Text1.text();
+    if (!storableName(name, before.name)) return;
+    const auto path = storablePath(Label1.caption(), before.path);
+    if (!path) return;
+
     bar.List1.setList(slot, name);
     bar.List2.setList(slot, *path);
     // The dialog stays open on a failed save, and nothing shows what the file does not hold.
@@ -183,9 +183,9 @@ void Form5::Form_MouseMove(int button, int, float, float)
     if (button & ui::mouse::kLeft) window.moveBySystem();
 }
 
-bool Form5::storableName(const std::string& name)
+bool Form5::storableName(const std::string& name, const std::string& stored)
 {
-    const auto refusal = model::encodeFileText(app_.data().codec(), name).refusal;
+    const auto refusal = model::checkEditedText(app_.data().codec(), name, stored);
     if (refusal) {
         app_.msgBox(model::refusalMessage(model::DataFile::Shortcuts, name, *refusal), ui::message_box::kExclamation,
                     window);
@@ -195,14 +195,14 @@ bool Form5::storableName(const std::string& name)
 
 // A short form is plain ASCII and opens the same target, so any file can be
 // registered and any program reading the file can still open it.
-std::optional<std::string> Form5::storablePath(const std::string& path)
+std::optional<std::string> Form5::storablePath(const std::string& path, const std::string& stored)
 {
     const model::AnsiCodec& codec = app_.data().codec();
-    const auto refusal = model::encodeFileText(codec, path).refusal;
+    const auto refusal = model::checkEditedText(codec, path, stored);
     if (!refusal) return path;
     if (*refusal == model::TextRefusal::Unrepresentable) {
         const auto brief = app_.shell().shortPath(path);
-        if (brief && !model::encodeFileText(codec, *brief).refusal) return brief;
+        if (brief && !model::checkUserText(codec, *brief)) return brief;
     }
     app_.msgBox(model::refusalMessage(model::DataFile::Shortcuts, path, *refusal), ui::message_box::kExclamation,
                 window);

@@ -55,9 +55,10 @@ private:
     void ShowPath();
     void showIcon(const std::string& path);
     // The path as it can be stored: in its short form when the code page
-    // cannot hold it. Nothing, after telling the user, when it cannot be stored.
-    std::optional<std::string> storablePath(const std::string& path);
-    bool storableName(const std::string& name);
+    // cannot hold it. Nothing, after telling the user, when it cannot be
+    // stored. What the slot holds already (stored) is written back as it is.
+    std::optional<std::string> storablePath(const std::string& path, const std::string& stored);
+    bool storableName(const std::string& name, const std::string& stored);
     void close();
 
     app::Noctaris& app_;

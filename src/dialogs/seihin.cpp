@@ -17,8 +17,9 @@ const ui::Font kWindowFont{"ＭＳ ゴシック", 9.75f, false};
 
 }  // namespace
 
-Seihin::Controls::Controls(ui::Platform& platform)
-    : window(platform, ui::WindowFrame::Dialog, "Seihin"),
+// Owned by the bar, so that a bar kept on top never covers it.
+Seihin::Controls::Controls(ui::Platform& platform, ui::Window& bar)
+    : window(platform, ui::WindowFrame::Dialog, "Seihin", &bar),
       Image1(window, "Image1"),
       Label1(window, "Label1"),
       Label2(window, "Label2"),
@@ -83,7 +84,7 @@ void Seihin::Show()
         controls_->window.setForeground();
         return;
     }
-    controls_ = std::make_unique<Controls>(app_.platform());
+    controls_ = std::make_unique<Controls>(app_.platform(), app_.barWindow());
     wireEvents();
     Form_Load();
     controls_->window.centreOnScreen();
@@ -159,7 +160,12 @@ void Seihin::resetLinks()
     }
 }
 
-// The window closes from one of its own handlers: it goes once the event is over.
-void Seihin::Unload() { app_.platform().deleteLater(std::shared_ptr<Controls>(std::move(controls_))); }
+// The window closes from one of its own handlers, perhaps inside a message
+// box's loop: it is hidden and deaf at once, and goes once the event is over.
+void Seihin::Unload()
+{
+    controls_->window.unload();
+    app_.platform().deleteLater(std::shared_ptr<Controls>(std::move(controls_)));
+}
 
 }  // namespace dialogs

@@ -19,7 +19,7 @@ class Seihin {
 public:
     // The window and its controls, there while it is loaded.
     struct Controls {
-        explicit Controls(ui::Platform& platform);
+        Controls(ui::Platform& platform, ui::Window& bar);
         ui::Window window;
         ui::Image Image1;  // the program's icon
         ui::Label Label1;

@@ -64,7 +64,37 @@ private:
 
 class ControlPeer final : public ui::ControlPeer {
 public:
-    void changed(ui::Change) override {}
+    ControlPeer(Platform& platform, ui::Control& control) : platform_(platform), control_(control) {}
+    void changed(ui::Change) override
+    {
+        if (control_.window().unloaded()) platform_.touchedAfterUnload.push_back(control_.name());
+    }
+
+private:
+    Platform& platform_;
+    ui::Control& control_;
+};
+
+// A modal loop runs inside the call that opened it: the owner stays disabled
+// throughout, and what the user does meanwhile does not end the outer event.
+class ModalLoop {
+public:
+    ModalLoop(int& depth, ui::Window* owner) : depth_(depth), owner_(owner && owner->takesInput() ? owner : nullptr)
+    {
+        ++depth_;
+        if (owner_) owner_->systemEnabled(false);
+    }
+    ModalLoop(const ModalLoop&) = delete;
+    ModalLoop& operator=(const ModalLoop&) = delete;
+    ~ModalLoop()
+    {
+        if (owner_) owner_->systemEnabled(true);
+        --depth_;
+    }
+
+private:
+    int& depth_;
+    ui::Window* owner_;
 };
 
 const ui::MenuItem* findItem(const ui::MenuItem& menu, const std::string& name)
@@ -109,7 +139,10 @@ std::unique_ptr<ui::WindowPeer> Platform::createWindowPeer(ui::Window& window)
     return std::make_unique<WindowPeer>(*this, window);
 }
 
-std::unique_ptr<ui::ControlPeer> Platform::createControlPeer(ui::Control&) { return std::make_unique<ControlPeer>(); }
+std::unique_ptr<ui::ControlPeer> Platform::createControlPeer(ui::Control& control)
+{
+    return std::make_unique<ControlPeer>(*this, control);
+}
 
 bool Platform::onAnyMonitor(const ui::Rect& p) const
 {
@@ -145,11 +178,17 @@ void Platform::releaseCapture()
     if (previous) previous->systemCaptureLost();
 }
 
-ui::Answer Platform::messageBox(ui::Window*, std::string_view text, ui::MessageStyle style, std::string_view title)
+ui::Answer Platform::messageBox(ui::Window* owner, std::string_view text, ui::MessageStyle style,
+                                std::string_view title)
 {
     messages.push_back({std::string(text), style, std::string(title)});
     note("message: " + std::string(text));
-    if (whileMessageShown) whileMessageShown(messages.back());
+    if (!whileMessageOpen.empty()) {
+        const std::function<void()> meanwhile = std::move(whileMessageOpen.front());
+        whileMessageOpen.pop_front();
+        const ModalLoop loop(modalDepth_, owner);
+        meanwhile();
+    }
     if (!answers.empty()) {
         const ui::Answer answer = answers.front();
         answers.pop_front();

@@ -82,8 +82,15 @@ public:
     void capture(ui::Window& window);
     // The control that holds the mouse, if a control does.
     const ui::Control* capturedControl() const;
-    // The event being handled has ended: what was to be deleted later goes.
-    void eventEnded() { graveyard_.clear(); }
+    // An event has been handled: what was to be deleted later goes, unless
+    // the event came inside a message box's loop, whose caller is still running.
+    void eventEnded()
+    {
+        if (modalDepth_ == 0) graveyard_.clear();
+    }
+    bool inModalLoop() const { return modalDepth_ > 0; }
+    // A control changed after its window was unloaded: a fault.
+    std::vector<std::string> touchedAfterUnload;
 
     // What happened, in order: windows shown and hidden, files read and
     // written, message boxes, menus, tray icons, placements, launches.
@@ -108,8 +115,10 @@ public:
     };
     std::vector<Message> messages;
     std::deque<ui::Answer> answers;
-    // Runs while a message box is up.
-    std::function<void(const Message&)> whileMessageShown;
+    // What the user does while the next message boxes are open, one action
+    // for each box in turn; it runs inside the box's loop, as on Windows,
+    // before the box is answered. The box disables its owner meanwhile.
+    std::deque<std::function<void()>> whileMessageOpen;
 
     // Menus popped up, and the items the user chooses by name; without a
     // scripted choice the menu is dismissed.
@@ -134,6 +143,7 @@ private:
     std::string programFolder_;
     posix::IconvCodec codec_;
     std::vector<std::shared_ptr<void>> graveyard_;
+    int modalDepth_ = 0;
 };
 
 }  // namespace headless

@@ -125,7 +125,9 @@ void Form2::fEx_Click(int index)
     }
     const model::Variant& after = app_.form4().SexeA;
     if (after == 1) {
+        // Parked, as the setting says: opening the settings keeps it in the tray.
         form1.window.hide();
+        app_.form4().TaskOn = 1;
         ExRun();
     } else if (after == 2) {
         ExRun();

@@ -38,7 +38,9 @@ void Form3::Form_Load()
 {
     bar::Form1& bar = app_.form1();
     LstNNN = bar.ShIn;
-    Text1.setText(bar.List3.text());
+    // The group's own entry: the list's selection follows the hover, which a
+    // capture elsewhere may have kept on another group.
+    Text1.setText(bar.List3.list(LstNNN.toInt16().value_or(-1)));
 }
 
 void Form3::Show()
@@ -55,12 +57,12 @@ void Form3::Command1_Click()
     bar::Form1& bar = app_.form1();
     const int group = LstNNN.toInt16().value_or(-1);
     const std::string name = Text1.text();
-    if (const auto refusal = model::encodeFileText(app_.data().codec(), name).refusal) {
+    const std::string before = bar.List3.list(group);
+    if (const auto refusal = model::checkEditedText(app_.data().codec(), name, before)) {
         app_.msgBox(model::refusalMessage(model::DataFile::Groups, name, *refusal), ui::message_box::kExclamation,
                     window);
         return;
     }
-    const std::string before = bar.List3.list(group);
     showName(group, name);
     if (!bar.SaveGroups(window)) {
         showName(group, before);

@@ -70,7 +70,7 @@ void Form2::ExDel()
     const model::Slot before{bar.List1.list(slot), bar.List2.list(slot)};
     bar.List1.setList(slot, "");
     bar.List2.setList(slot, "");
-    bar.ShortCut[slot].setPicture(ui::Art::Aki);
+    bar.clearFace(slot);
     // What the file still holds stays on the button and in the tray menu.
     if (!bar.SaveShortcuts(bar.window)) {
         bar.List1.setList(slot, before.name);

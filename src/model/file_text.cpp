@@ -111,4 +111,10 @@ std::optional<TextRefusal> checkUserText(const AnsiCodec& codec, std::string_vie
     return std::nullopt;
 }
 
+std::optional<TextRefusal> checkEditedText(const AnsiCodec& codec, std::string_view utf8, std::string_view stored)
+{
+    if (utf8 == stored) return encodeFileText(codec, utf8).refusal;
+    return checkUserText(codec, utf8);
+}
+
 }  // namespace model

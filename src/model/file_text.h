@@ -28,8 +28,15 @@ struct EncodedText {
 
 EncodedText encodeFileText(const AnsiCodec& codec, std::string_view utf8);
 
-// Whether text typed by the user can be stored as it stands. Unlike
-// encodeFileText it refuses the private-use characters that stand for kept bytes.
+// The one gate for text that becomes file content, whatever way it came
+// (typed, picked, dropped): whether it can be stored as it stands. Unlike
+// encodeFileText it refuses the private-use characters that stand for kept
+// bytes, which would otherwise be written as those raw bytes.
 std::optional<TextRefusal> checkUserText(const AnsiCodec& codec, std::string_view utf8);
+
+// The gate for a field being edited: text the file held and the user left
+// as it was is written back as it was read, kept bytes and all; anything
+// else must pass checkUserText.
+std::optional<TextRefusal> checkEditedText(const AnsiCodec& codec, std::string_view utf8, std::string_view stored);
 
 }  // namespace model

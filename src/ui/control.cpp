@@ -227,15 +227,21 @@ void OptionButton::setCaption(std::string caption)
 void OptionButton::setValue(bool value)
 {
     if (value_ == value) return;
+    reflectValue(value);
+    if (value && onClick) onClick();
+}
+
+void OptionButton::reflectValue(bool value)
+{
+    if (value_ == value) return;
     value_ = value;
     changed(Change::Content);
     if (!value) return;
     for (Control* sibling : container().children()) {
         if (sibling != this && sibling->kind() == ControlKind::OptionButton) {
-            static_cast<OptionButton*>(sibling)->setValue(false);
+            static_cast<OptionButton*>(sibling)->reflectValue(false);
         }
     }
-    if (onClick) onClick();
 }
 
 CheckBox::CheckBox(Container& container, std::string name) : Control(container, ControlKind::CheckBox, std::move(name))
@@ -251,9 +257,15 @@ void CheckBox::setCaption(std::string caption)
 void CheckBox::setValue(bool value)
 {
     if (value_ == value) return;
+    reflectValue(value);
+    if (onClick) onClick();
+}
+
+void CheckBox::reflectValue(bool value)
+{
+    if (value_ == value) return;
     value_ = value;
     changed(Change::Content);
-    if (onClick) onClick();
 }
 
 Frame::Frame(Container& container, std::string name) : Control(container, ControlKind::Frame, std::move(name)) {}

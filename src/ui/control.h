@@ -202,6 +202,8 @@ public:
     bool value() const { return value_; }
     // Selecting a button that was not selected runs its onClick.
     void setValue(bool value);
+    // Shows a value set elsewhere: the same selection, but no onClick runs.
+    void reflectValue(bool value);
 
 private:
     std::string caption_;
@@ -216,6 +218,8 @@ public:
     bool value() const { return value_; }
     // A change of the check runs onClick.
     void setValue(bool value);
+    // Shows a value set elsewhere: no onClick runs.
+    void reflectValue(bool value);
 
 private:
     std::string caption_;

@@ -31,8 +31,8 @@ void fire(const std::function<void(const MouseEvent&)>& handler, int button, int
 
 void MouseRouter::input(const MouseInput& in)
 {
-    // A disabled window hears no mouse, as on the system.
-    if (!window_.enabled()) return;
+    // A disabled window hears no mouse, as on the system, and an unloaded one none at all.
+    if (!window_.takesInput()) return;
     // A button held that was pressed elsewhere is someone else's drag: Wine
     // sends the window under the pointer moves during another program's
     // drag, before and while the drag is reported over this window. They

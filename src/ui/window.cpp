@@ -1,5 +1,7 @@
 #include "ui/window.h"
 
+#include <algorithm>
+
 #include "ui/control.h"
 #include "ui/hit_test.h"
 #include "ui/platform.h"
@@ -12,7 +14,73 @@ Window::Window(Platform& platform, WindowFrame frame, std::string name, Window* 
     peer_ = platform_.createWindowPeer(*this);
 }
 
-Window::~Window() = default;
+// The peer goes first, as the last member: nothing it still reports during
+// the system window's destruction reaches the form.
+Window::~Window() { unloaded_ = true; }
+
+void Window::unload()
+{
+    if (unloaded_) return;
+    hide();
+    unloaded_ = true;
+}
+
+void Window::defaultAction(Control& control)
+{
+    if (!takesInput() || !accessibleChildren) return;
+    const std::vector<Control*> children = accessibleChildren();
+    // Only a control that is still one of them: a reader may ask late.
+    if (std::find(children.begin(), children.end(), &control) == children.end()) return;
+    if (control.onDefaultAction) control.onDefaultAction();
+}
+
+void Window::nativeClick(Control& control)
+{
+    if (!takesInput() || !control.enabled()) return;
+    switch (control.kind()) {
+    case ControlKind::OptionButton:
+        static_cast<OptionButton&>(control).setValue(true);
+        break;
+    case ControlKind::CheckBox: {
+        auto& check = static_cast<CheckBox&>(control);
+        check.setValue(!check.value());
+        break;
+    }
+    default:
+        if (control.onClick) control.onClick();
+        break;
+    }
+}
+
+void Window::nativeTyping(TextBox& box, std::string text)
+{
+    if (!unloaded_) box.typedByUser(std::move(text));
+}
+
+void Window::trayEvent(TrayEvent event)
+{
+    if (!unloaded_ && onTrayEvent) onTrayEvent(event);
+}
+
+void Window::closeRequest()
+{
+    if (!unloaded_ && onCloseRequest) onCloseRequest();
+}
+
+void Window::taskbarCreated()
+{
+    if (!unloaded_ && onTaskbarCreated) onTaskbarCreated();
+}
+
+void Window::shellIconsChanged()
+{
+    if (!unloaded_ && onShellIconsChanged) onShellIconsChanged();
+}
+
+void Window::firstPainted()
+{
+    if (!unloaded_ && onFirstPaint) onFirstPaint();
+}
 
 void Window::changed(Change what)
 {
@@ -53,7 +121,7 @@ void Window::systemScaleChanged(int dpi, const Rect& suggested)
     if (dpi_ != dpi) {
         dpi_ = dpi;
         changed(Change::Scale);
-        if (onScaleChanged) onScaleChanged();
+        if (onScaleChanged && !unloaded_) onScaleChanged();
     }
     setPixelBounds(suggested);
 }
@@ -153,7 +221,7 @@ void Window::setForeground()
 
 PictureBox* Window::dropTargetAt(Point point)
 {
-    if (!enabled_ || !visible_) return nullptr;
+    if (!takesInput() || !visible_) return nullptr;
     auto* box = dynamic_cast<PictureBox*>(controlAt(*this, point, HitFor::Mouse));
     return box && box->acceptsDrops() && box->onDrop ? box : nullptr;
 }

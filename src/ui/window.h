@@ -18,6 +18,7 @@ namespace ui {
 
 class PictureBox;
 class Platform;
+class TextBox;
 
 enum class WindowFrame {
     None,    // a skinned window without a title bar
@@ -71,9 +72,21 @@ public:
     void setVisible(bool visible);
     void show() { setVisible(true); }
     void hide() { setVisible(false); }
+    // Whether the program lets the window take input (a dialog of its own
+    // disables the bar).
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
     bool topmost() const { return topmost_; }
+
+    // The window is closed for good: hidden at once, and no event reaches it
+    // or its controls again, although its owner may go only once the event
+    // being handled has ended (a message box's loop may still be running).
+    void unload();
+    bool unloaded() const { return unloaded_; }
+    // The one question every input path asks (mouse, keyboard, drop, tray,
+    // screen reader): the window is loaded, the program has not disabled it
+    // and the system has not either (a message box over it).
+    bool takesInput() const { return !unloaded_ && enabled_ && systemEnabled_; }
 
     Art picture() const { return picture_; }
     void setPicture(Art picture);
@@ -116,6 +129,21 @@ public:
     bool drop(Point point, const DropData& data);
     bool dragging() const { return dragging_; }
 
+    // What the backend reports, each dropped once the window is unloaded and,
+    // for input, while it takes none.
+    // A screen reader's default action on one of the accessible children.
+    void defaultAction(Control& control);
+    // A click on a native control (BN_CLICKED): an option button is
+    // selected, a check box turns over, a button runs its onClick.
+    void nativeClick(Control& control);
+    // The user typed into a native text box.
+    void nativeTyping(TextBox& box, std::string text);
+    void trayEvent(TrayEvent event);
+    void closeRequest();
+    void taskbarCreated();
+    void shellIconsChanged();
+    void firstPainted();
+
     // Mouse events on the window's own background, in pixels.
     std::function<void(const MouseEvent&)> onMouseDown;
     std::function<void(const MouseEvent&)> onMouseMove;
@@ -141,6 +169,8 @@ public:
     void accessibleChildrenChanged() { changed(Change::AccessibleChildren); }
 
     // What the system did to the window, as its backend reports it.
+    // Disabled by the system: the owner of a message box while it is open.
+    void systemEnabled(bool enabled) { systemEnabled_ = enabled; }
     void systemMoved(Point topLeft);
     void systemShown(bool visible);
     void systemPlaced(bool topmost);
@@ -164,6 +194,8 @@ private:
     int dpi_;
     bool visible_ = false;
     bool enabled_ = true;
+    bool systemEnabled_ = true;
+    bool unloaded_ = false;
     bool topmost_ = false;
     bool dragging_ = false;
     Art picture_ = Art::None;

@@ -170,7 +170,7 @@ HRESULT WindowAccessible::get_accState(VARIANT child, VARIANT* state)
     ui::Control* control = nullptr;
     const HRESULT hr = resolve(child, control);
     if (FAILED(hr)) return hr;
-    long flags = window_->enabled() ? 0 : STATE_SYSTEM_UNAVAILABLE;
+    long flags = window_->takesInput() ? 0 : STATE_SYSTEM_UNAVAILABLE;
     if (!window_->visible()) flags |= STATE_SYSTEM_INVISIBLE;
     return number(flags, state);
 }
@@ -272,6 +272,9 @@ HRESULT WindowAccessible::accDoDefaultAction(VARIANT child)
     const HRESULT hr = resolve(child, control);
     if (FAILED(hr)) return hr;
     if (!control || !control->onDefaultAction) return DISP_E_MEMBERNOTFOUND;
+    // A disabled bar refuses the reader as it refuses the mouse; the window
+    // asks again when the posted action arrives.
+    if (!window_->takesInput()) return E_ACCESSDENIED;
     return PostMessageW(hwnd_, kDefaultActionMessage, 0, reinterpret_cast<LPARAM>(control)) ? S_OK : E_FAIL;
 }
 

@@ -184,22 +184,16 @@ public:
 
     void command(WORD code) override
     {
-        if (auto* text = dynamic_cast<ui::TextBox*>(&control_)) {
+        if (control_.kind() == ui::ControlKind::TextBox) {
             if (code == EN_CHANGE && !updating_) {
                 const int n = GetWindowTextLengthW(hwnd());
                 std::wstring typed(static_cast<std::size_t>(n) + 1, L'\0');
                 GetWindowTextW(hwnd(), typed.data(), n + 1);
                 typed.resize(static_cast<std::size_t>(n));
-                text->typedByUser(narrow(typed));
+                control_.window().nativeTyping(static_cast<ui::TextBox&>(control_), narrow(typed));
             }
         } else if (code == BN_CLICKED) {
-            if (auto* option = dynamic_cast<ui::OptionButton*>(&control_)) {
-                option->setValue(true);
-            } else if (auto* check = dynamic_cast<ui::CheckBox*>(&control_)) {
-                check->setValue(!check->value());
-            } else if (control_.onClick) {
-                control_.onClick();
-            }
+            control_.window().nativeClick(control_);
         }
     }
 

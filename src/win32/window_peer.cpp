@@ -365,7 +365,7 @@ void WindowPeer::paint()
         painted_ = true;
         watchShellIcons();
         acceptDrops();
-        if (window_.onFirstPaint) window_.onFirstPaint();
+        window_.firstPainted();
     }
 }
 
@@ -391,24 +391,30 @@ bool WindowPeer::setCursorFor(POINT point)
 
 LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // An unloaded window is hidden and waits, perhaps through a message
+    // box's loop, to be destroyed: nothing reaches the form again.
+    if (window_.unloaded()) return message == WM_CLOSE ? 0 : defaultHandling(message, wParam, lParam);
     if (message >= WM_MOUSEFIRST && message <= WM_MBUTTONDBLCLK) {
         mouseMessage(message, wParam, lParam);
         return 0;
     }
     if (message == kTrayMessage) {
-        const auto event = trayEventOf(LOWORD(lParam));
-        if (event && window_.onTrayEvent) window_.onTrayEvent(*event);
+        if (const auto event = trayEventOf(LOWORD(lParam))) window_.trayEvent(*event);
         return 0;
     }
     if (message == platform_.taskbarCreatedMessage() && message != 0) {
-        if (window_.onTaskbarCreated) window_.onTaskbarCreated();
+        window_.taskbarCreated();
         return 0;
     }
     switch (message) {
     case kShellChangeMessage:
     case WM_SETTINGCHANGE:
-        if (window_.onShellIconsChanged) window_.onShellIconsChanged();
+        window_.shellIconsChanged();
         break;
+    case WM_ENABLE:
+        // A message box disables its owner for as long as it is open.
+        window_.systemEnabled(wParam != 0);
+        return 0;
     case WM_PAINT:
         paint();
         return 0;
@@ -426,12 +432,9 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return accessible_->resultFor(wParam);
         }
         break;
-    case kDefaultActionMessage: {
-        // Only a control that is still one of the window's children.
-        auto* control = reinterpret_cast<ui::Control*>(lParam);
-        if (accessibleChildId(window_, *control) && control->onDefaultAction) control->onDefaultAction();
+    case kDefaultActionMessage:
+        window_.defaultAction(*reinterpret_cast<ui::Control*>(lParam));
         return 0;
-    }
     case WM_DPICHANGED: {
         const RECT& r = *reinterpret_cast<const RECT*>(lParam);
         window_.systemScaleChanged(LOWORD(wParam), {r.left, r.top, r.right - r.left, r.bottom - r.top});
@@ -466,8 +469,8 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         // Esc in a dialog, as the dialog manager reports it: a request to close.
-        if (LOWORD(wParam) == IDCANCEL && lParam == 0 && window_.onCloseRequest) {
-            window_.onCloseRequest();
+        if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
+            window_.closeRequest();
             return 0;
         }
         break;
@@ -487,7 +490,7 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         deliverDrop(window_, lParam);
         return 0;
     case WM_CLOSE:
-        if (window_.onCloseRequest) window_.onCloseRequest();
+        window_.closeRequest();
         return 0;
     default:
         break;

@@ -117,9 +117,7 @@ void BarTest::mouseOnWindow(ui::Window& window, ui::MouseAction action, int butt
 
 void BarTest::tray(ui::TrayEvent event)
 {
-    act([&] {
-        if (form1().window.onTrayEvent) form1().window.onTrayEvent(event);
-    });
+    act([&] { form1().window.trayEvent(event); });
 }
 
 void BarTest::chooseFromMenu(ui::Control& control, const std::string& command)
@@ -130,7 +128,7 @@ void BarTest::chooseFromMenu(ui::Control& control, const std::string& command)
 
 void BarTest::push(ui::CommandButton& button)
 {
-    act([&] { button.onClick(); });
+    act([&] { button.window().nativeClick(button); });
 }
 
 ::testing::AssertionResult BarTest::logHasInOrder(const std::vector<std::string>& events) const

@@ -37,12 +37,15 @@ protected:
 
     // Runs what the user does: the program may end during it, and what was
     // to be deleted later goes once it is over, as after a system event.
+    // Inside a message box's loop the end of the program ends the outer
+    // event too: nothing after it runs.
     template <typename Action>
     void act(Action&& action)
     {
         try {
             action();
         } catch (const headless::ProgramEnded&) {
+            if (platform.inModalLoop()) throw;
         }
         platform.eventEnded();
     }

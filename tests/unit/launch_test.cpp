@@ -56,6 +56,10 @@ TEST_F(Launch, AfterLaunchSettingHidesTheBarFirstOrNeverLaunches)
     click(form1().ShortCut[3]);
     EXPECT_TRUE(logHasInOrder({"Form1 hidden", "shell open C:\\Windows\\notepad.exe"}));
     EXPECT_FALSE(form1().window.visible());
+    EXPECT_EQ(form4().TaskOn, 1) << "parked in the tray, as the setting says";
+    act([this] { form4().Show(); });
+    EXPECT_FALSE(form1().window.visible()) << "opening the settings keeps it there";
+    click(form4().controls()->Image1);
 
     form4().SexeA = model::Variant::number(7);
     form1().window.show();
@@ -83,6 +87,7 @@ TEST_F(Launch, VanishedTargetShowsTheMessageAndBringsTheBarBack)
     EXPECT_EQ(platform.messages[0].style, ui::message_box::kOk);
     EXPECT_TRUE(logHasInOrder({"Form1 hidden", "message: リンク先のファイルが見つかりません。", "Form1 shown"}));
     EXPECT_TRUE(form1().window.visible());
+    EXPECT_EQ(form4().TaskOn, 0);
 }
 
 TEST_F(Launch, WithoutATrayIconTheBarStaysShownAfterLaunching)

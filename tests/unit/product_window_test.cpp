@@ -28,6 +28,7 @@ TEST_F(ProductWindow, OpensOnceWithBothLinksAtRest)
     ui::Window* first = app->seihin().window();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->caption(), "製品情報");
+    EXPECT_EQ(first->owner(), &form1().window) << "owned: a bar on top never covers it";
     EXPECT_EQ(first->pixelBounds().width, 401);
     EXPECT_EQ(first->pixelBounds().height, 209);
     EXPECT_EQ(first->backColor(), kRest);

@@ -237,6 +237,8 @@ TEST_F(Registration, DeleteAsksThenBlanksTheSlotEverywhere)
     chooseFromMenu(form1().ShortCut[2], "ExDel");
     EXPECT_EQ(shortcuts(), shortcutsWith({{2, "\"\",\"\""}}));
     EXPECT_EQ(face(2), "empty");
+    EXPECT_EQ(form1().ShortCut[2].accessibleName(), "未登録") << "a reader hears the slot is free";
+    EXPECT_EQ(form1().ShortCut[2].accessibleValue(), "");
     EXPECT_EQ(form2().fEx(2).caption, "");
     EXPECT_EQ(form1().List2.list(2), "");
 }
@@ -251,7 +253,7 @@ TEST_F(Registration, CancelAndEveryOtherWayOutStoreNothingAndEnableTheBar)
         if (std::string(way) == "cancel") {
             push(dialog().Command3);
         } else {
-            act([&] { dialog().window.onCloseRequest(); });
+            act([&] { dialog().window.closeRequest(); });
         }
         EXPECT_TRUE(logHasInOrder({"Form1 enabled", "Form5 hidden", "Form1 brought to the foreground"}));
         EXPECT_TRUE(form1().window.enabled());
@@ -264,7 +266,9 @@ TEST_F(Registration, CancelAndEveryOtherWayOutStoreNothingAndEnableTheBar)
 TEST_F(Registration, NamesTheFileCannotHoldAreRefusedBeforeAnythingChanges)
 {
     const std::string before = shortcuts();
-    for (const std::string name : {"絵文字😀", "a\"b", "한국어"}) {
+    // U+F722 and U+F7FF stand for kept bytes of a damaged file: typed, they
+    // would be written as the raw bytes 0x22 (a quote) and 0xFF.
+    for (const std::string name : {"絵文字😀", "a\"b", "한국어", "ab\uF722cd", "\uF7FF"}) {
         SCOPED_TRACE(name);
         platform.messages.clear();
         chooseFromMenu(form1().ShortCut[2], "ExHen");
@@ -292,12 +296,25 @@ TEST_F(Registration, PathsTheCodePageCannotHoldAreStoredInTheirShortForm)
     EXPECT_EQ(shortcuts(), shortcutsWith({{4, "\"道具\",\"C:\\D55C~1\\B3C4~1.EXE\""}}));
     EXPECT_EQ(face(4), "C:\\D55C~1\\B3C4~1.EXE");
 
+    // Without a short form: refused, whether picked or dropped.
     const std::string before = shortcuts();
-    registerFile(5, "C:\\絵😀\\a.exe");
-    push(dialog().Command2);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_THAT(platform.messages[0].text, HasSubstr("「C:\\絵😀\\a.exe」を保存できません。"));
-    EXPECT_TRUE(dialogOpen());
+    for (const std::string path : {"C:\\絵😀\\a.exe", "C:\\x\uF722y.exe"}) {
+        SCOPED_TRACE(path);
+        platform.messages.clear();
+        registerFile(5, path);
+        dialog().Text1.setText("道具");
+        push(dialog().Command2);
+        push(dialog().Command3);
+        act([&] { form1().ShortCut_OLEDragDrop(6, ui::DropData{std::vector<std::string>{path}}); });
+        dialog().Text1.setText("道具");
+        push(dialog().Command2);
+        ASSERT_EQ(platform.messages.size(), 2u);
+        for (const auto& message : platform.messages) {
+            EXPECT_THAT(message.text, HasSubstr("「" + path + "」を保存できません。"));
+        }
+        EXPECT_TRUE(dialogOpen());
+        push(dialog().Command3);
+    }
     EXPECT_EQ(shortcuts(), before);
     EXPECT_EQ(form1().List2.list(5), "");
 }

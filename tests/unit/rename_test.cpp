@@ -47,6 +47,16 @@ TEST_F(Rename, DialogOpensOnTheRightClickedGroupWithItsName)
     EXPECT_EQ(f.Command2.caption(), "キャンセル");
 }
 
+// A hover swallowed by another control's capture leaves the name list's
+// selection on the group last hovered: the dialog takes its own group's name.
+TEST_F(Rename, DialogTakesTheNameOfItsOwnGroupWhereverTheListStands)
+{
+    form1().List3.setListIndex(1);
+    chooseFromMenu(form1().Conts[4], "GrpHen");
+    EXPECT_TRUE(app->form3().LstNNN == 4);
+    EXPECT_EQ(app->form3().Text1.text(), "グループ5");
+}
+
 TEST_F(Rename, ApplyReplacesTheNameInTheListTheTrayMenuAndTheFile)
 {
     struct Case {
@@ -82,7 +92,7 @@ TEST_F(Rename, CancelAndTheCloseBoxChangeNothing)
         menus::Form3& f = open(2);
         f.Text1.typedByUser("別の名前");
         if (closeBox) {
-            act([&] { f.window.onCloseRequest(); });
+            act([&] { f.window.closeRequest(); });
         } else {
             push(f.Command2);
         }
@@ -98,7 +108,7 @@ TEST_F(Rename, CancelAndTheCloseBoxChangeNothing)
 TEST_F(Rename, RefusedOrUnsavedNamesLeaveEverythingAsTheFileHoldsIt)
 {
     menus::Form3& f = open(1);
-    for (const std::string name : {"a\"b", "😀"}) {
+    for (const std::string name : {"a\"b", "😀", "ab\uF722cd"}) {
         f.Text1.typedByUser(name);
         push(f.Command1);
         EXPECT_THAT(platform.messages.back().text, HasSubstr("「" + name + "」を保存できません。"));

@@ -51,21 +51,11 @@ protected:
         return *found;
     }
     // A click on an option or check box, as the system reports it.
+    // As the system reports the click: the window applies the option and check-box rules.
     void userClicks(const std::string& name)
     {
         ui::Control& c = control(name);
-        act([&c] {
-            if (auto* option = dynamic_cast<ui::OptionButton*>(&c)) {
-                option->setValue(true);
-            } else {
-                auto& check = dynamic_cast<ui::CheckBox&>(c);
-                check.setValue(!check.value());
-            }
-        });
-    }
-    void push(ui::CommandButton& button)
-    {
-        act([&button] { button.onClick(); });
+        act([&c] { c.window().nativeClick(c); });
     }
     std::set<std::string> selected()
     {
@@ -209,6 +199,23 @@ TEST_F(SettingsDialog, NamesGoOnAllButtonsAndComeOffTheShownGroupAndTheLastPress
     EXPECT_EQ(settingsFile(), "1,1,2,0,0,0,0\r\n");
 }
 
+// Owned by the bar, so that a bar on top never covers it; and it shows what
+// the bar's own switches did, so that its next click acts at once.
+TEST_F(SettingsDialog, FollowsTheBarsOwnSwitches)
+{
+    startWith("1,1,2,0,0,0,0");
+    open();
+    EXPECT_EQ(dialog().window.owner(), &form1().window);
+    click(form1().FormStyleHen);
+    click(form1().Picture5);
+    EXPECT_EQ(selected(), (std::set<std::string>{"Op1", "Op3", "Op6", "StlT", "Check1"}));
+    userClicks("StlY");
+    userClicks("Check1");
+    EXPECT_EQ(settingsFile(), "1,1,2,0,0,0,0\r\n");
+    EXPECT_EQ(form1().window.picture(), ui::Art::YokoHome);
+    EXPECT_FALSE(form1().window.topmost());
+}
+
 TEST_F(SettingsDialog, UnwritableDataFolderIsToldOncePerOpeningAndPerAction)
 {
     startWith("1,1,1,1,1,1,0");
@@ -239,7 +246,7 @@ TEST_F(SettingsDialog, ShowingItAgainOnlyBringsItUpAndTheClosePictureUnloadsIt)
     open();
     EXPECT_TRUE(logHas("write apst.qdf")) << "a new opening runs the load step again";
 
-    act([this] { dialog().window.onCloseRequest(); });
+    act([this] { dialog().window.closeRequest(); });
     EXPECT_EQ(form4().window(), nullptr);
 }
 

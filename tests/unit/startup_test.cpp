@@ -217,7 +217,7 @@ TEST_F(StartUp, NoBackgroundWorkWhenNoOtherGroupHoldsATarget)
     registerSlot(0, "エディタ", "C:\\Windows\\notepad.exe");
     installDefaults();
     start();
-    act([this] { form1().window.onFirstPaint(); });
+    act([this] { form1().window.firstPainted(); });
     EXPECT_FALSE(logHas("background work")) << "a thread costs about a megabyte under Wine";
 }
 
@@ -278,7 +278,7 @@ TEST_F(StartUp, ClosingRemovesTheTrayIconAndWritesNothing)
     installDefaults();
     start();
     platform.log.clear();
-    act([this] { form1().window.onCloseRequest(); });
+    act([this] { form1().window.closeRequest(); });
     EXPECT_TRUE(logHasInOrder({"tray icon removed for Form1", "program ended"}));
     EXPECT_EQ(platform.log.size(), 2u);
 }

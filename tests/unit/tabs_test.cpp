@@ -88,13 +88,13 @@ TEST_F(Tabs, IconsAreLookedUpAgainWhenFileTypesChangeTheirLook)
     click(form1().Conts[0]);
     click(form1().Conts[4]);
     EXPECT_EQ(lookOf42(), 0) << "kept while nothing says the look changed";
-    act([this] { form1().window.onShellIconsChanged(); });
+    act([this] { form1().window.shellIconsChanged(); });
     EXPECT_EQ(lookOf42(), 1) << "the group on screen shows the new look at once";
 }
 
 TEST_F(Tabs, IconsLookedUpAheadMakeTheFirstShowingQuickAndStayRight)
 {
-    act([this] { form1().window.onFirstPaint(); });
+    act([this] { form1().window.firstPainted(); });
     EXPECT_TRUE(logHas("background work"));
     const int ahead = shell.iconLookups;
     shell.written["C:\\calc.exe"] = 7;  // changed after it was looked up
