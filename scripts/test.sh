@@ -30,7 +30,7 @@ step() {
 
 build() { cmake --preset "$1" >/dev/null && cmake --build --preset "$1"; }
 
-unit_tests() { ctest --preset native; }
+unit_tests() { ctest --preset "$1"; }
 
 fuzz() {
     source scripts/fuzz_common.sh
@@ -51,7 +51,9 @@ wine_tests() {
 scripts/setup.sh || { echo "TESTS FAILED: setup"; exit 1; }
 
 step "native build" build native
-step "unit tests" unit_tests
+step "unit tests" unit_tests native
+step "ThreadSanitizer build" build tsan
+step "unit tests under ThreadSanitizer" unit_tests tsan
 step "user guide quotes the program" python3 scripts/guide_screenshots.py --check
 step "fuzz build" build fuzz
 step "fuzz run (${FUZZ_SECONDS} s)" fuzz

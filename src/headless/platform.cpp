@@ -231,6 +231,25 @@ bool Platform::notifyTray(TrayRequest request, ui::Window& window, std::string_v
     return false;
 }
 
+void Platform::runInBackground(std::function<void()> work)
+{
+    note("background work");
+    workers_.emplace_back(std::move(work));
+}
+
+void Platform::settle()
+{
+    for (std::thread& worker : workers_) worker.join();
+    workers_.clear();
+}
+
+void Platform::eventEnded()
+{
+    if (modalDepth_ > 0) return;
+    settle();
+    graveyard_.clear();
+}
+
 void Platform::endProgram()
 {
     note("program ended");

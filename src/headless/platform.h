@@ -5,6 +5,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "posix/iconv_codec.h"
@@ -42,6 +43,7 @@ struct ProgramEnded {};
 class Platform final : public ui::Platform {
 public:
     explicit Platform(std::string programFolder);
+    ~Platform() override { settle(); }
 
     std::unique_ptr<ui::WindowPeer> createWindowPeer(ui::Window& window) override;
     std::unique_ptr<ui::ControlPeer> createControlPeer(ui::Control& control) override;
@@ -65,12 +67,9 @@ public:
     bool claimSingleInstance() override { return !anotherCopyRunning; }
     [[noreturn]] void endProgram() override;
     void deleteLater(std::shared_ptr<void> object) override { graveyard_.push_back(std::move(object)); }
-    // At once, on the caller's thread: tests see its effects in order.
-    void runInBackground(std::function<void()> work) override
-    {
-        note("background work");
-        work();
-    }
+    // On a thread of its own, as on Windows, so that a race shows under
+    // ThreadSanitizer; every event of a test waits for it to end.
+    void runInBackground(std::function<void()> work) override;
     std::string programFolder() const override { return programFolder_; }
     std::string programPath() const override { return programFolder_ + "/Noctaris.exe"; }
     char pathSeparator() const override { return '/'; }
@@ -82,12 +81,12 @@ public:
     void capture(ui::Window& window);
     // The control that holds the mouse, if a control does.
     const ui::Control* capturedControl() const;
-    // An event has been handled: what was to be deleted later goes, unless
-    // the event came inside a message box's loop, whose caller is still running.
-    void eventEnded()
-    {
-        if (modalDepth_ == 0) graveyard_.clear();
-    }
+    // An event has been handled: the background work it started has run,
+    // and what was to be deleted later goes; unless the event came inside a
+    // message box's loop, whose caller is still running.
+    void eventEnded();
+    // Waits until the background work has ended.
+    void settle();
     bool inModalLoop() const { return modalDepth_ > 0; }
     // A control changed after its window was unloaded: a fault.
     std::vector<std::string> touchedAfterUnload;
@@ -144,6 +143,7 @@ private:
     posix::IconvCodec codec_;
     std::vector<std::shared_ptr<void>> graveyard_;
     int modalDepth_ = 0;
+    std::vector<std::thread> workers_;
 };
 
 }  // namespace headless

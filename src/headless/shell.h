@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <map>
@@ -66,7 +67,7 @@ public:
     };
     std::vector<Execution> executions;
 
-    int iconLookups = 0;
+    std::atomic<int> iconLookups = 0;  // counted on the lookup threads too
     // Runs during every icon lookup, to see the program's state meanwhile.
     std::function<void(const std::string& path)> duringIconLookup;
 

@@ -15,7 +15,11 @@ ui::Icon IconCache::icon(const std::string& path, int size)
         if (found != icons_.end() && found->second.stamp == stamp) return found->second.icon;
         generation = generation_;
     }
-    ui::Icon icon = shell_.fileIcon(path, size);
+    ui::Icon icon;
+    {
+        const std::lock_guard lookup(lookupMutex_);
+        icon = shell_.fileIcon(path, size);
+    }
     keep(std::move(key), Cached{icon, stamp}, generation);
     return icon;
 }

@@ -42,6 +42,9 @@ private:
 
     ShellApi& shell_;
     ui::Platform& platform_;
+    // One shell lookup at a time: the shell fills its icon lists as it
+    // looks up, and Wine's lists are not safe for two threads at once.
+    std::mutex lookupMutex_;
     std::mutex mutex_;
     std::map<Key, Cached> icons_;
     unsigned generation_ = 0;

@@ -104,6 +104,18 @@ TEST_F(Tabs, IconsLookedUpAheadMakeTheFirstShowingQuickAndStayRight)
     EXPECT_TRUE(form1().ShortCut[47].surface().drawings().empty()) << "the vanished target still gets a blank face";
 }
 
+// The lookups ahead run on a thread of their own while the user switches to
+// the groups they are for; the tsan preset watches the hand-over.
+TEST_F(Tabs, LookupsAheadAndTheGroupSwitchShareTheIconsSafely)
+{
+    act([this] {
+        form1().window.firstPainted();
+        for (const int group : {4, 0, 4}) form1().Conts_MouseUp(group, ui::mouse::kLeft, 0, 0, 0);
+    });
+    EXPECT_EQ(headless::iconPath(form1().ShortCut[42].surface().drawings().at(0).icon), "C:\\calc.exe");
+    EXPECT_TRUE(form1().ShortCut[47].surface().drawings().empty());
+}
+
 TEST_F(Tabs, RightClickOpensTheGroupMenuAndChangesNothingShown)
 {
     form1().Text1.setText("x");
