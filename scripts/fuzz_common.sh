@@ -1,5 +1,5 @@
-# The data-file fuzz target, its corpus and its limits: sourced by the CI
-# step (scripts/test.sh) and by the long run (scripts/fuzz.sh).
+# The fuzz targets, their corpora and their limits: sourced by the CI steps
+# (scripts/test.sh) and by the long runs (scripts/fuzz.sh).
 FUZZ_TARGET=build/fuzz/tests/fuzz/data_files_fuzz
 FUZZ_CORPUS=build/fuzz/corpus
 # 1 KiB holds every fixture, more than the 200 fields of a shortcut table and
@@ -19,4 +19,17 @@ seed_fuzz_corpus() {
         seed="$FUZZ_CORPUS/$(basename "$(dirname "$file")")-$(basename "$file")"
         [ -e "$seed" ] || cp "$file" "$seed"
     done
+}
+
+# The user-session target: each input is a session on the real forms. 512
+# bytes make about a hundred events, as many as a session runs; a session
+# stays under a few megabytes, and a second is far beyond any of them.
+SESSION_TARGET=build/fuzz/tests/fuzz/session_fuzz
+SESSION_CORPUS=build/fuzz/session-corpus
+SESSION_LIMITS=(-max_len=512 -timeout=10 -rss_limit_mb=1024 -malloc_limit_mb=64 -artifact_prefix=build/fuzz/session-)
+
+# Seeds the session corpus with the unit tests' scenarios.
+seed_session_corpus() {
+    mkdir -p "$SESSION_CORPUS"
+    build/fuzz/tests/fuzz/session_seeds "$SESSION_CORPUS"
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine and runs every test: the unit tests on the
-# headless backend, a bounded fuzz run of the data-file readers, the three
+# headless backend (also under ThreadSanitizer), bounded fuzz runs of the
+# data-file readers and of user sessions on the forms, the three
 # builds (native, win64, win32) with warnings as errors, and the end-to-end
 # tests of the real program under Wine, once on the x86_64 build and once on
 # the i686 release as its download unzips. Ends with one summary line.
@@ -38,6 +39,12 @@ fuzz() {
     "$FUZZ_TARGET" -max_total_time="$FUZZ_SECONDS" "${FUZZ_LIMITS[@]}" "$FUZZ_CORPUS"
 }
 
+session_fuzz() {
+    source scripts/fuzz_common.sh
+    seed_session_corpus
+    "$SESSION_TARGET" -max_total_time="$FUZZ_SECONDS" "${SESSION_LIMITS[@]}" "$SESSION_CORPUS"
+}
+
 # The Wine suite on one build; its last line (architecture and test count) goes into the summary.
 wine_tests() {
     local preset=$1 log="build/e2e-$1.log"
@@ -56,7 +63,8 @@ step "ThreadSanitizer build" build tsan
 step "unit tests under ThreadSanitizer" unit_tests tsan
 step "user guide quotes the program" python3 scripts/guide_screenshots.py --check
 step "fuzz build" build fuzz
-step "fuzz run (${FUZZ_SECONDS} s)" fuzz
+step "fuzz run of the data files (${FUZZ_SECONDS} s)" fuzz
+step "fuzz run of user sessions (${FUZZ_SECONDS} s)" session_fuzz
 step "win64 build" build win64
 step "win32 build" build win32
 step "release zips" scripts/release.sh

@@ -70,9 +70,11 @@ void Noctaris::unload(std::unique_ptr<Dialog>& dialog)
     if (form1_->window.visible()) form1_->window.setForeground();
 }
 
+ui::Window* Noctaris::openDialog() const { return form5_ ? &form5_->window : form3_ ? &form3_->window : nullptr; }
+
 bool Noctaris::raiseOpenDialog()
 {
-    ui::Window* open = form5_ ? &form5_->window : form3_ ? &form3_->window : nullptr;
+    ui::Window* open = openDialog();
     if (open) open->setForeground();
     return open != nullptr;
 }

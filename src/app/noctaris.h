@@ -65,8 +65,10 @@ public:
     void unloadForm5();
     menus::Form3& form3();
     void unloadForm3();
-    // Brings the registration or rename dialog to the front when one is
-    // open: there is one at a time. False when none is open.
+    // The registration or rename dialog's window while one is open: there
+    // is one at a time, and the bar is disabled meanwhile.
+    ui::Window* openDialog() const;
+    // Brings that dialog to the front; false when none is open.
     bool raiseOpenDialog();
 
     // A message box titled with the program's name, over the bar.

@@ -18,9 +18,15 @@ std::string afterName(ui::InsertAfter after)
     return {};
 }
 
+}  // namespace
+
 class WindowPeer final : public ui::WindowPeer {
 public:
-    WindowPeer(Platform& platform, ui::Window& window) : platform_(platform), window_(window) {}
+    WindowPeer(Platform& platform, ui::Window& window) : platform_(platform), window_(window)
+    {
+        platform_.windows_.push_back(&window_);
+    }
+    ~WindowPeer() override { std::erase(platform_.windows_, &window_); }
 
     void changed(ui::Change what) override
     {
@@ -61,6 +67,8 @@ private:
     Platform& platform_;
     ui::Window& window_;
 };
+
+namespace {
 
 class ControlPeer final : public ui::ControlPeer {
 public:
@@ -113,7 +121,7 @@ std::string baseName(const std::string& path) { return path.substr(path.find_las
 model::ReadStatus FileStore::readAll(const std::string& path, std::string& contents, std::string& error)
 {
     platform_.note("read " + baseName(path));
-    return disk_.readAll(path, contents, error);
+    return store_.readAll(path, contents, error);
 }
 
 bool FileStore::replaceAll(const std::string& path, std::string_view contents, std::string& error)
@@ -123,16 +131,21 @@ bool FileStore::replaceAll(const std::string& path, std::string_view contents, s
         error = "ディスクに空き領域がありません。";
         return false;
     }
-    return disk_.replaceAll(path, contents, error);
+    return store_.replaceAll(path, contents, error);
 }
 
 void FileStore::discardTemporary(const std::string& path)
 {
     platform_.note("discard " + baseName(path) + ".tmp");
-    disk_.discardTemporary(path);
+    store_.discardTemporary(path);
 }
 
-Platform::Platform(std::string programFolder) : programFolder_(std::move(programFolder)) {}
+Platform::Platform(std::string programFolder) : files(*this, disk_), programFolder_(std::move(programFolder)) {}
+
+Platform::Platform(std::string programFolder, model::FileStore& store)
+    : files(*this, store), programFolder_(std::move(programFolder))
+{
+}
 
 std::unique_ptr<ui::WindowPeer> Platform::createWindowPeer(ui::Window& window)
 {

@@ -16,11 +16,12 @@ namespace headless {
 
 class Platform;
 
-// The data folder on the local disk, with every read and write logged and a
-// switch that makes writes fail as on a full disk.
+// The data folder on the local disk (or in the memory of a fuzzer), with
+// every read and write logged and a switch that makes writes fail as on a
+// full disk.
 class FileStore final : public model::FileStore {
 public:
-    explicit FileStore(Platform& platform) : platform_(platform) {}
+    FileStore(Platform& platform, model::FileStore& store) : platform_(platform), store_(store) {}
     model::ReadStatus readAll(const std::string& path, std::string& contents, std::string& error) override;
     bool replaceAll(const std::string& path, std::string_view contents, std::string& error) override;
     void discardTemporary(const std::string& path) override;
@@ -29,7 +30,7 @@ public:
 
 private:
     Platform& platform_;
-    posix::PosixFileStore disk_;
+    model::FileStore& store_;
 };
 
 // Thrown by endProgram, which must not return: the program's code after it
@@ -43,6 +44,8 @@ struct ProgramEnded {};
 class Platform final : public ui::Platform {
 public:
     explicit Platform(std::string programFolder);
+    // With the data folder in another store than the disk.
+    Platform(std::string programFolder, model::FileStore& store);
     ~Platform() override { settle(); }
 
     std::unique_ptr<ui::WindowPeer> createWindowPeer(ui::Window& window) override;
@@ -136,9 +139,19 @@ public:
 
     bool anotherCopyRunning = false;
     bool ended = false;
-    FileStore files{*this};
+
+    // The program's top-level windows that exist now.
+    const std::vector<ui::Window*>& windows() const { return windows_; }
 
 private:
+    friend class WindowPeer;
+    posix::PosixFileStore disk_;
+
+public:
+    FileStore files;
+
+private:
+    std::vector<ui::Window*> windows_;
     std::string programFolder_;
     posix::IconvCodec codec_;
     std::vector<std::shared_ptr<void>> graveyard_;
