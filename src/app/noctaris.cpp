@@ -10,10 +10,11 @@
 
 namespace app {
 
-Noctaris::Noctaris(ui::Platform& platform, shell::ShellApi& shell)
+Noctaris::Noctaris(ui::Platform& platform, shell::ShellApi& shell, model::FileStore& files,
+                   const model::AnsiCodec& codec)
     : platform_(platform),
       shell_(shell),
-      data_(platform.programFolder(), platform.pathSeparator(), platform.fileStore(), platform.codec()),
+      data_(platform.programFolder(), platform.pathSeparator(), files, codec),
       icons_(shell, platform)
 {
 }
@@ -38,8 +39,6 @@ ui::Answer Noctaris::msgBox(std::string_view text, ui::MessageStyle style, ui::W
 {
     return platform_.messageBox(&over, text, style, kTitle);
 }
-
-ui::Window& Noctaris::barWindow() { return form1_->window; }
 
 dialogs::Form5& Noctaris::form5()
 {
@@ -78,5 +77,66 @@ bool Noctaris::raiseOpenDialog()
     if (open) open->setForeground();
     return open != nullptr;
 }
+
+ui::Window& Noctaris::barWindow() { return form1_->window; }
+
+void Noctaris::slotChanged(int slot)
+{
+    form1_->showSlot(slot);
+    form2_->TaskMenuSet();
+}
+
+void Noctaris::groupRenamed(int group)
+{
+    form1_->showGroupName(group);
+    form2_->GrpN(group).caption = launcher_.List3.list(group);
+}
+
+void Noctaris::layOutBar()
+{
+    if (settings().FormStyle == 1) {
+        form1_->TateForm();
+    } else if (settings().FormStyle == 0) {
+        form1_->YokoForm();
+    }
+}
+
+void Noctaris::placeBarTopmost(bool topmost) { form1_->placeTopmost(topmost); }
+
+void Noctaris::drawNamesOnButtons() { form1_->drawNamesOnButtons(); }
+
+void Noctaris::redrawGroup(int group) { form1_->redrawGroup(group); }
+
+int Noctaris::shownGroup() const { return form1_->shownGroup(); }
+
+void Noctaris::clearInfoLine() { form1_->Text1.setText(""); }
+
+void Noctaris::unparkBar()
+{
+    form1_->window.show();
+    launcher_.TaskOn = 0;
+}
+
+bool Noctaris::parkBar() { return form1_->parkInTray(); }
+
+void Noctaris::exit() { form1_->Form_Unload(); }
+
+bool Noctaris::saveShortcuts(ui::Window& over)
+{
+    std::string problem;
+    if (data_.writeShortcuts(launcher_.shortcutTable(), problem)) return true;
+    msgBox(problem, ui::message_box::kExclamation, over);
+    return false;
+}
+
+bool Noctaris::saveGroups(ui::Window& over)
+{
+    std::string problem;
+    if (data_.writeGroups(launcher_.groupNames(), problem)) return true;
+    msgBox(problem, ui::message_box::kExclamation, over);
+    return false;
+}
+
+void Noctaris::settingsChanged() { form4_->showSettings(); }
 
 }  // namespace app

@@ -3,8 +3,9 @@
 #include <memory>
 #include <string_view>
 
+#include "app/title.h"
 #include "model/data_folder.h"
-#include "model/launcher_data.h"
+#include "model/launcher.h"
 #include "shell/icon_cache.h"
 #include "ui/message_box.h"
 
@@ -30,13 +31,13 @@ class Seihin;
 
 namespace app {
 
-// The program: its windows, which reach each other through it, and the
-// services they share.
+// The program: it owns what the windows share and the services they use,
+// creates the windows, and carries the commands they give each other. A
+// window never writes another's fields: it changes the shared state here
+// and says what changed.
 class Noctaris {
 public:
-    static constexpr std::string_view kTitle = "ノクタリス";
-
-    Noctaris(ui::Platform& platform, shell::ShellApi& shell);
+    Noctaris(ui::Platform& platform, shell::ShellApi& shell, model::FileStore& files, const model::AnsiCodec& codec);
     Noctaris(const Noctaris&) = delete;
     Noctaris& operator=(const Noctaris&) = delete;
     ~Noctaris();
@@ -48,13 +49,11 @@ public:
     shell::ShellApi& shell() { return shell_; }
     model::DataFolder& data() { return data_; }
     shell::IconCache& icons() { return icons_; }
-    // The seven settings: read at start-up, edited by the bar's switches and
-    // the settings dialog, written by Form4::SetSave.
-    model::SettingsRecord& settings() { return settings_; }
+    // The tables, the settings, the bar's mouse bookkeeping and TaskOn.
+    model::Launcher& launcher() { return launcher_; }
+    model::SettingsRecord& settings() { return launcher_.settings; }
 
     bar::Form1& form1() { return *form1_; }
-    // The bar's window, which owns every dialog.
-    ui::Window& barWindow();
     menus::Form2& form2() { return *form2_; }
     dialogs::Form4& form4() { return *form4_; }
     dialogs::Seihin& seihin() { return *seihin_; }
@@ -71,6 +70,36 @@ public:
     // Brings that dialog to the front; false when none is open.
     bool raiseOpenDialog();
 
+    // --- What the windows ask of the bar and the menus.
+    // The bar's window, which owns every dialog.
+    ui::Window& barWindow();
+    // A slot's entry changed: its button and its tray-menu item show it.
+    void slotChanged(int slot);
+    // A group's name changed: its tab and its tray submenu show it.
+    void groupRenamed(int group);
+    // Lays the bar out in the shape the settings say.
+    void layOutBar();
+    // Keeps the bar on top of other windows, or not; nothing else changes.
+    void placeBarTopmost(bool topmost);
+    // Names on every button, or the faces of a group drawn again.
+    void drawNamesOnButtons();
+    void redrawGroup(int group);
+    // The group the bar shows.
+    int shownGroup() const;
+    void clearInfoLine();
+    // The bar comes out of the tray, or goes into it (false where no tray
+    // icon could bring it back).
+    void unparkBar();
+    bool parkBar();
+    // Ends the program at once: nothing is written.
+    void exit();
+    // Rewrite Shtct.qdf or group.qdf from the tables; a failure is told to
+    // the user over the window given, and the old file stays.
+    bool saveShortcuts(ui::Window& over);
+    bool saveGroups(ui::Window& over);
+    // The bar's own switches changed a setting: an open settings dialog shows it.
+    void settingsChanged();
+
     // A message box titled with the program's name, over the bar.
     ui::Answer msgBox(std::string_view text, ui::MessageStyle style);
     // The same over another of the program's windows.
@@ -84,7 +113,7 @@ private:
     shell::ShellApi& shell_;
     model::DataFolder data_;
     shell::IconCache icons_;
-    model::SettingsRecord settings_;
+    model::Launcher launcher_;
     std::unique_ptr<dialogs::Form4> form4_;
     std::unique_ptr<dialogs::Seihin> seihin_;
     std::unique_ptr<menus::Form2> form2_;

@@ -1,7 +1,6 @@
 #include "app/noctaris.h"
 #include "bar/form1.h"
 #include "bar/tool_texts.h"
-#include "dialogs/form4.h"
 #include "menus/form2.h"
 
 namespace bar {
@@ -54,7 +53,7 @@ void Form1::describeForScreenReaders()
 // hears the state at once.
 void Form1::nameTopmostSwitch()
 {
-    const model::Variant& topmost = app_.form4().WindTop;
+    const model::Variant& topmost = app_.settings().WindTop;
     if (topmost == 1) Picture5.setAccessibleName(tool_text::kNotTopmost);
     if (topmost == 0) Picture5.setAccessibleName(tool_text::kTopmost);
 }

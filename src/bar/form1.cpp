@@ -6,7 +6,6 @@
 #include "app/noctaris.h"
 #include "bar/skin.h"
 #include "bar/tool_texts.h"
-#include "dialogs/form4.h"
 #include "menus/form2.h"
 #include "ui/message_box.h"
 #include "ui/platform.h"
@@ -23,9 +22,14 @@ std::string indexed(const char* name, int index) { return std::string(name) + "(
 }  // namespace
 
 Form1::Form1(app::Noctaris& app)
-    : FormStyle(app.settings().FormStyle),
+    : List1(app.launcher().List1),
+      List2(app.launcher().List2),
+      List3(app.launcher().List3),
+      FormStyle(app.settings().FormStyle),
       SctName(app.settings().SctName),
       FomMov(app.settings().FomMov),
+      ShIn(app.launcher().ShIn),
+      GrNO(app.launcher().GrNO),
       window(app.platform(), ui::WindowFrame::None, "Form1"),
       Picture1(window, "Picture1"),
       Picture2(window, "Picture2"),
@@ -37,7 +41,8 @@ Form1::Form1(app::Noctaris& app)
       Label1(window, "Label1"),
       Text1(window, "Text1"),
       app_(app),
-      trayIcon_(window, "ノクタリス")
+      launcher_(app.launcher()),
+      trayIcon_(window, std::string(app::kTitle))
 {
     window.setBackColor(kBorder);
     for (int g = 0; g < model::kGroupCount; ++g) Grp.add(window, indexed("Grp", g)).setBackColor(kPanel);
@@ -146,9 +151,9 @@ void Form1::Form_Load()
 
     const model::SettingsRecord& settings = app_.settings();
     if (settings.WindTop == 1) {
-        placeTopmost(ui::InsertAfter::Topmost);
+        placeTopmost(true);
     } else if (settings.WindTop == 0) {
-        placeTopmost(ui::InsertAfter::NoTopmost);
+        placeTopmost(false);
     }
     showFixButton();
     nameTopmostSwitch();
@@ -157,7 +162,7 @@ void Form1::Form_Load()
     // Without a tray icon a hidden bar could never be reached again.
     if (settings.KidoA == 2 && trayIcon_.shown()) {
         window.hide();
-        app_.form4().TaskOn = 1;
+        launcher_.TaskOn = 1;
     } else if (!trayIcon_.shown()) {
         window.show();
     }
@@ -208,33 +213,6 @@ bool Form1::readStartUpFiles()
     return true;
 }
 
-// Each entry is selected in turn, as the writers of the tables always did.
-bool Form1::SaveShortcuts(ui::Window& over)
-{
-    model::ShortcutTable table;
-    for (int s = 0; s < model::kSlotCount; ++s) {
-        selectSlot(s);
-        table[static_cast<std::size_t>(s)] = {List1.text(), List2.text()};
-    }
-    std::string problem;
-    if (app_.data().writeShortcuts(table, problem)) return true;
-    app_.msgBox(problem, ui::message_box::kExclamation, over);
-    return false;
-}
-
-bool Form1::SaveGroups(ui::Window& over)
-{
-    model::GroupNames names;
-    for (int g = 0; g < model::kGroupCount; ++g) {
-        List3.setListIndex(g);
-        names[static_cast<std::size_t>(g)] = List3.text();
-    }
-    std::string problem;
-    if (app_.data().writeGroups(names, problem)) return true;
-    app_.msgBox(problem, ui::message_box::kExclamation, over);
-    return false;
-}
-
 // A bar stored wholly off every monitor (one was unplugged) is brought to
 // the nearest place inside the primary work area for this run; the stored
 // position stays until the user moves the bar.
@@ -257,7 +235,10 @@ void Form1::Form_Unload()
 
 bool Form1::TrayIn() { return trayIcon_.add(); }
 
-void Form1::placeTopmost(ui::InsertAfter after) { window.setWindowPos(after, window.pixelBounds()); }
+void Form1::placeTopmost(bool topmost)
+{
+    window.setWindowPos(topmost ? ui::InsertAfter::Topmost : ui::InsertAfter::NoTopmost, window.pixelBounds());
+}
 
 void Form1::showFixButton()
 {

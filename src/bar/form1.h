@@ -4,8 +4,7 @@
 #include <string>
 
 #include "bar/bar_layout.h"
-#include "model/launcher_data.h"
-#include "model/list_table.h"
+#include "model/launcher.h"
 #include "model/variant.h"
 #include "ui/control.h"
 #include "ui/tray_icon.h"
@@ -19,7 +18,8 @@ namespace bar {
 
 // The bar: a skinned window without a title bar holding the ten group
 // panels of ten shortcut buttons, the group tabs, the toolbar and the info
-// line. It owns the launcher tables and the tray icon.
+// line. It shows the launcher tables, which the program keeps, and owns the
+// tray icon.
 class Form1 {
 public:
     explicit Form1(app::Noctaris& app);
@@ -36,8 +36,12 @@ public:
     void TateForm();
     // Adds the tray icon; false when the shell refused it.
     bool TrayIn();
-    // Into the stacking order, without activating, moving or resizing the bar.
-    void placeTopmost(ui::InsertAfter after);
+    // On top of other windows or among them, without activating, moving or
+    // resizing the bar.
+    void placeTopmost(bool topmost);
+    // Hides the bar in the tray (TaskOn 1); false without a tray icon to
+    // bring it back.
+    bool parkInTray();
 
     // Shortcut buttons and launching.
     void ShortCut_MouseDown(int index, int button, int shift, float x, float y);
@@ -49,19 +53,18 @@ public:
     // Hands the current slot's target to the shell; false when it could not open it.
     bool SctOpen();
     void DrawSctFace(int slot);
-    // A slot just emptied: the empty-slot picture alone, whatever was drawn,
-    // and what a screen reader hears of an empty slot.
-    void clearFace(int slot);
+    // A slot whose entry changed: its face drawn again; an emptied slot gets
+    // the empty-slot picture alone, whatever was drawn on it.
+    void showSlot(int slot);
+    // A group's new name, for screen readers (the tooltip reads it on hover).
+    void showGroupName(int group);
+    // Every button's name over whatever it shows; the faces of a group drawn again.
+    void drawNamesOnButtons();
+    void redrawGroup(int group);
     // Makes slot n current in the name and path tables.
     void selectSlot(int slot);
     // A drop on button n: hands the dropped path to the registration dialog.
     void ShortCut_OLEDragDrop(int index, const ui::DropData& data);
-
-    // Rewrite Shtct.qdf from the name and path tables and group.qdf from
-    // the group names. A failure is told to the user over the window given;
-    // the old file stays.
-    bool SaveShortcuts(ui::Window& over);
-    bool SaveGroups(ui::Window& over);
 
     // Group tabs.
     void Conts_MouseDown(int index, int button, int shift, float x, float y);
@@ -88,16 +91,16 @@ public:
     void Text1_Change();
 
     // The launcher tables: names and paths by slot, group names by group.
-    model::ListTable List1;
-    model::ListTable List2;
-    model::ListTable List3;
+    model::ListTable& List1;
+    model::ListTable& List2;
+    model::ListTable& List3;
 
     // The bar's own settings, kept with the other four by the program.
     std::int16_t& FormStyle;
     std::int16_t& SctName;
     std::int16_t& FomMov;
-    model::Variant ShIn;  // the slot or group last touched by the mouse
-    model::Variant GrNO;  // the group tab last pressed
+    model::Variant& ShIn;  // the slot or group last touched by the mouse
+    model::Variant& GrNO;  // the group tab last pressed
     // The group on the buttons: the tab last left-clicked, which GrNO need not be.
     int shownGroup() const { return shownGroup_; }
 
@@ -130,7 +133,7 @@ private:
     void describeSlot(int slot);
     void switchToGroup(int group);
     // Draws the faces of the group on screen again, with fresh icons.
-    void redrawShownGroup();
+    void redrawShownGroup() { redrawGroup(shownGroup_); }
     // Looks up the icons of the groups not on screen in the background, so
     // that their first showing is as quick as showing them again.
     void prefetchIcons();
@@ -143,6 +146,7 @@ private:
     void savePosition();
 
     app::Noctaris& app_;
+    model::Launcher& launcher_;
     ui::TrayIcon trayIcon_;
     int shownGroup_ = 0;
     model::WindowPosition savedPosition_;

@@ -1,7 +1,6 @@
 #include "app/noctaris.h"
 #include "bar/form1.h"
 #include "menus/form2.h"
-#include "dialogs/form4.h"
 #include "shell/ascii_futi.h"
 #include "shell/hover_check.h"
 #include "shell/shell_api.h"
@@ -43,7 +42,7 @@ void Form1::ShortCut_MouseUp(int index, int button, int, float, float)
         app_.form2().ListNoA = ShIn;
         app_.platform().popupMenu(window, app_.form2().R_Menu);
     } else if (button == ui::mouse::kLeft) {
-        if (!List2.text().empty() && app_.form4().SKidoA == 1) SctExec();
+        if (!List2.text().empty() && app_.settings().SKidoA == 1) SctExec();
     }
 }
 
@@ -51,7 +50,7 @@ void Form1::ShortCut_DblClick(int index)
 {
     touchSlot(index);
     app_.form2().ListNoA = ShIn;
-    if (app_.form4().SKidoA == 2) SctExec();
+    if (app_.settings().SKidoA == 2) SctExec();
 }
 
 // A button's launch tells the user itself when the target is gone and shows
@@ -60,23 +59,17 @@ void Form1::ShortCut_DblClick(int index)
 void Form1::SctExec()
 {
     if (List2.text().empty()) return;
-    dialogs::Form4& settings = app_.form4();
-    const model::Variant& after = settings.SexeA;
+    const model::Variant& after = app_.settings().SexeA;
     if (after == 1) {
         // Parked in the tray, as the setting says, so that nothing shows it
-        // again but the user; a bar hidden without a tray icon could never be
-        // brought back.
-        if (trayIconReady()) {
-            window.hide();
-            settings.TaskOn = 1;
-        }
+        // again but the user.
+        parkInTray();
     } else if (!(after == 2)) {
         return;
     }
     if (!SctOpen()) {
         app_.msgBox("リンク先のファイルが見つかりません。", ui::message_box::kOk);
-        window.show();
-        settings.TaskOn = 0;
+        app_.unparkBar();
     }
 }
 
@@ -115,10 +108,33 @@ void Form1::describeSlot(int slot)
     ShortCut[slot].setAccessibleValue(path);
 }
 
-void Form1::clearFace(int slot)
+void Form1::showSlot(int slot)
 {
-    ShortCut[slot].setPicture(ui::Art::Aki);
-    describeSlot(slot);
+    if (List2.list(slot).empty()) {
+        ShortCut[slot].setPicture(ui::Art::Aki);
+        describeSlot(slot);
+    } else {
+        DrawSctFace(slot);
+    }
+}
+
+void Form1::showGroupName(int group) { Conts[group].setAccessibleName(List3.list(group)); }
+
+// A button that shows this name already keeps it as it is: printed again at
+// every opening of the settings, names would only pile up on its image.
+void Form1::drawNamesOnButtons()
+{
+    constexpr ui::Rgb kWhite = ui::rgb(255, 255, 255);
+    for (int slot = 0; slot < model::kSlotCount; ++slot) {
+        ui::PictureBox& button = ShortCut[slot];
+        const std::string& name = List1.list(slot);
+        const auto& drawn = button.surface().drawings();
+        if (!drawn.empty() && drawn.back().kind == ui::Drawing::Kind::Text && drawn.back().text == name &&
+            drawn.back().color == kWhite) {
+            continue;
+        }
+        shell::AsciiFuti(button, name, kWhite, 1, 20, ui::rgb(0, 0, 0), 1);
+    }
 }
 
 void Form1::prefetchIcons()
@@ -130,9 +146,9 @@ void Form1::prefetchIcons()
     app_.icons().prefetch(std::move(paths), window.scale().pixels(shell::kLargeIconSize));
 }
 
-void Form1::redrawShownGroup()
+void Form1::redrawGroup(int group)
 {
-    const int first = shownGroup_ * model::kSlotsPerGroup;
+    const int first = group * model::kSlotsPerGroup;
     for (int slot = first; slot < first + model::kSlotsPerGroup; ++slot) DrawSctFace(slot);
 }
 

@@ -33,7 +33,7 @@ void Form1::FormStyleHen_MouseMove(int, int, float x, float y)
 
 void Form1::Picture5_MouseMove(int, int, float x, float y)
 {
-    const model::Variant& topmost = app_.form4().WindTop;
+    const model::Variant& topmost = app_.settings().WindTop;
     const char* text = topmost == 1 ? tool_text::kNotTopmost : topmost == 0 ? tool_text::kTopmost : nullptr;
     hoverTool(Picture5, text, x, y);
     if (text) Picture5.setToolTip(text);
@@ -46,13 +46,20 @@ void Form1::Picture6_MouseMove(int, int, float x, float y)
 
 void Form1::Picture1_MouseUp(int, int, float, float)
 {
-    if (!trayIconReady()) {
+    if (!parkInTray()) {
         app_.msgBox("タスクトレイにアイコンを置けないため、格納できません。", ui::message_box::kExclamation);
         return;
     }
-    window.hide();
     Text1.setText("");
-    app_.form4().TaskOn = 1;
+}
+
+// A bar hidden without a tray icon could never be brought back.
+bool Form1::parkInTray()
+{
+    if (!trayIconReady()) return false;
+    window.hide();
+    launcher_.TaskOn = 1;
+    return true;
 }
 
 void Form1::Picture2_MouseUp(int, int, float, float) { app_.form4().Show(); }
@@ -63,17 +70,17 @@ void Form1::Picture4_MouseUp(int, int, float, float) { Form_Unload(); }
 
 void Form1::Picture5_MouseUp(int, int, float, float)
 {
-    dialogs::Form4& settings = app_.form4();
-    if (settings.WindTop == 1) {
-        placeTopmost(ui::InsertAfter::NoTopmost);
-        settings.WindTop = model::Variant::number(0);
-    } else if (settings.WindTop == 0) {
-        placeTopmost(ui::InsertAfter::Topmost);
-        settings.WindTop = model::Variant::number(1);
+    model::Variant& topmost = app_.settings().WindTop;
+    if (topmost == 1) {
+        placeTopmost(false);
+        topmost = model::Variant::number(0);
+    } else if (topmost == 0) {
+        placeTopmost(true);
+        topmost = model::Variant::number(1);
     }
     nameTopmostSwitch();
-    settings.SetSave();
-    settings.showSettings();
+    app_.form4().SetSave();
+    app_.settingsChanged();
 }
 
 void Form1::Picture6_MouseUp(int, int, float, float)
@@ -97,7 +104,7 @@ void Form1::FormStyleHen_MouseUp(int, int, float, float)
         FormStyle = 0;
     }
     app_.form4().SetSave();
-    app_.form4().showSettings();
+    app_.settingsChanged();
 }
 
 void Form1::Form_MouseMove(int button, int, float, float)

@@ -3,9 +3,7 @@
 #include <utility>
 
 #include "app/noctaris.h"
-#include "bar/form1.h"
 #include "dialogs/twips.h"
-#include "shell/ascii_futi.h"
 #include "ui/message_box.h"
 #include "ui/platform.h"
 
@@ -13,20 +11,6 @@ namespace dialogs {
 namespace {
 
 const ui::Font kDialogFont{"ＭＳ ゴシック", 9, false};
-constexpr ui::Rgb kWhite = ui::rgb(255, 255, 255);
-
-// A button that shows this name already keeps it as it is: printed again at
-// every opening of the dialog, names would only pile up on its image.
-void drawName(ui::PictureBox& button, const std::string& name)
-{
-    const auto& drawn = button.surface().drawings();
-    if (!drawn.empty() && drawn.back().kind == ui::Drawing::Kind::Text && drawn.back().text == name &&
-        drawn.back().color == kWhite) {
-        return;
-    }
-    shell::AsciiFuti(button, name, kWhite, 1, 20, ui::rgb(0, 0, 0), 1);
-}
-
 }  // namespace
 
 // Owned by the bar, so that a bar kept on top never covers it.
@@ -108,6 +92,7 @@ Form4::Form4(app::Noctaris& app)
       SKidoA(app.settings().SKidoA),
       SexeA(app.settings().SexeA),
       WindTop(app.settings().WindTop),
+      TaskOn(app.launcher().TaskOn),
       app_(app)
 {
 }
@@ -161,7 +146,7 @@ void Form4::wireEvents()
 void Form4::Form_Load()
 {
     Controls& c = *controls_;
-    bar::Form1& bar = app_.form1();
+    const model::SettingsRecord& settings = app_.settings();
     c.window.setCaption("設定");
     c.window.setClientSize(4880, 4170);
 
@@ -170,12 +155,12 @@ void Form4::Form_Load()
     (SKidoA == 1 ? c.Op3 : c.Op4).setValue(true);
     (SexeA == 1 ? c.Op5 : c.Op6).setValue(true);
     if (WindTop == 1) c.Check1.setValue(true);
-    if (bar.FormStyle == 1) {
+    if (settings.FormStyle == 1) {
         c.StlT.setValue(true);
-    } else if (bar.FormStyle == 0) {
+    } else if (settings.FormStyle == 0) {
         c.StlY.setValue(true);
     }
-    if (bar.SctName == 1) c.Check2.setValue(true);
+    if (settings.SctName == 1) c.Check2.setValue(true);
     hideBarInTray();
     loading_ = false;
 
@@ -186,14 +171,14 @@ void Form4::showSettings()
 {
     if (!controls_) return;
     Controls& c = *controls_;
-    const bar::Form1& bar = app_.form1();
+    const model::SettingsRecord& settings = app_.settings();
     (KidoA == 1 ? c.Op1 : c.Op2).reflectValue(true);
     (SKidoA == 1 ? c.Op3 : c.Op4).reflectValue(true);
     (SexeA == 1 ? c.Op5 : c.Op6).reflectValue(true);
-    c.StlT.reflectValue(bar.FormStyle == 1);
-    c.StlY.reflectValue(bar.FormStyle == 0);
+    c.StlT.reflectValue(settings.FormStyle == 1);
+    c.StlY.reflectValue(settings.FormStyle == 0);
     c.Check1.reflectValue(WindTop == 1);
-    c.Check2.reflectValue(bar.SctName == 1);
+    c.Check2.reflectValue(settings.SctName == 1);
 }
 
 void Form4::SetSave()
@@ -209,18 +194,16 @@ void Form4::SetSave()
 
 void Form4::StlT_Click()
 {
-    bar::Form1& bar = app_.form1();
-    bar.FormStyle = 1;
-    bar.TateForm();
+    app_.settings().FormStyle = 1;
+    app_.layOutBar();
     SetSave();
     hideBarInTray();
 }
 
 void Form4::StlY_Click()
 {
-    bar::Form1& bar = app_.form1();
-    bar.FormStyle = 0;
-    bar.YokoForm();
+    app_.settings().FormStyle = 0;
+    app_.layOutBar();
     SetSave();
     hideBarInTray();
 }
@@ -228,7 +211,7 @@ void Form4::StlY_Click()
 void Form4::Check1_Click()
 {
     const bool checked = controls_->Check1.value();
-    app_.form1().placeTopmost(checked ? ui::InsertAfter::Topmost : ui::InsertAfter::NoTopmost);
+    app_.placeBarTopmost(checked);
     WindTop = model::Variant::number(checked ? 1 : 0);
     SetSave();
     hideBarInTray();
@@ -236,12 +219,12 @@ void Form4::Check1_Click()
 
 void Form4::Check2_Click()
 {
-    bar::Form1& bar = app_.form1();
+    std::int16_t& names = app_.settings().SctName;
     if (controls_->Check2.value()) {
-        for (int slot = 0; slot < model::kSlotCount; ++slot) drawName(bar.ShortCut[slot], bar.List1.list(slot));
-        bar.SctName = 1;
+        app_.drawNamesOnButtons();
+        names = 1;
     } else {
-        bar.SctName = 0;  // first: the faces are redrawn with names while it is 1
+        names = 0;  // first: the faces are redrawn with names while it is 1
         GroupIconRedraw();
     }
     SetSave();
@@ -251,26 +234,22 @@ void Form4::Check2_Click()
 // another group on the buttons: that group must lose its names too.
 void Form4::GroupIconRedraw()
 {
-    bar::Form1& bar = app_.form1();
-    const auto redraw = [&bar](int group) {
-        const int first = group * model::kSlotsPerGroup;
-        for (int slot = first; slot < first + model::kSlotsPerGroup; ++slot) bar.DrawSctFace(slot);
-    };
-    redraw(bar.shownGroup());
-    const auto pressed = bar.GrNO.toInt16();
-    if (pressed && *pressed != bar.shownGroup() && *pressed >= 0 && *pressed < model::kGroupCount) redraw(*pressed);
+    const int shown = app_.shownGroup();
+    app_.redrawGroup(shown);
+    const auto pressed = app_.launcher().GrNO.toInt16();
+    if (pressed && *pressed != shown && *pressed >= 0 && *pressed < model::kGroupCount) app_.redrawGroup(*pressed);
 }
 
 // The re-layout and the topmost placement show the bar; one parked in the
 // tray goes back there.
 void Form4::hideBarInTray()
 {
-    if (TaskOn == 1) app_.form1().window.hide();
+    if (TaskOn == 1) app_.barWindow().hide();
 }
 
 void Form4::Image1_Click()
 {
-    ui::Window& bar = app_.form1().window;
+    ui::Window& bar = app_.barWindow();
     if (bar.visible()) bar.setWindowPos(ui::InsertAfter::Top, bar.pixelBounds());
     Unload();
 }

@@ -64,7 +64,7 @@ public:
     model::Variant& SKidoA;
     model::Variant& SexeA;
     model::Variant& WindTop;
-    std::int16_t TaskOn = 0;  // 1 while the bar is parked in the tray
+    std::int16_t& TaskOn;  // 1 while the bar is parked in the tray
 
 private:
     void wireEvents();

@@ -25,7 +25,7 @@ void Form4::Command1_Click()
     const std::string link = startupLink();
     const bool made = !link.empty() && app_.shell().createShortcut(link, platform.programPath(), platform.programFolder());
     platform.messageBox(window(), made ? "登録が完了しました。" : "ショートカットが作成できませんでした。",
-                        ui::message_box::kOk, app::Noctaris::kTitle);
+                        ui::message_box::kOk, app::kTitle);
 }
 
 void Form4::Command2_Click()
@@ -36,7 +36,7 @@ void Form4::Command2_Click()
                                deleted ? "削除が完了しました。"
                                        : "ショートカットが削除できませんでした。\r\n"
                                          "もしくはすでにファイルは削除されています。",
-                               ui::message_box::kOk, app::Noctaris::kTitle);
+                               ui::message_box::kOk, app::kTitle);
 }
 
 }  // namespace dialogs

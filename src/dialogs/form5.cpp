@@ -3,9 +3,7 @@
 #include <algorithm>
 
 #include "app/noctaris.h"
-#include "bar/form1.h"
 #include "dialogs/twips.h"
-#include "menus/form2.h"
 #include "model/data_folder.h"
 #include "model/file_text.h"
 #include "model/paths.h"
@@ -26,7 +24,7 @@ constexpr ui::Rgb kPreviewWell = ui::rgb(250, 251, 254);
 }  // namespace
 
 Form5::Form5(app::Noctaris& app)
-    : window(app.platform(), ui::WindowFrame::Dialog, "Form5", &app.form1().window),
+    : window(app.platform(), ui::WindowFrame::Dialog, "Form5", &app.barWindow()),
       Text2(window, "Text2"),
       Picture1(window, "Picture1"),
       Command1(window, "Command1"),
@@ -144,37 +142,36 @@ void Form5::Command2_Click()
         app_.msgBox(kNothingChosen, ui::message_box::kOk, window);
         return;
     }
-    bar::Form1& bar = app_.form1();
+    model::Launcher& launcher = app_.launcher();
     const int slot = ListNo;
-    const model::Slot before{bar.List1.list(slot), bar.List2.list(slot)};
+    const model::Slot before{launcher.List1.list(slot), launcher.List2.list(slot)};
     const std::string name = Text1.text();
     if (!storableName(name, before.name)) return;
     const auto path = storablePath(Label1.caption(), before.path);
     if (!path) return;
 
-    bar.List1.setList(slot, name);
-    bar.List2.setList(slot, *path);
+    launcher.List1.setList(slot, name);
+    launcher.List2.setList(slot, *path);
     // The dialog stays open on a failed save, and nothing shows what the file does not hold.
-    if (!bar.SaveShortcuts(window)) {
-        bar.List1.setList(slot, before.name);
-        bar.List2.setList(slot, before.path);
+    if (!app_.saveShortcuts(window)) {
+        launcher.List1.setList(slot, before.name);
+        launcher.List2.setList(slot, before.path);
         return;
     }
-    bar.DrawSctFace(slot);
-    bar.window.show();
-    app_.form2().TaskMenuSet();
+    app_.slotChanged(slot);
+    app_.barWindow().show();
     close();
 }
 
 void Form5::Command3_Click()
 {
     close();
-    app_.form1().window.setForeground();
+    app_.barWindow().setForeground();
 }
 
 void Form5::close()
 {
-    app_.form1().window.setEnabled(true);
+    app_.barWindow().setEnabled(true);
     app_.unloadForm5();
 }
 

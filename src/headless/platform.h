@@ -76,8 +76,8 @@ public:
     std::string programFolder() const override { return programFolder_; }
     std::string programPath() const override { return programFolder_ + "/Noctaris.exe"; }
     char pathSeparator() const override { return '/'; }
-    model::FileStore& fileStore() override { return files; }
-    const model::AnsiCodec& codec() const override { return codec_; }
+    // The code page of the data files: CP932 through iconv.
+    const model::AnsiCodec& codec() const { return codec_; }
 
     void note(std::string event) { log.push_back(std::move(event)); }
     // The window takes the mouse capture from whoever held it.

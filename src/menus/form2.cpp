@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "app/noctaris.h"
-#include "bar/form1.h"
 #include "dialogs/form4.h"
 #include "dialogs/seihin.h"
 #include "model/launcher_data.h"
@@ -96,38 +95,33 @@ ui::MenuItem& Form2::fEx(int slot)
 
 void Form2::TaskMenuSet()
 {
-    bar::Form1& form1 = app_.form1();
+    model::ListTable& names = app_.launcher().List1;
     for (int s = 0; s < model::kSlotCount; ++s) {
-        form1.List1.setListIndex(s);
-        fEx(s).caption = form1.List1.text();
+        names.setListIndex(s);
+        fEx(s).caption = names.text();
     }
 }
 
-void Form2::MainDisp()
-{
-    app_.form1().window.show();
-    app_.form4().TaskOn = 0;
-}
+void Form2::MainDisp() { app_.unparkBar(); }
 
 void Form2::SetDsp() { app_.form4().Show(); }
 
 void Form2::VerInf() { app_.seihin().Show(); }
 
-void Form2::EndApli() { app_.form1().Form_Unload(); }
+void Form2::EndApli() { app_.exit(); }
 
 void Form2::fEx_Click(int index)
 {
-    bar::Form1& form1 = app_.form1();
-    form1.List2.setListIndex(index);
-    if (form1.List2.text().empty()) {
+    model::ListTable& paths = app_.launcher().List2;
+    paths.setListIndex(index);
+    if (paths.text().empty()) {
         app_.msgBox("ファイルが登録されていません", ui::message_box::kExclamation);
         return;
     }
-    const model::Variant& after = app_.form4().SexeA;
+    const model::Variant& after = app_.settings().SexeA;
     if (after == 1) {
         // Parked, as the setting says: opening the settings keeps it in the tray.
-        form1.window.hide();
-        app_.form4().TaskOn = 1;
+        app_.parkBar();
         ExRun();
     } else if (after == 2) {
         ExRun();
@@ -139,7 +133,7 @@ void Form2::fEx_Click(int index)
 // here, in the words a button's launch uses.
 void Form2::ExRun()
 {
-    const shell::LaunchResult result = app_.shell().execute(&window(), "open", app_.form1().List2.text(),
+    const shell::LaunchResult result = app_.shell().execute(&window(), "open", app_.launcher().List2.text(),
                                                             app_.platform().programFolder(), shell::kSwShowNormal);
     if (result == shell::LaunchResult::NotFound) {
         app_.msgBox("リンク先のファイルが見つかりません。", ui::message_box::kOk);

@@ -1,9 +1,7 @@
 #include "menus/form3.h"
 
 #include "app/noctaris.h"
-#include "bar/form1.h"
 #include "dialogs/twips.h"
-#include "menus/form2.h"
 #include "model/data_folder.h"
 #include "model/file_text.h"
 #include "ui/message_box.h"
@@ -13,7 +11,7 @@ namespace menus {
 using dialogs::twips;
 
 Form3::Form3(app::Noctaris& app)
-    : window(app.platform(), ui::WindowFrame::Dialog, "Form3", &app.form1().window),
+    : window(app.platform(), ui::WindowFrame::Dialog, "Form3", &app.barWindow()),
       Text1(window, "Text1"),
       Command1(window, "Command1"),
       Command2(window, "Command2"),
@@ -36,11 +34,11 @@ Form3::Form3(app::Noctaris& app)
 
 void Form3::Form_Load()
 {
-    bar::Form1& bar = app_.form1();
-    LstNNN = bar.ShIn;
+    model::Launcher& launcher = app_.launcher();
+    LstNNN = launcher.ShIn;
     // The group's own entry: the list's selection follows the hover, which a
     // capture elsewhere may have kept on another group.
-    Text1.setText(bar.List3.list(LstNNN.toInt16().value_or(-1)));
+    Text1.setText(launcher.List3.list(LstNNN.toInt16().value_or(-1)));
 }
 
 void Form3::Show()
@@ -54,17 +52,16 @@ void Form3::Show()
 // that the user can correct the name, try again or cancel.
 void Form3::Command1_Click()
 {
-    bar::Form1& bar = app_.form1();
     const int group = LstNNN.toInt16().value_or(-1);
     const std::string name = Text1.text();
-    const std::string before = bar.List3.list(group);
+    const std::string before = app_.launcher().List3.list(group);
     if (const auto refusal = model::checkEditedText(app_.data().codec(), name, before)) {
         app_.msgBox(model::refusalMessage(model::DataFile::Groups, name, *refusal), ui::message_box::kExclamation,
                     window);
         return;
     }
     showName(group, name);
-    if (!bar.SaveGroups(window)) {
+    if (!app_.saveGroups(window)) {
         showName(group, before);
         return;
     }
@@ -76,14 +73,13 @@ void Form3::Command2_Click() { close(); }
 void Form3::showName(int group, const std::string& name)
 {
     if (group < 0 || group >= model::kGroupCount) return;
-    app_.form1().List3.setList(group, name);
-    app_.form1().Conts[group].setAccessibleName(name);
-    app_.form2().GrpN(group).caption = name;
+    app_.launcher().List3.setList(group, name);
+    app_.groupRenamed(group);
 }
 
 void Form3::close()
 {
-    app_.form1().window.setEnabled(true);
+    app_.barWindow().setEnabled(true);
     app_.unloadForm3();
 }
 

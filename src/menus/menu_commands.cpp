@@ -1,5 +1,4 @@
 #include "app/noctaris.h"
-#include "bar/form1.h"
 #include "dialogs/form5.h"
 #include "menus/form2.h"
 #include "menus/form3.h"
@@ -20,72 +19,70 @@ int Form2::menuSlot() const
 void Form2::ExSet()
 {
     if (app_.raiseOpenDialog()) return;
-    bar::Form1& bar = app_.form1();
+    model::Launcher& launcher = app_.launcher();
     const int slot = menuSlot();
-    bar.List2.setListIndex(slot);
-    if (!bar.List2.text().empty()) {
+    launcher.List2.setListIndex(slot);
+    if (!launcher.List2.text().empty()) {
         app_.msgBox("ファイルはすでに登録されています。", ui::message_box::kExclamation);
     } else if (slot >= 0) {
-        bar.window.setEnabled(false);
+        app_.barWindow().setEnabled(false);
         dialogs::Form5& form5 = app_.form5();
         form5.ListNo = static_cast<std::int16_t>(slot);
         form5.Show();
     }
-    bar.Text1.setText("");
+    app_.clearInfoLine();
 }
 
 void Form2::ExHen()
 {
     if (app_.raiseOpenDialog()) return;
-    bar::Form1& bar = app_.form1();
+    model::Launcher& launcher = app_.launcher();
     const int slot = menuSlot();
-    bar.selectSlot(slot);
-    if (bar.List2.text().empty()) {
+    launcher.List1.setListIndex(slot);
+    launcher.List2.setListIndex(slot);
+    if (launcher.List2.text().empty()) {
         app_.msgBox(kNotRegistered, ui::message_box::kExclamation);
     } else {
-        bar.window.setEnabled(false);
+        app_.barWindow().setEnabled(false);
         dialogs::Form5& form5 = app_.form5();
         form5.ListNo = static_cast<std::int16_t>(slot);
-        form5.Label1.setCaption(bar.List2.text());
-        form5.Text1.setText(bar.List1.text());
+        form5.Label1.setCaption(launcher.List2.text());
+        form5.Text1.setText(launcher.List1.text());
         form5.Henkou();
         form5.Show();
     }
-    bar.Text1.setText("");
+    app_.clearInfoLine();
 }
 
 // The slot is the one the menu was opened for throughout: the one checked
 // is the one cleared.
 void Form2::ExDel()
 {
-    bar::Form1& bar = app_.form1();
+    model::Launcher& launcher = app_.launcher();
     const int slot = menuSlot();
-    bar.List2.setListIndex(slot);
-    bar.Text1.setText("");
-    if (bar.List2.text().empty()) {
+    launcher.List2.setListIndex(slot);
+    app_.clearInfoLine();
+    if (launcher.List2.text().empty()) {
         app_.msgBox(kNotRegistered, ui::message_box::kExclamation);
         return;
     }
     if (app_.msgBox("ここのショートカットを削除しますか？", ui::message_box::kQuestion) != ui::Answer::Yes) return;
-    const model::Slot before{bar.List1.list(slot), bar.List2.list(slot)};
-    bar.List1.setList(slot, "");
-    bar.List2.setList(slot, "");
-    bar.clearFace(slot);
+    const model::Slot before{launcher.List1.list(slot), launcher.List2.list(slot)};
+    launcher.List1.setList(slot, "");
+    launcher.List2.setList(slot, "");
     // What the file still holds stays on the button and in the tray menu.
-    if (!bar.SaveShortcuts(bar.window)) {
-        bar.List1.setList(slot, before.name);
-        bar.List2.setList(slot, before.path);
-        bar.DrawSctFace(slot);
-        return;
+    if (!app_.saveShortcuts(app_.barWindow())) {
+        launcher.List1.setList(slot, before.name);
+        launcher.List2.setList(slot, before.path);
     }
-    TaskMenuSet();
+    app_.slotChanged(slot);
 }
 
 void Form2::GrpHen()
 {
     if (app_.raiseOpenDialog()) return;
     app_.form3().Show();
-    app_.form1().window.setEnabled(false);
+    app_.barWindow().setEnabled(false);
 }
 
 }  // namespace menus

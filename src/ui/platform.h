@@ -5,8 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "model/ansi_codec.h"
-#include "model/file_store.h"
 #include "ui/message_box.h"
 #include "ui/peer.h"
 #include "ui/types.h"
@@ -66,8 +64,6 @@ public:
     // The program file's full path, its extension included.
     virtual std::string programPath() const = 0;
     virtual char pathSeparator() const = 0;
-    virtual model::FileStore& fileStore() = 0;
-    virtual const model::AnsiCodec& codec() const = 0;
 };
 
 }  // namespace ui

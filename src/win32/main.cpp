@@ -3,6 +3,8 @@
 #include <exception>
 
 #include "app/noctaris.h"
+#include "win32/ansi_codec.h"
+#include "win32/file_store.h"
 #include "win32/platform.h"
 #include "win32/shell.h"
 #include "win32/text.h"
@@ -12,7 +14,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     try {
         win32::Platform platform;
         win32::Shell shell;
-        app::Noctaris noctaris(platform, shell);
+        win32::FileStore files;
+        const win32::AnsiCodec codec;
+        app::Noctaris noctaris(platform, shell, files, codec);
         noctaris.start();
         const int code = platform.run();
         // The icon lookups use the program's objects, which end with this block.
@@ -20,7 +24,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         return code;
     } catch (const std::exception& e) {
         const std::wstring text = L"ノクタリスを起動できませんでした。\r\n" + win32::widen(e.what());
-        MessageBoxW(nullptr, text.c_str(), L"ノクタリス", MB_OK | MB_ICONERROR);
+        MessageBoxW(nullptr, text.c_str(), win32::widen(app::kTitle).c_str(), MB_OK | MB_ICONERROR);
         return 1;
     }
 }

@@ -7,8 +7,6 @@
 #include <vector>
 
 #include "ui/platform.h"
-#include "win32/ansi_codec.h"
-#include "win32/file_store.h"
 #include "win32/gdi.h"
 #include "win32/messages.h"
 
@@ -46,8 +44,6 @@ public:
     std::string programFolder() const override;
     std::string programPath() const override;
     char pathSeparator() const override { return '\\'; }
-    model::FileStore& fileStore() override { return files_; }
-    const model::AnsiCodec& codec() const override { return codec_; }
 
     // Runs the message loop until the program ends.
     int run();
@@ -62,8 +58,6 @@ public:
 
 private:
     Gdi gdi_;
-    FileStore files_;
-    AnsiCodec codec_;
     HANDLE instanceMutex_ = nullptr;
     UINT taskbarCreated_ = 0;
     std::vector<std::shared_ptr<void>> graveyard_;

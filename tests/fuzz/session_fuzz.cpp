@@ -150,7 +150,7 @@ public:
     void run()
     {
         setUp();
-        app_ = std::make_unique<app::Noctaris>(platform_, shell_);
+        app_ = std::make_unique<app::Noctaris>(platform_, shell_, platform_.files, platform_.codec());
         act([this] { app_->start(); });
         check();
         for (int events = 0; events < 80 && !in_.done() && !platform_.ended; ++events) {

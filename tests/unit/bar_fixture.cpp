@@ -51,7 +51,7 @@ std::string BarTest::shortcutsWith(const std::map<int, std::string>& lines) cons
 
 void BarTest::start()
 {
-    app = std::make_unique<app::Noctaris>(platform, shell);
+    app = std::make_unique<app::Noctaris>(platform, shell, platform.files, platform.codec());
     act([this] { app->start(); });
 }
 

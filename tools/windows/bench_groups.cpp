@@ -12,6 +12,8 @@
 
 #include "app/noctaris.h"
 #include "bar/form1.h"
+#include "win32/ansi_codec.h"
+#include "win32/file_store.h"
 #include "win32/platform.h"
 #include "win32/shell.h"
 
@@ -37,7 +39,9 @@ int wmain()
 {
     win32::Platform platform;
     win32::Shell shell;
-    app::Noctaris noctaris(platform, shell);
+    win32::FileStore files;
+    const win32::AnsiCodec codec;
+    app::Noctaris noctaris(platform, shell, files, codec);
     const auto start = Clock::now();
     noctaris.start();
     RedrawWindow(win32::Platform::hwndOf(noctaris.form1().window), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);

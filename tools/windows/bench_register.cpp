@@ -13,6 +13,8 @@
 #include "bar/form1.h"
 #include "dialogs/form5.h"
 #include "menus/form2.h"
+#include "win32/ansi_codec.h"
+#include "win32/file_store.h"
 #include "win32/platform.h"
 #include "win32/shell.h"
 
@@ -45,7 +47,9 @@ int wmain()
 {
     win32::Platform platform;
     win32::Shell shell;
-    app::Noctaris noctaris(platform, shell);
+    win32::FileStore files;
+    const win32::AnsiCodec codec;
+    app::Noctaris noctaris(platform, shell, files, codec);
     const auto start = Clock::now();
     noctaris.start();
     paintNow(noctaris.form1().window);
