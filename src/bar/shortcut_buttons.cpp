@@ -75,8 +75,7 @@ void Form1::SctExec()
 
 bool Form1::SctOpen()
 {
-    return app_.shell().execute(&window, "open", List2.text(), app_.platform().programFolder(),
-                                shell::kSwShowNormal) == shell::LaunchResult::Opened;
+    return app_.shell().launch(&window, List2.text(), app_.platform().programFolder()) == shell::LaunchResult::Opened;
 }
 
 void Form1::selectSlot(int slot)

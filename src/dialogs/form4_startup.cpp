@@ -13,7 +13,7 @@ namespace dialogs {
 // program finds Data when the system starts it at log-on.
 std::string Form4::startupLink()
 {
-    const std::string folder = shell::SpecialFolderPath(app_.shell(), shell::kCsidlStartup);
+    const std::string folder = shell::SpecialFolderPath(app_.shell(), shell::SpecialFolder::Startup);
     if (folder.empty()) return {};
     ui::Platform& platform = app_.platform();
     return model::inFolder(folder, model::baseName(platform.programPath()) + ".lnk", platform.pathSeparator());

@@ -14,8 +14,6 @@
 namespace dialogs {
 namespace {
 
-using namespace std::string_literals;
-
 constexpr const char* kNothingChosen = "ファイルまたはフォルダを選択してください。";
 const ui::Font kDialogFont{"ＭＳ ゴシック", 9, false};
 // The well the face draws around the icon preview.
@@ -95,7 +93,7 @@ void Form5::DgAndDd() { choose(Label1.caption(), true); }
 void Form5::Command1_Click()
 {
     std::string failure;
-    const std::string path = shell::FileOpen(app_.shell(), &window, "各種ファイル(*.*)\0*.*\0"s, failure);
+    const std::string path = shell::FileOpen(app_.shell(), &window, {{"各種ファイル(*.*)", "*.*"}}, failure);
     if (!failure.empty()) {
         app_.msgBox("ファイルを選べませんでした。\r\n" + failure, ui::message_box::kExclamation, window);
         return;

@@ -143,7 +143,7 @@ void Seihin::Btn_MouseMove(ui::PictureBox& link, ui::PictureBox& frame, float x,
 // lights it again.
 void Seihin::Btn_Click(const std::string& target, ui::PictureBox& frame)
 {
-    app_.shell().execute(nullptr, "open", target, app_.platform().programFolder(), shell::kSwShowNormal);
+    app_.shell().launch(nullptr, target, app_.platform().programFolder());
     frame.setBackColor(controls_->window.backColor());
 }
 

@@ -26,12 +26,11 @@ std::string iconPath(const ui::Icon& icon)
     return headless ? headless->path : std::string();
 }
 
-shell::LaunchResult Shell::execute(const ui::Window* owner, std::string_view operation, std::string_view file,
-                                   std::string_view directory, int showCommand)
+shell::LaunchResult Shell::launch(const ui::Window* owner, std::string_view path, std::string_view folder)
 {
-    executions.push_back({owner, std::string(operation), std::string(file), std::string(directory), showCommand});
-    platform_.note("shell " + std::string(operation) + " " + std::string(file));
-    return missing.count(std::string(file)) ? shell::LaunchResult::NotFound : shell::LaunchResult::Opened;
+    executions.push_back({owner, std::string(path), std::string(folder)});
+    platform_.note("shell open " + std::string(path));
+    return missing.count(std::string(path)) ? shell::LaunchResult::NotFound : shell::LaunchResult::Opened;
 }
 
 shell::FileStamp Shell::fileStamp(std::string_view path)
@@ -49,9 +48,10 @@ ui::Icon Shell::fileIcon(std::string_view path, int size)
     return std::make_shared<Icon>(std::string(path), size, iconLook);
 }
 
-shell::FileChoice Shell::openFile(const shell::OpenFileRequest& request)
+shell::FileChoice Shell::chooseFile(const ui::Window* owner, std::string_view title,
+                                    const std::vector<shell::FileFilter>& filters)
 {
-    fileRequests.push_back(request);
+    fileRequests.push_back({owner, std::string(title), filters});
     if (!fileDialogFailure.empty()) return {std::nullopt, std::exchange(fileDialogFailure, {})};
     if (fileChoices.empty()) return {};
     auto choice = fileChoices.front();
@@ -59,19 +59,19 @@ shell::FileChoice Shell::openFile(const shell::OpenFileRequest& request)
     return {choice, {}};
 }
 
-std::optional<std::string> Shell::browseForFolder(const shell::BrowseRequest& request)
+std::optional<std::string> Shell::chooseFolder(const ui::Window* owner, std::string_view title)
 {
-    folderRequests.push_back(request);
+    folderRequests.push_back({owner, std::string(title), {}});
     if (folderChoices.empty()) return std::nullopt;
     auto choice = folderChoices.front();
     folderChoices.pop_front();
     return choice;
 }
 
-std::optional<std::string> Shell::specialFolderLocation(int csidl)
+std::optional<std::string> Shell::specialFolder(shell::SpecialFolder folder)
 {
-    const auto found = specialFolders.find(csidl);
-    return found != specialFolders.end() ? found->second : std::nullopt;
+    const auto found = specialFolders.find(folder);
+    return found != specialFolders.end() ? std::optional(found->second) : std::nullopt;
 }
 
 bool Shell::createShortcut(std::string_view linkPath, std::string_view targetPath, std::string_view workingFolder)

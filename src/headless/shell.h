@@ -35,13 +35,13 @@ class Shell final : public shell::ShellApi {
 public:
     explicit Shell(Platform& platform) : platform_(platform) {}
 
-    shell::LaunchResult execute(const ui::Window* owner, std::string_view operation, std::string_view file,
-                                std::string_view directory, int showCommand) override;
+    shell::LaunchResult launch(const ui::Window* owner, std::string_view path, std::string_view folder) override;
     ui::Icon fileIcon(std::string_view path, int size) override;
     shell::FileStamp fileStamp(std::string_view path) override;
-    shell::FileChoice openFile(const shell::OpenFileRequest& request) override;
-    std::optional<std::string> browseForFolder(const shell::BrowseRequest& request) override;
-    std::optional<std::string> specialFolderLocation(int csidl) override;
+    shell::FileChoice chooseFile(const ui::Window* owner, std::string_view title,
+                                 const std::vector<shell::FileFilter>& filters) override;
+    std::optional<std::string> chooseFolder(const ui::Window* owner, std::string_view title) override;
+    std::optional<std::string> specialFolder(shell::SpecialFolder folder) override;
     bool createShortcut(std::string_view linkPath, std::string_view targetPath,
                         std::string_view workingFolder) override;
     bool deleteFile(std::string_view path) override;
@@ -60,10 +60,8 @@ public:
 
     struct Execution {
         const ui::Window* owner;
-        std::string operation;
         std::string file;
         std::string directory;
-        int showCommand;
     };
     std::vector<Execution> executions;
 
@@ -71,13 +69,19 @@ public:
     // Runs during every icon lookup, to see the program's state meanwhile.
     std::function<void(const std::string& path)> duringIconLookup;
 
-    std::vector<shell::OpenFileRequest> fileRequests;
+    // What the pickers were asked for, and what the user picks in them.
+    struct Request {
+        const ui::Window* owner;
+        std::string title;
+        std::vector<shell::FileFilter> filters;
+    };
+    std::vector<Request> fileRequests;
     std::deque<std::optional<std::string>> fileChoices;
     // Makes the next file dialog fail with this description.
     std::string fileDialogFailure;
-    std::vector<shell::BrowseRequest> folderRequests;
+    std::vector<Request> folderRequests;
     std::deque<std::optional<std::string>> folderChoices;
-    std::map<int, std::optional<std::string>> specialFolders;
+    std::map<shell::SpecialFolder, std::string> specialFolders;
     // The short forms the volume keeps; other paths have none.
     std::map<std::string, std::string> shortPaths;
     struct Compaction {

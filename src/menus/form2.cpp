@@ -133,8 +133,8 @@ void Form2::fEx_Click(int index)
 // here, in the words a button's launch uses.
 void Form2::ExRun()
 {
-    const shell::LaunchResult result = app_.shell().execute(&window(), "open", app_.launcher().List2.text(),
-                                                            app_.platform().programFolder(), shell::kSwShowNormal);
+    const shell::LaunchResult result =
+        app_.shell().launch(&window(), app_.launcher().List2.text(), app_.platform().programFolder());
     if (result == shell::LaunchResult::NotFound) {
         app_.msgBox("リンク先のファイルが見つかりません。", ui::message_box::kOk);
     }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/surface.h"
 
@@ -13,43 +14,23 @@ class Window;
 
 namespace shell {
 
-// What the file-open dialog is asked for.
-struct OpenFileRequest {
-    const ui::Window* owner = nullptr;
-    std::string filter;  // pairs of description and pattern, each followed by a NUL
-    std::string title;
-    unsigned flags = 0;
-    int bufferSize = 0;  // characters for the chosen path, its terminating NUL included
+// A kind of file the file-open dialog offers.
+struct FileFilter {
+    std::string description;  // "各種ファイル(*.*)"
+    std::string pattern;      // "*.*"
+    bool operator==(const FileFilter&) const = default;
 };
 
-// What the file-open dialog gave back: the chosen file's path buffer, or
-// nothing when the user cancelled or the dialog failed; failure then says
-// what went wrong, for the user, and is empty for a cancel.
+// What the file-open dialog gave back: the chosen file's path, or nothing
+// when the user cancelled or the dialog failed; failure then says what went
+// wrong, for the user, and is empty for a cancel.
 struct FileChoice {
     std::optional<std::string> path;
     std::string failure;
 };
 
-// What the folder browser is asked for.
-struct BrowseRequest {
-    const ui::Window* owner = nullptr;
-    std::string title;
-    unsigned flags = 0;
-    int bufferSize = 0;
-};
-
-namespace ofn {
-constexpr unsigned kHideReadOnly = 0x4;
-constexpr unsigned kPathMustExist = 0x800;
-constexpr unsigned kFileMustExist = 0x1000;
-}  // namespace ofn
-
-namespace bif {
-constexpr unsigned kReturnOnlyFsDirs = 0x1;
-}  // namespace bif
-
-constexpr int kSwShowNormal = 1;
-constexpr int kCsidlStartup = 7;
+// The special folders the program asks the shell for.
+enum class SpecialFolder { Startup };
 
 // What became of a file handed to the shell.
 enum class LaunchResult { Opened, NotFound, Failed };
@@ -68,20 +49,22 @@ class ShellApi {
 public:
     virtual ~ShellApi() = default;
 
-    // ShellExecute.
-    virtual LaunchResult execute(const ui::Window* owner, std::string_view operation, std::string_view file,
-                                 std::string_view directory, int showCommand) = 0;
+    // Opens a file, program, folder or shortcut as the shell does for a
+    // double click, shown normally, with folder as the working folder.
+    virtual LaunchResult launch(const ui::Window* owner, std::string_view path, std::string_view folder) = 0;
     // The shell icon of a file or folder at this size in device pixels, or
     // none. It costs milliseconds: IconCache keeps them.
     virtual ui::Icon fileIcon(std::string_view path, int size) = 0;
     virtual FileStamp fileStamp(std::string_view path) = 0;
-    virtual FileChoice openFile(const OpenFileRequest& request) = 0;
-    // The chosen folder's path buffer, or nothing when cancelled.
-    virtual std::optional<std::string> browseForFolder(const BrowseRequest& request) = 0;
-    // The special folder's path buffer (MAX_PATH characters, NUL-padded);
-    // nothing when the folder has no location, an empty buffer when it has
-    // no path in the file system.
-    virtual std::optional<std::string> specialFolderLocation(int csidl) = 0;
+    // The file-open dialog, titled so, for an existing file of one of the
+    // kinds offered, with room for any path.
+    virtual FileChoice chooseFile(const ui::Window* owner, std::string_view title,
+                                  const std::vector<FileFilter>& filters) = 0;
+    // The folder browser, titled so, for file-system folders only; nothing
+    // when cancelled.
+    virtual std::optional<std::string> chooseFolder(const ui::Window* owner, std::string_view title) = 0;
+    // A special folder's path in the file system; nothing when it has none.
+    virtual std::optional<std::string> specialFolder(SpecialFolder folder) = 0;
     // Saves a shell link at linkPath that starts targetPath in workingFolder,
     // through the shell's own link object; false when it could not be saved.
     virtual bool createShortcut(std::string_view linkPath, std::string_view targetPath,

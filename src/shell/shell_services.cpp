@@ -6,42 +6,23 @@
 #include "ui/window.h"
 
 namespace shell {
-namespace {
-// The longest path the system can return, with its NUL.
-constexpr int kFileBuffer = 32768;
-constexpr int kFolderBuffer = 256;
-}  // namespace
 
-std::string TrimAtNull(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }
-
-std::string FileOpen(ShellApi& shell, const ui::Window* owner, const std::string& filter, std::string& failure)
+std::string FileOpen(ShellApi& shell, const ui::Window* owner, const std::vector<FileFilter>& filters,
+                     std::string& failure)
 {
-    OpenFileRequest request;
-    request.owner = owner;
-    request.filter = filter;
-    request.title = "ファイルを開く";
-    request.flags = ofn::kHideReadOnly | ofn::kPathMustExist | ofn::kFileMustExist;
-    request.bufferSize = kFileBuffer;
-    FileChoice chosen = shell.openFile(request);
+    FileChoice chosen = shell.chooseFile(owner, "ファイルを開く", filters);
     failure = std::move(chosen.failure);
-    return chosen.path ? TrimAtNull(*chosen.path) : std::string();
+    return chosen.path.value_or(std::string());
 }
 
 std::string FolderOpen(ShellApi& shell, const ui::Window* owner)
 {
-    BrowseRequest request;
-    request.owner = owner;
-    request.title = "フォルダの選択";
-    request.flags = bif::kReturnOnlyFsDirs;
-    request.bufferSize = kFolderBuffer;
-    const auto chosen = shell.browseForFolder(request);
-    return chosen ? TrimAtNull(*chosen) : std::string();
+    return shell.chooseFolder(owner, "フォルダの選択").value_or(std::string());
 }
 
-std::string SpecialFolderPath(ShellApi& shell, int csidl)
+std::string SpecialFolderPath(ShellApi& shell, SpecialFolder folder)
 {
-    const auto buffer = shell.specialFolderLocation(csidl);
-    return buffer ? TrimAtNull(*buffer) : std::string();
+    return shell.specialFolder(folder).value_or(std::string());
 }
 
 void DrawFileIcon(IconCache& icons, ui::PictureBox& surface, const std::string& path)

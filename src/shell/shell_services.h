@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
-#include <string_view>
+#include <vector>
+
+#include "shell/shell_api.h"
 
 namespace ui {
 class PictureBox;
@@ -11,22 +13,19 @@ class Window;
 namespace shell {
 
 class IconCache;
-class ShellApi;
 
 // The file-open dialog titled "ファイルを開く", for existing files only, the
 // read-only box hidden, with room for any path. The chosen file's full path,
 // or "" when cancelled or failed; a failure is described in failure.
-std::string FileOpen(ShellApi& shell, const ui::Window* owner, const std::string& filter, std::string& failure);
+std::string FileOpen(ShellApi& shell, const ui::Window* owner, const std::vector<FileFilter>& filters,
+                     std::string& failure);
 
 // The folder browser titled "フォルダの選択", for file-system folders only.
 // The chosen folder's path, or "" when cancelled.
 std::string FolderOpen(ShellApi& shell, const ui::Window* owner);
 
 // The file-system path of a special folder, or "" when it has none.
-std::string SpecialFolderPath(ShellApi& shell, int csidl);
-
-// The part of a string before its first NUL.
-std::string TrimAtNull(std::string_view text);
+std::string SpecialFolderPath(ShellApi& shell, SpecialFolder folder);
 
 // The large shell icon's size in design pixels: a shortcut button's.
 constexpr int kLargeIconSize = 32;

@@ -24,14 +24,18 @@ namespace {
 
 HWND ownerOf(const ui::Window* owner) { return owner ? Platform::hwndOf(const_cast<ui::Window&>(*owner)) : nullptr; }
 
-// The path buffer of an item-ID list, which is freed here.
-std::string pathOf(LPITEMIDLIST list)
+// The file-system path of an item-ID list, which is freed here; nothing
+// when it has none.
+std::optional<std::string> pathOf(LPITEMIDLIST list)
 {
     wchar_t buffer[MAX_PATH] = {};
-    SHGetPathFromIDListW(list, buffer);
+    const bool found = SHGetPathFromIDListW(list, buffer) && buffer[0];
     com::taskMemFree(list);
-    return narrow(std::wstring(buffer, MAX_PATH));
+    return found ? std::optional(narrow(buffer)) : std::nullopt;
 }
+
+// The longest path the system can return, with its NUL.
+constexpr DWORD kFileBuffer = 32768;
 
 // What the file dialog's error code means, for the user.
 std::string fileDialogFailure(DWORD code)
@@ -47,12 +51,10 @@ std::string fileDialogFailure(DWORD code)
 
 }  // namespace
 
-shell::LaunchResult Shell::execute(const ui::Window* owner, std::string_view operation, std::string_view file,
-                                   std::string_view directory, int showCommand)
+shell::LaunchResult Shell::launch(const ui::Window* owner, std::string_view path, std::string_view folder)
 {
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(ownerOf(owner), widen(operation).c_str(),
-                                                                widen(file).c_str(), nullptr,
-                                                                widen(directory).c_str(), showCommand));
+    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(ownerOf(owner), L"open", widen(path).c_str(), nullptr,
+                                                                widen(folder).c_str(), SW_SHOWNORMAL));
     // Above 32 is success; the values below are the old error codes.
     if (result > 32) return shell::LaunchResult::Opened;
     if (result == SE_ERR_FNF || result == SE_ERR_PNF) return shell::LaunchResult::NotFound;
@@ -87,25 +89,29 @@ shell::FileStamp Shell::fileStamp(std::string_view path)
     return {true, (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime};
 }
 
-shell::FileChoice Shell::openFile(const shell::OpenFileRequest& request)
+// Existing files only, the read-only box hidden, with room for any path.
+shell::FileChoice Shell::chooseFile(const ui::Window* owner, std::string_view title,
+                                    const std::vector<shell::FileFilter>& filters)
 {
-    std::wstring filter = widen(request.filter);
+    // Pairs of description and pattern, each ended by a NUL, and a NUL after the last.
+    std::wstring filter;
+    for (const shell::FileFilter& f : filters) filter += widen(f.description) + L'\0' + widen(f.pattern) + L'\0';
     filter.push_back(L'\0');
-    const std::wstring title = widen(request.title);
-    std::wstring file(static_cast<std::size_t>(request.bufferSize), L'\0');
-    std::wstring fileTitle(static_cast<std::size_t>(request.bufferSize), L'\0');
+    const std::wstring caption = widen(title);
+    std::wstring file(kFileBuffer, L'\0');
+    std::wstring fileTitle(kFileBuffer, L'\0');
 
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = ownerOf(request.owner);
+    ofn.hwndOwner = ownerOf(owner);
     ofn.hInstance = GetModuleHandleW(nullptr);
     ofn.lpstrFilter = filter.c_str();
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = static_cast<DWORD>(file.size());
     ofn.lpstrFileTitle = fileTitle.data();
     ofn.nMaxFileTitle = static_cast<DWORD>(fileTitle.size());
-    ofn.lpstrTitle = title.c_str();
-    ofn.Flags = request.flags;
+    ofn.lpstrTitle = caption.c_str();
+    ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     // The common dialogs are loaded with the first file dialog: they bring the
     // printing system with them, which the bar never needs to show itself.
     static const auto getOpenFileName =
@@ -119,24 +125,28 @@ shell::FileChoice Shell::openFile(const shell::OpenFileRequest& request)
         const DWORD error = extendedError();
         return {std::nullopt, error ? fileDialogFailure(error) : std::string()};
     }
-    return {narrow(file), {}};
+    return {narrow(file.c_str()), {}};
 }
 
-std::optional<std::string> Shell::browseForFolder(const shell::BrowseRequest& request)
+std::optional<std::string> Shell::chooseFolder(const ui::Window* owner, std::string_view title)
 {
-    const std::wstring title = widen(request.title);
+    const std::wstring caption = widen(title);
     BROWSEINFOW info{};
-    info.hwndOwner = ownerOf(request.owner);
-    info.lpszTitle = title.c_str();
-    info.ulFlags = request.flags;
+    info.hwndOwner = ownerOf(owner);
+    info.lpszTitle = caption.c_str();
+    info.ulFlags = BIF_RETURNONLYFSDIRS;
     if (!com::keep()) return std::nullopt;
     LPITEMIDLIST list = SHBrowseForFolderW(&info);
     if (!list) return std::nullopt;
     return pathOf(list);
 }
 
-std::optional<std::string> Shell::specialFolderLocation(int csidl)
+std::optional<std::string> Shell::specialFolder(shell::SpecialFolder folder)
 {
+    int csidl = CSIDL_STARTUP;
+    switch (folder) {
+    case shell::SpecialFolder::Startup: csidl = CSIDL_STARTUP; break;
+    }
     LPITEMIDLIST list = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &list)) || !list) return std::nullopt;
     return pathOf(list);

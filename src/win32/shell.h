@@ -10,13 +10,13 @@ namespace win32 {
 // folder browser, shell links, short paths and path compaction.
 class Shell final : public shell::ShellApi {
 public:
-    shell::LaunchResult execute(const ui::Window* owner, std::string_view operation, std::string_view file,
-                                std::string_view directory, int showCommand) override;
+    shell::LaunchResult launch(const ui::Window* owner, std::string_view path, std::string_view folder) override;
     ui::Icon fileIcon(std::string_view path, int size) override;
     shell::FileStamp fileStamp(std::string_view path) override;
-    shell::FileChoice openFile(const shell::OpenFileRequest& request) override;
-    std::optional<std::string> browseForFolder(const shell::BrowseRequest& request) override;
-    std::optional<std::string> specialFolderLocation(int csidl) override;
+    shell::FileChoice chooseFile(const ui::Window* owner, std::string_view title,
+                                 const std::vector<shell::FileFilter>& filters) override;
+    std::optional<std::string> chooseFolder(const ui::Window* owner, std::string_view title) override;
+    std::optional<std::string> specialFolder(shell::SpecialFolder folder) override;
     bool createShortcut(std::string_view linkPath, std::string_view targetPath,
                         std::string_view workingFolder) override;
     bool deleteFile(std::string_view path) override;

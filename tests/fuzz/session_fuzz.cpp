@@ -193,7 +193,7 @@ private:
         }
         write("Shtct.qdf", model::formatShortcuts(table, platform_.codec()).bytes);
         write("group.qdf", model::formatGroups(groups, platform_.codec()).bytes);
-        shell_.specialFolders[7] = std::string("C:\\Startup");
+        shell_.specialFolders[shell::SpecialFolder::Startup] = "C:\\Startup";
     }
 
     void write(const std::string& name, const std::string& bytes) { store_.files[kData + name] = bytes; }

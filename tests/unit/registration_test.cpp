@@ -7,7 +7,6 @@
 
 namespace {
 
-using namespace std::string_literals;
 using testing::HasSubstr;
 using testing_support::BarTest;
 
@@ -61,9 +60,9 @@ TEST_F(Registration, RegisterThroughTheMenuStoresTheSlotEverywhere)
     EXPECT_EQ(f.Text1.text(), "新しいショートカット");
     EXPECT_EQ(f.Label1.caption(), "ファイルを選択してください。");
 
-    shell.fileChoices.push_back(std::string("C:\\a\\report.txt\0\0", 18));
+    shell.fileChoices.push_back("C:\\a\\report.txt");
     push(f.Command1);
-    EXPECT_EQ(shell.fileRequests.back().filter, "各種ファイル(*.*)\0*.*\0"s);
+    EXPECT_EQ(shell.fileRequests.back().filters, (std::vector<shell::FileFilter>{{"各種ファイル(*.*)", "*.*"}}));
     EXPECT_EQ(shell.fileRequests.back().owner, &f.window);
     EXPECT_EQ(f.Text1.text(), "report");
     EXPECT_EQ(f.Text2.text(), "C:\\a\\report.txt");

@@ -287,7 +287,7 @@ protected:
 
 TEST_F(StartupShortcut, RegisterStartsTheProgramFileInItsFolderAndDeletingTwiceSaysItIsGone)
 {
-    shell.specialFolders[7] = "/users/me/Startup" + std::string(200, '\0');
+    shell.specialFolders[shell::SpecialFolder::Startup] = "/users/me/Startup";
     push(dialog().Command1);
     EXPECT_EQ(lastMessage(), "登録が完了しました。");
     EXPECT_EQ(platform.messages.back().style, ui::message_box::kOk);
@@ -305,13 +305,13 @@ TEST_F(StartupShortcut, RegisterStartsTheProgramFileInItsFolderAndDeletingTwiceS
 
 TEST_F(StartupShortcut, NoLinkIsWrittenWhereItCannotBeSavedOrThereIsNoStartupFolder)
 {
-    shell.specialFolders[7] = "/users/me/Startup";
+    shell.specialFolders[shell::SpecialFolder::Startup] = "/users/me/Startup";
     shell.linksFail = true;
     push(dialog().Command1);
     EXPECT_EQ(lastMessage(), "ショートカットが作成できませんでした。");
 
     shell.linksFail = false;
-    shell.specialFolders[7] = std::string(260, '\0');
+    shell.specialFolders.clear();
     platform.log.clear();
     push(dialog().Command1);
     EXPECT_EQ(lastMessage(), "ショートカットが作成できませんでした。");

@@ -81,52 +81,33 @@ TEST_F(ShellServices, OutlinedTextWithoutThicknessPrintsTwiceAtTheSamePlace)
     EXPECT_EQ(prints[0].x, prints[1].x);
 }
 
-TEST_F(ShellServices, FileOpenAsksForExistingFilesWithRoomForAnyPathAndTellsAFailureFromACancel)
+TEST_F(ShellServices, PickersAskWithTheirTitlesAndTellAFailureFromACancel)
 {
     std::string failure = "stale";
-    shell.fileChoices.push_back(std::string("C:\\a\\report.txt\0\0\0", 19));
-    EXPECT_EQ(shell::FileOpen(shell, &window, std::string("各種ファイル(*.*)\0*.*\0", 26), failure),
-              "C:\\a\\report.txt");
+    const std::vector<shell::FileFilter> any{{"各種ファイル(*.*)", "*.*"}};
+    shell.fileChoices.push_back("C:\\a\\report.txt");
+    EXPECT_EQ(shell::FileOpen(shell, &window, any, failure), "C:\\a\\report.txt");
     EXPECT_EQ(failure, "");
     ASSERT_EQ(shell.fileRequests.size(), 1u);
-    const auto& request = shell.fileRequests[0];
-    EXPECT_EQ(request.title, "ファイルを開く");
-    EXPECT_EQ(request.flags, 0x1804u);
-    EXPECT_EQ(request.bufferSize, 32768) << "the longest path the system returns, and its NUL";
-    EXPECT_EQ(request.owner, &window);
-
+    EXPECT_EQ(shell.fileRequests[0].title, "ファイルを開く");
+    EXPECT_EQ(shell.fileRequests[0].filters, any);
+    EXPECT_EQ(shell.fileRequests[0].owner, &window);
     shell.fileChoices.push_back(std::nullopt);
-    EXPECT_EQ(shell::FileOpen(shell, &window, "", failure), "") << "cancelled";
+    EXPECT_EQ(shell::FileOpen(shell, &window, any, failure), "") << "cancelled";
     EXPECT_EQ(failure, "");
     shell.fileDialogFailure = "0x3003";
-    EXPECT_EQ(shell::FileOpen(shell, &window, "", failure), "");
+    EXPECT_EQ(shell::FileOpen(shell, &window, any, failure), "");
     EXPECT_EQ(failure, "0x3003");
-}
 
-TEST_F(ShellServices, FolderOpenAsksForFileSystemFoldersOnly)
-{
-    shell.folderChoices.push_back(std::string("C:\\a\\docs\0\0", 11));
+    shell.folderChoices.push_back("C:\\a\\docs");
     EXPECT_EQ(shell::FolderOpen(shell, &window), "C:\\a\\docs");
     EXPECT_EQ(shell.folderRequests[0].title, "フォルダの選択");
-    EXPECT_EQ(shell.folderRequests[0].flags, 1u);
     shell.folderChoices.push_back(std::nullopt);
     EXPECT_EQ(shell::FolderOpen(shell, &window), "");
-}
 
-TEST_F(ShellServices, SpecialFolderPathIsEmptyWithoutAFileSystemPath)
-{
-    shell.specialFolders[shell::kCsidlStartup] = std::string("C:\\Startup\0\0\0", 13);
-    EXPECT_EQ(shell::SpecialFolderPath(shell, shell::kCsidlStartup), "C:\\Startup");
-    shell.specialFolders[shell::kCsidlStartup] = std::string(260, '\0');
-    EXPECT_EQ(shell::SpecialFolderPath(shell, shell::kCsidlStartup), "");
-    EXPECT_EQ(shell::SpecialFolderPath(shell, 99), "");
-}
-
-TEST_F(ShellServices, TrimAtNull)
-{
-    EXPECT_EQ(shell::TrimAtNull("plain"), "plain");
-    EXPECT_EQ(shell::TrimAtNull(std::string("\0abc", 4)), "");
-    EXPECT_EQ(shell::TrimAtNull(std::string("ab\0c", 4)), "ab");
+    EXPECT_EQ(shell::SpecialFolderPath(shell, shell::SpecialFolder::Startup), "") << "no file-system path";
+    shell.specialFolders[shell::SpecialFolder::Startup] = "C:\\Startup";
+    EXPECT_EQ(shell::SpecialFolderPath(shell, shell::SpecialFolder::Startup), "C:\\Startup");
 }
 
 TEST_F(ShellServices, FileIconIsDrawnAtTheTopLeftOnlyWhenTheShellHasOne)
