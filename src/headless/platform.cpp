@@ -26,7 +26,12 @@ public:
     {
         platform_.windows_.push_back(&window_);
     }
-    ~WindowPeer() override { std::erase(platform_.windows_, &window_); }
+    // A window that goes takes the capture with it, as on the system.
+    ~WindowPeer() override
+    {
+        std::erase(platform_.windows_, &window_);
+        if (platform_.capturedWindow == &window_) platform_.capturedWindow = nullptr;
+    }
 
     void changed(ui::Change what) override
     {

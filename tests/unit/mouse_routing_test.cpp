@@ -115,4 +115,20 @@ TEST_F(MouseRouting, AThirdQuickPressStartsCountingAnew)
     EXPECT_EQ(launches(), 2u) << "four quick clicks are two double clicks";
 }
 
+// Found by the session fuzzer: a window that goes takes the mouse capture
+// with it, so that the next window to take it finds no stale holder.
+TEST_F(MouseRouting, AClosedDialogTakesTheCaptureWithIt)
+{
+    startWith(kHorizontal);
+    chooseFromMenu(form1().ShortCut[5], "ExSet");
+    ui::Window& dialog = *app->openDialog();
+    const auto press = ui::MouseInput::of(ui::MouseAction::Press, ui::mouse::kLeft, ui::mouse::kLeft, {40, 60});
+    act([&] { dialog.mouseInput(press); });
+    ASSERT_EQ(platform.capturedWindow, &dialog);
+    act([&] { dialog.closeRequest(); });
+    EXPECT_EQ(platform.capturedWindow, nullptr);
+    hover(form1().ShortCut[3], 5, 5);
+    EXPECT_EQ(platform.capturedControl(), &form1().ShortCut[3]);
+}
+
 }  // namespace
