@@ -24,6 +24,7 @@ else
     seed_fuzz_corpus
 fi
 
+commit=$(git rev-parse --short HEAD)$(git diff --quiet HEAD -- src tests || echo "+changes")
 log=build/fuzz/long-run-$what.log
 echo "fuzzing $runs $what, log in $log"
 start=$(date +%s)
@@ -34,7 +35,7 @@ if ! "$target" -runs="$runs" -print_final_stats=1 "${limits[@]}" "$corpus" 2>"$l
 fi
 seconds=$(($(date +%s) - start))
 
-python3 - "$log" "$seconds" "$corpus" "$(git rev-parse --short HEAD)" "${limits[*]}" "$doc" "$heading" "${1:-data-files}" <<'PY'
+python3 - "$log" "$seconds" "$corpus" "$commit" "${limits[*]}" "$doc" "$heading" "${1:-data-files}" <<'PY'
 import datetime, pathlib, re, sys
 
 log, seconds, corpus, commit, limits, doc_path, heading, kind = sys.argv[1:9]
