@@ -237,7 +237,7 @@ bool Form1::TrayIn() { return trayIcon_.add(); }
 
 void Form1::placeTopmost(bool topmost)
 {
-    window.setWindowPos(topmost ? ui::InsertAfter::Topmost : ui::InsertAfter::NoTopmost, window.pixelBounds());
+    window.place(topmost ? ui::Stacking::Topmost : ui::Stacking::NotTopmost, window.pixelBounds());
 }
 
 void Form1::showFixButton()

@@ -250,7 +250,7 @@ void Form4::hideBarInTray()
 void Form4::Image1_Click()
 {
     ui::Window& bar = app_.barWindow();
-    if (bar.visible()) bar.setWindowPos(ui::InsertAfter::Top, bar.pixelBounds());
+    if (bar.visible()) bar.place(ui::Stacking::Front, bar.pixelBounds());
     Unload();
 }
 

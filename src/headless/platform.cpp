@@ -8,12 +8,12 @@
 namespace headless {
 namespace {
 
-std::string afterName(ui::InsertAfter after)
+std::string nameOf(ui::Stacking stacking)
 {
-    switch (after) {
-    case ui::InsertAfter::Topmost: return "topmost";
-    case ui::InsertAfter::NoTopmost: return "not topmost";
-    case ui::InsertAfter::Top: return "top";
+    switch (stacking) {
+    case ui::Stacking::Topmost: return "topmost";
+    case ui::Stacking::NotTopmost: return "not topmost";
+    case ui::Stacking::Front: return "top";
     }
     return {};
 }
@@ -39,12 +39,12 @@ public:
         if (what == ui::Change::Enabled) platform_.note(window_.name() + (window_.enabled() ? " enabled" : " disabled"));
     }
 
-    bool setWindowPos(ui::InsertAfter after, const ui::Rect& p) override
+    bool place(ui::Stacking stacking, const ui::Rect& p) override
     {
-        platform_.note(window_.name() + " placed " + afterName(after) + " at " + std::to_string(p.left) + "," +
+        platform_.note(window_.name() + " placed " + nameOf(stacking) + " at " + std::to_string(p.left) + "," +
                        std::to_string(p.top) + " " + std::to_string(p.width) + "x" + std::to_string(p.height));
-        if (after == ui::InsertAfter::Topmost) window_.systemPlaced(true);
-        if (after == ui::InsertAfter::NoTopmost) window_.systemPlaced(false);
+        if (stacking == ui::Stacking::Topmost) window_.systemPlaced(true);
+        if (stacking == ui::Stacking::NotTopmost) window_.systemPlaced(false);
         window_.systemMoved({p.left, p.top});
         window_.systemShown(true);
         return true;
@@ -228,25 +228,19 @@ void Platform::popupMenu(ui::Window&, const ui::MenuItem& menu)
     }
 }
 
-bool Platform::notifyTray(TrayRequest request, ui::Window& window, std::string_view tip)
+bool Platform::addTrayIcon(ui::Window& window, std::string_view tip)
 {
-    const bool there = trayIcons.count(&window) != 0;
-    switch (request) {
-    case TrayRequest::Add:
-        note("tray icon added for " + window.name());
-        if (!trayAvailable || there) return false;
-        trayIcons.insert(&window);
-        trayTip = tip;
-        return !trayAddReportsFailure;
-    case TrayRequest::Modify:
-        note("tray icon modified for " + window.name());
-        return there;
-    case TrayRequest::Delete:
-        note("tray icon removed for " + window.name());
-        trayIcons.erase(&window);
-        return there;
-    }
-    return false;
+    note("tray icon added for " + window.name());
+    if (!trayAvailable) return false;
+    trayIcons.insert(&window);
+    trayTip = tip;
+    return true;
+}
+
+void Platform::removeTrayIcon(ui::Window& window)
+{
+    note("tray icon removed for " + window.name());
+    trayIcons.erase(&window);
 }
 
 void Platform::runInBackground(std::function<void()> work)

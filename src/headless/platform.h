@@ -65,7 +65,8 @@ public:
                           std::string_view title) override;
     void popupMenu(ui::Window& owner, const ui::MenuItem& menu) override;
 
-    bool notifyTray(TrayRequest request, ui::Window& window, std::string_view tip) override;
+    bool addTrayIcon(ui::Window& window, std::string_view tip) override;
+    void removeTrayIcon(ui::Window& window) override;
 
     bool claimSingleInstance() override { return !anotherCopyRunning; }
     [[noreturn]] void endProgram() override;
@@ -127,12 +128,10 @@ public:
     std::vector<std::string> popups;
     std::deque<std::string> menuChoices;
 
-    // The shell's notification-area icons. Without a tray the shell takes
-    // none; a shell still starting takes an icon yet reports the add failed.
+    // The shell's notification-area icons; without a tray the shell takes none.
     std::set<const ui::Window*> trayIcons;
     std::string trayTip;
     bool trayAvailable = true;
-    bool trayAddReportsFailure = false;
 
     // Where the system's move leaves a window that the user drags.
     std::optional<ui::Point> dragTo;

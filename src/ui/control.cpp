@@ -115,7 +115,7 @@ void PictureBox::cls()
 
 void PictureBox::drawIcon(const Icon& icon, int x, int y)
 {
-    surface_.add(Drawing{Drawing::Kind::ShellIcon, static_cast<float>(x), static_cast<float>(y), icon, 0, {}});
+    surface_.add(Drawing{Drawing::Kind::ShellIcon, static_cast<float>(x), static_cast<float>(y), icon, {}, {}});
     changed(Change::Content);
 }
 

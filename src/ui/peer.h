@@ -23,17 +23,18 @@ public:
     virtual std::optional<int> textRoom() { return std::nullopt; }
 };
 
-// Where SetWindowPos puts a window in the stacking order.
-enum class InsertAfter { Top = 0, Topmost = -1, NoTopmost = -2 };
+// Where a window goes in the stacking order: in front of the normal
+// windows, into the topmost band, or back out of it.
+enum class Stacking { Front, Topmost, NotTopmost };
 
 // The backend's side of a top-level window.
 class WindowPeer {
 public:
     virtual ~WindowPeer() = default;
     virtual void changed(Change what) = 0;
-    // SetWindowPos with a position and size in pixels, showing the window
-    // without activating it; false when the system refused.
-    virtual bool setWindowPos(InsertAfter after, const Rect& pixels) = 0;
+    // Places the window in the stacking order at a position and size in
+    // pixels, showing it without activating it; false when the system refused.
+    virtual bool place(Stacking stacking, const Rect& pixels) = 0;
     // Hands the window to the system's own move, which follows the mouse
     // from the screen point given while the left button is held; returns
     // when the move has ended.

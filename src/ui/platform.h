@@ -44,9 +44,11 @@ public:
     // before this returns.
     virtual void popupMenu(Window& owner, const MenuItem& menu) = 0;
 
-    // The notification-area icon of a window, with its tooltip: Shell_NotifyIcon.
-    enum class TrayRequest { Add, Modify, Delete };
-    virtual bool notifyTray(TrayRequest request, Window& window, std::string_view tip) = 0;
+    // The window's notification-area icon, with its tooltip. Adding tells
+    // whether the icon is there afterwards: the shell refuses an icon it
+    // has already, and at log-on may take one yet report that it failed.
+    virtual bool addTrayIcon(Window& window, std::string_view tip) = 0;
+    virtual void removeTrayIcon(Window& window) = 0;
 
     // The program.
     // False when another copy of the program is already running.

@@ -23,7 +23,7 @@ struct Drawing {
     float x = 0;  // pixels
     float y = 0;
     Icon icon;
-    Rgb color = 0;
+    Rgb color;
     std::string text;
 };
 

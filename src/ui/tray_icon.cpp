@@ -9,8 +9,7 @@ bool TrayIcon::add()
 {
     Platform& platform = window_.platform();
     wanted_ = true;
-    shown_ = platform.notifyTray(Platform::TrayRequest::Add, window_, tip_) ||
-             platform.notifyTray(Platform::TrayRequest::Modify, window_, tip_);
+    shown_ = platform.addTrayIcon(window_, tip_);
     return shown_;
 }
 
@@ -18,7 +17,7 @@ void TrayIcon::remove()
 {
     wanted_ = false;
     shown_ = false;
-    window_.platform().notifyTray(Platform::TrayRequest::Delete, window_, tip_);
+    window_.platform().removeTrayIcon(window_);
 }
 
 void TrayIcon::taskbarCreated()

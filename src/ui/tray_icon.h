@@ -6,9 +6,8 @@ namespace ui {
 
 class Window;
 
-// A window's notification-area icon. The shell refuses to add an icon it
-// already has, and an add at log-on can time out while the shell is still
-// starting; after a failed add a modify tells whether the icon is there.
+// A window's notification-area icon, and whether it is there to bring a
+// hidden window back.
 class TrayIcon {
 public:
     TrayIcon(Window& window, std::string tip) : window_(window), tip_(std::move(tip)) {}

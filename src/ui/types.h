@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <compare>
 #include <cstdint>
 #include <string>
 
@@ -34,12 +35,16 @@ struct Insets {
     int bottom = 0;
 };
 
-// A colour as a 32-bit value with red in the low byte.
-using Rgb = std::uint32_t;
+// A colour: red, green and blue, 0 to 255 each.
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    auto operator<=>(const Rgb&) const = default;
+};
 constexpr Rgb rgb(int red, int green, int blue)
 {
-    return static_cast<Rgb>(red & 0xFF) | (static_cast<Rgb>(green & 0xFF) << 8) |
-           (static_cast<Rgb>(blue & 0xFF) << 16);
+    return {static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green), static_cast<std::uint8_t>(blue)};
 }
 
 struct Font {

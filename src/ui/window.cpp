@@ -198,9 +198,9 @@ void Window::setMousePointer(MousePointer pointer)
     changed(Change::Pointer);
 }
 
-bool Window::setWindowPos(InsertAfter after, const Rect& pixels)
+bool Window::place(Stacking stacking, const Rect& pixels)
 {
-    return peer_ && peer_->setWindowPos(after, pixels);
+    return peer_ && peer_->place(stacking, pixels);
 }
 
 void Window::moveBySystem()

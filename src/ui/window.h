@@ -97,10 +97,9 @@ public:
     MousePointer mousePointer() const { return pointer_; }
     void setMousePointer(MousePointer pointer);
 
-    // SetWindowPos on this window: into the stacking order at a position
-    // and size in pixels, shown without being activated. False when the
-    // system refused.
-    bool setWindowPos(InsertAfter after, const Rect& pixels);
+    // Into the stacking order at a position and size in pixels, shown
+    // without being activated (SetWindowPos). False when the system refused.
+    bool place(Stacking stacking, const Rect& pixels);
     // Lets the system move the window with the mouse until the button is
     // released, following the pointer from where the left button went down.
     void moveBySystem();

@@ -34,7 +34,7 @@ LOGFONTW logFontOf(const ui::Font& f, int dpi)
     return lf;
 }
 
-COLORREF toColorRef(ui::Rgb color) { return static_cast<COLORREF>(color & 0xFFFFFF); }
+COLORREF toColorRef(ui::Rgb color) { return RGB(color.red, color.green, color.blue); }
 
 void fillRect(HDC dc, const RECT& rect, ui::Rgb color)
 {

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/title.h"
 #include "win32/system_error.h"
 #include "win32/text.h"
 
@@ -18,7 +19,7 @@ void reportUnexpected(const char* what)
     if (reporting) return;
     reporting = true;
     const std::wstring text = L"予期しないエラーが発生しました。\r\n" + widen(what);
-    MessageBoxW(nullptr, text.c_str(), L"ノクタリス", MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+    MessageBoxW(nullptr, text.c_str(), widen(app::kTitle).c_str(), MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
     reporting = false;
 }
 

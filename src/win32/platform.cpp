@@ -149,21 +149,29 @@ void Platform::popupMenu(ui::Window& owner, const ui::MenuItem& menu)
     }
 }
 
-bool Platform::notifyTray(TrayRequest request, ui::Window& window, std::string_view tip)
+// An add at log-on can time out while the shell is still starting, and the
+// shell refuses an icon it has already: after a failed add, a modify tells
+// whether the icon is there.
+bool Platform::addTrayIcon(ui::Window& window, std::string_view tip)
 {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = hwndOf(window);
     data.uID = 1;
-    DWORD message = NIM_DELETE;
-    if (request != TrayRequest::Delete) {
-        message = request == TrayRequest::Add ? NIM_ADD : NIM_MODIFY;
-        data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-        data.uCallbackMessage = kTrayMessage;
-        data.hIcon = gdi_.programIcon(GetSystemMetrics(SM_CXSMICON));
-        lstrcpynW(data.szTip, widen(tip).c_str(), ARRAYSIZE(data.szTip));
-    }
-    return Shell_NotifyIconW(message, &data) != 0;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayMessage;
+    data.hIcon = gdi_.programIcon(GetSystemMetrics(SM_CXSMICON));
+    lstrcpynW(data.szTip, widen(tip).c_str(), ARRAYSIZE(data.szTip));
+    return Shell_NotifyIconW(NIM_ADD, &data) || Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+void Platform::removeTrayIcon(ui::Window& window)
+{
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = hwndOf(window);
+    data.uID = 1;
+    Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
 bool Platform::claimSingleInstance()

@@ -35,7 +35,8 @@ public:
                           std::string_view title) override;
     void popupMenu(ui::Window& owner, const ui::MenuItem& menu) override;
 
-    bool notifyTray(TrayRequest request, ui::Window& window, std::string_view tip) override;
+    bool addTrayIcon(ui::Window& window, std::string_view tip) override;
+    void removeTrayIcon(ui::Window& window) override;
 
     bool claimSingleInstance() override;
     [[noreturn]] void endProgram() override;

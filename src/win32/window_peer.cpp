@@ -319,11 +319,14 @@ void WindowPeer::changed(ui::Change what)
     }
 }
 
-bool WindowPeer::setWindowPos(ui::InsertAfter after, const ui::Rect& pixels)
+bool WindowPeer::place(ui::Stacking stacking, const ui::Rect& pixels)
 {
     makeNativeWindows(window_);
-    const bool placed = SetWindowPos(hwnd(), reinterpret_cast<HWND>(static_cast<INT_PTR>(after)), pixels.left,
-                                     pixels.top, pixels.width, pixels.height, SWP_SHOWWINDOW | SWP_NOACTIVATE) != 0;
+    const HWND after = stacking == ui::Stacking::Topmost      ? HWND_TOPMOST
+                       : stacking == ui::Stacking::NotTopmost ? HWND_NOTOPMOST
+                                                              : HWND_TOP;
+    const bool placed = SetWindowPos(hwnd(), after, pixels.left, pixels.top, pixels.width, pixels.height,
+                                     SWP_SHOWWINDOW | SWP_NOACTIVATE) != 0;
     echoPlacement();
     return placed;
 }

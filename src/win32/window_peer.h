@@ -27,7 +27,7 @@ public:
     ui::Window& window() const { return window_; }
 
     void changed(ui::Change what) override;
-    bool setWindowPos(ui::InsertAfter after, const ui::Rect& pixels) override;
+    bool place(ui::Stacking stacking, const ui::Rect& pixels) override;
     void moveBySystem(ui::Point screenStart) override;
     void setForeground() override;
     void captureMouse() override;

@@ -262,17 +262,6 @@ TEST_F(StartUp, AFractionalPositionIsRoundedHalfToEven)
     EXPECT_EQ(form1().window.pixelBounds().top, 68) << "67.5 px";
 }
 
-// A shell still starting at log-on takes the icon but reports that the add failed.
-TEST_F(StartUp, AnIconTheShellTookDespiteAFailedAddLetsTheBarStartHidden)
-{
-    installDefaults("2,1,2,0,0,0,0");
-    platform.trayAddReportsFailure = true;
-    start();
-    EXPECT_TRUE(logHasInOrder({"tray icon added for Form1", "tray icon modified for Form1"}));
-    EXPECT_FALSE(form1().window.visible());
-    EXPECT_EQ(form4().TaskOn, 1);
-}
-
 TEST_F(StartUp, ClosingRemovesTheTrayIconAndWritesNothing)
 {
     installDefaults();
