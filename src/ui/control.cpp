@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/hit_test.h"
 #include "ui/platform.h"
 #include "ui/window.h"
 
@@ -12,6 +13,7 @@ Control::Control(Container& container, ControlKind kind, std::string name)
 {
     // A new control comes in front of its siblings, as on the platform.
     container_.children_.insert(container_.children_.begin(), this);
+    if (!isWindowless(*this)) window().addTabStop(*this);
     peer_ = window().platform().createControlPeer(*this);
 }
 
@@ -72,12 +74,23 @@ void Control::setAccessibleName(std::string name)
     changed(Change::AccessibleName);
 }
 
+void Control::setTabIndex(int index) { window().setTabIndex(*this, index); }
+
 void Control::bringToFront()
 {
     auto& siblings = container_.children_;
     const auto me = std::find(siblings.begin(), siblings.end(), this);
     std::rotate(siblings.begin(), me, me + 1);
     changed(Change::ZOrder);
+}
+
+Container* containerOf(Control& control)
+{
+    switch (control.kind()) {
+    case ControlKind::PictureBox: return static_cast<PictureBox*>(&control);
+    case ControlKind::Frame: return static_cast<Frame*>(&control);
+    default: return nullptr;
+    }
 }
 
 PictureBox::PictureBox(Container& container, std::string name)

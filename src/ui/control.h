@@ -52,6 +52,8 @@ public:
     void setMousePointer(MousePointer pointer);
     // Puts the control in front of its siblings.
     void bringToFront();
+    // Its place in the window's tab order, for the system's own controls.
+    void setTabIndex(int index);
 
     // What screen readers and automation are told: a role, a name, a value
     // (a shortcut's target), and what the control's default action does.
@@ -247,6 +249,9 @@ public:
 private:
     Art picture_ = Art::None;
 };
+
+// The controls a picture box or a frame holds; nullptr for the other kinds.
+Container* containerOf(Control& control);
 
 // Controls that share a name and are told apart by their index.
 template <typename T>

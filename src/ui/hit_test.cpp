@@ -44,7 +44,7 @@ Control* controlAt(Container& container, Point devicePoint, HitFor purpose)
     for (Control* c : container.children()) {
         if (!isWindowless(*c) || !c->visible() || !c->enabled()) continue;
         if (!contains(deviceRect(*c), devicePoint)) continue;
-        if (auto* inner = dynamic_cast<Container*>(c)) {
+        if (Container* inner = containerOf(*c)) {
             if (Control* deeper = controlAt(*inner, devicePoint, purpose)) return deeper;
         }
         const bool seeThrough = c->kind() == ControlKind::Label || c->kind() == ControlKind::Image;

@@ -11,6 +11,7 @@ enum class Change {
     Bounds, Visible, Enabled, Content, Caption, ToolTip, Pointer, Font, ZOrder, Scale,
     AccessibleName,      // a control's name for screen readers
     AccessibleChildren,  // the set of controls a screen reader sees
+    TabOrder,            // the order the keyboard visits a window's own controls in
 };
 
 // The backend's side of a control: a native child window, or a record in memory.

@@ -219,11 +219,61 @@ void Window::setForeground()
     if (peer_) peer_->setForeground();
 }
 
+void Window::forget(const Control& control)
+{
+    mouse_.forget(control);
+    std::erase(tabOrder_, &control);
+    if (lastFocus_ == &control) lastFocus_ = nullptr;
+}
+
+void Window::addTabStop(Control& control) { tabOrder_.push_back(&control); }
+
+void Window::setTabIndex(Control& control, int index)
+{
+    std::erase(tabOrder_, &control);
+    const auto at = std::min(static_cast<std::size_t>(std::max(index, 0)), tabOrder_.size());
+    tabOrder_.insert(tabOrder_.begin() + static_cast<std::ptrdiff_t>(at), &control);
+    changed(Change::TabOrder);
+}
+
+Control* Window::focusTarget() const
+{
+    const auto takes = [](const Control* c) { return c->visible() && c->enabled(); };
+    if (lastFocus_ && takes(lastFocus_)) return lastFocus_;
+    const auto first = std::find_if(tabOrder_.begin(), tabOrder_.end(), takes);
+    return first != tabOrder_.end() ? *first : nullptr;
+}
+
+MousePointer Window::pointerAt(Point point)
+{
+    if (pointer_ != MousePointer::Default) return pointer_;
+    const Control* under = controlAt(*this, point, HitFor::ToolTip);
+    return under ? under->mousePointer() : MousePointer::Default;
+}
+
+namespace {
+
+bool holdsDropTargetsIn(const Container& container)
+{
+    for (const Control* c : container.children()) {
+        if (c->kind() != ControlKind::PictureBox) continue;
+        const auto& box = static_cast<const PictureBox&>(*c);
+        if (box.acceptsDrops() || holdsDropTargetsIn(box)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool Window::holdsDropTargets() const { return holdsDropTargetsIn(*this); }
+
 PictureBox* Window::dropTargetAt(Point point)
 {
     if (!takesInput() || !visible_) return nullptr;
-    auto* box = dynamic_cast<PictureBox*>(controlAt(*this, point, HitFor::Mouse));
-    return box && box->acceptsDrops() && box->onDrop ? box : nullptr;
+    Control* under = controlAt(*this, point, HitFor::Mouse);
+    if (!under || under->kind() != ControlKind::PictureBox) return nullptr;
+    auto* box = static_cast<PictureBox*>(under);
+    return box->acceptsDrops() && box->onDrop ? box : nullptr;
 }
 
 bool Window::dragEnter(Point point)

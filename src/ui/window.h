@@ -96,6 +96,9 @@ public:
     void setFont(Font font);
     MousePointer mousePointer() const { return pointer_; }
     void setMousePointer(MousePointer pointer);
+    // The pointer shown over a device point: the window's own, unless it
+    // leaves the choice to the control there.
+    MousePointer pointerAt(Point point);
 
     // Into the stacking order at a position and size in pixels, shown
     // without being activated (SetWindowPos). False when the system refused.
@@ -113,7 +116,20 @@ public:
     void captureMouse(Control* owner);
     std::optional<Control*> mouseOwner() const { return mouse_.owner(); }
     // The control is going away.
-    void forget(const Control& control) { mouse_.forget(control); }
+    void forget(const Control& control);
+
+    // The keyboard among the system's own controls (text boxes and
+    // buttons): they are visited in tab order, their creation order unless
+    // a control is given a place in it.
+    const std::vector<Control*>& tabOrder() const { return tabOrder_; }
+    void addTabStop(Control& control);
+    void setTabIndex(Control& control, int index);
+    // The control that gets the keyboard when the window is activated: the
+    // one that had it when the window was last left, else the first tab
+    // stop that is shown and enabled.
+    Control* focusTarget() const;
+    // The backend reports which of the window's controls has the keyboard.
+    void systemFocused(Control* control) { lastFocus_ = control; }
 
     // Files dragged over the window from another program, as the backend
     // reports them. Enter and over tell whether a drop at the point would be
@@ -127,6 +143,9 @@ public:
     // gets the data. False when nothing took it.
     bool drop(Point point, const DropData& data);
     bool dragging() const { return dragging_; }
+    // Whether any picture box of the window takes drops: the backend then
+    // registers for them.
+    bool holdsDropTargets() const;
 
     // What the backend reports, each dropped once the window is unloaded and,
     // for input, while it takes none.
@@ -202,6 +221,8 @@ private:
     Font font_;
     MousePointer pointer_ = MousePointer::Default;
     MouseRouter mouse_{*this};
+    std::vector<Control*> tabOrder_;
+    Control* lastFocus_ = nullptr;
     std::unique_ptr<WindowPeer> peer_;
 };
 

@@ -3,12 +3,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cassert>
 #include <stdexcept>
 
 #include "ui/hit_test.h"
 #include "ui/window.h"
+#include "win32/dialog_focus.h"
 #include "win32/gdi.h"
-#include "win32/message_target.h"
 #include "win32/named_accessible.h"
 #include "win32/platform.h"
 #include "win32/rect.h"
@@ -20,16 +21,22 @@
 namespace win32 {
 namespace {
 
-WindowPeer& windowPeerOf(ui::Control& control) { return *static_cast<WindowPeer*>(control.window().peer()); }
+WindowPeer& windowPeerOf(ui::Control& control)
+{
+    auto* peer = static_cast<WindowPeer*>(control.window().peer());
+    assert(peer && "a control's window has its peer while the control lives");
+    return *peer;
+}
 
 RECT nativeRect(const ui::Control& control) { return toRect(ui::deviceRect(control)); }
 
-// Moves the native controls inside a container to where the container now is.
-void placeNativeDescendants(ui::Container& container)
+// Calls the function on every control inside a container, the deepest first.
+template <typename Function>
+void forEachControl(ui::Container& container, Function&& function)
 {
     for (ui::Control* c : container.children()) {
-        if (auto* inner = dynamic_cast<ui::Container*>(c)) placeNativeDescendants(*inner);
-        if (!ui::isWindowless(*c) && c->peer()) c->peer()->changed(ui::Change::Bounds);
+        if (ui::Container* inner = ui::containerOf(*c)) forEachControl(*inner, function);
+        function(*c);
     }
 }
 
@@ -56,7 +63,12 @@ public:
             window.changed(ui::Change::Pointer);
             return;
         case ui::Change::Bounds:
-            if (auto* container = dynamic_cast<ui::Container*>(&control_)) placeNativeDescendants(*container);
+            // The native controls inside go where the container now is.
+            if (ui::Container* inner = ui::containerOf(control_)) {
+                forEachControl(*inner, [](ui::Control& c) {
+                    if (!ui::isWindowless(c) && c.peer()) c.peer()->changed(ui::Change::Bounds);
+                });
+            }
             break;
         default:
             break;
@@ -75,26 +87,57 @@ private:
     RECT shown_;
 };
 
+// The one procedure every native control's window goes through besides its
+// class's own: the common controls' subclassing, with the peer as its data.
+using SubclassProcedure = LRESULT CALLBACK(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+constexpr UINT_PTR kSubclassId = 1;
+
+struct Subclassing {
+    decltype(SetWindowSubclass)* set = commonControlsFunction<decltype(SetWindowSubclass)>("SetWindowSubclass");
+    decltype(GetWindowSubclass)* get = commonControlsFunction<decltype(GetWindowSubclass)>("GetWindowSubclass");
+    decltype(RemoveWindowSubclass)* remove =
+        commonControlsFunction<decltype(RemoveWindowSubclass)>("RemoveWindowSubclass");
+    decltype(DefSubclassProc)* next = commonControlsFunction<decltype(DefSubclassProc)>("DefSubclassProc");
+};
+
+const Subclassing& subclassing()
+{
+    static const Subclassing functions;
+    return functions;
+}
+
 // A standard control of the system: edit box, push button, option button or
 // check box, a child of its top-level window wherever its container is. Its
 // system window is made when the control is first shown on a shown window
 // (or measured): the bar's hidden text box never needs one, and the bar
 // shows itself without loading the common controls for it.
-class NativePeer final : public MessageTarget, public ui::ControlPeer {
+class NativePeer final : public ui::ControlPeer {
 public:
-    NativePeer(Platform& platform, ui::Control& control) : platform_(platform), control_(control), made_(nextMade())
+    NativePeer(Platform& platform, ui::Control& control) : platform_(platform), control_(control)
     {
         if (control.visible() && IsWindowVisible(windowPeerOf(control).hwnd())) makeWindow();
     }
     ~NativePeer() override
     {
-        if (hwnd()) windowPeerOf(control_).forgetNative(made_);
-        destroyWindow();
+        if (!hwnd_) return;
+        const HWND hwnd = hwnd_;
+        hwnd_ = nullptr;
+        if (subclassing().remove) subclassing().remove(hwnd, procedure, kSubclassId);
+        DestroyWindow(hwnd);
     }
+
+    static NativePeer* of(HWND hwnd)
+    {
+        DWORD_PTR peer = 0;
+        const auto get = subclassing().get;
+        return hwnd && get && get(hwnd, procedure, kSubclassId, &peer) ? reinterpret_cast<NativePeer*>(peer) : nullptr;
+    }
+    ui::Control& control() const { return control_; }
+    HWND hwnd() const { return hwnd_; }
 
     void makeWindow()
     {
-        if (hwnd()) return;
+        if (hwnd_) return;
         loadCommonControls();
         const wchar_t* windowClass = L"BUTTON";
         DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP;
@@ -114,13 +157,12 @@ public:
         if (!control_.enabled()) style |= WS_DISABLED;
         const RECT r = nativeRect(control_);
         WindowPeer& window = windowPeerOf(control_);
-        HWND created = CreateWindowExW(exStyle, windowClass, L"", style, r.left, r.top, r.right - r.left,
-                                       r.bottom - r.top, window.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
-        if (!created) throw std::runtime_error("コントロールを作成できませんでした。" + systemErrorText(GetLastError()));
-        attach(created);
-        if (!control_.accessibleName().empty()) nameForScreenReaders(created, control_);
-        window.placeNative(made_, created);
-        SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
+        hwnd_ = CreateWindowExW(exStyle, windowClass, L"", style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                                window.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+        if (!hwnd_) throw std::runtime_error("コントロールを作成できませんでした。" + systemErrorText(GetLastError()));
+        if (subclassing().set) subclassing().set(hwnd_, procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        placeInTabOrder(control_, hwnd_);
+        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
         changed(ui::Change::Caption);
         changed(ui::Change::Content);
         if (!control_.toolTip().empty()) changed(ui::Change::ToolTip);
@@ -128,7 +170,7 @@ public:
 
     void changed(ui::Change what) override
     {
-        if (!hwnd()) {
+        if (!hwnd_) {
             if (what == ui::Change::Visible && control_.visible() && IsWindowVisible(windowPeerOf(control_).hwnd())) {
                 makeWindow();
             }
@@ -137,38 +179,44 @@ public:
         switch (what) {
         case ui::Change::Bounds: {
             const RECT r = nativeRect(control_);
-            SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+            SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         }
         case ui::Change::Visible:
-            ShowWindow(hwnd(), control_.visible() ? SW_SHOWNA : SW_HIDE);
+            ShowWindow(hwnd_, control_.visible() ? SW_SHOWNA : SW_HIDE);
             break;
         case ui::Change::Enabled:
-            EnableWindow(hwnd(), control_.enabled());
+            EnableWindow(hwnd_, control_.enabled());
             break;
         case ui::Change::Caption:
             updating_ = true;
-            SetWindowTextW(hwnd(), widen(textOf()).c_str());
+            SetWindowTextW(hwnd_, widen(textOf()).c_str());
             updating_ = false;
             break;
         case ui::Change::Content:
-            if (auto* option = dynamic_cast<ui::OptionButton*>(&control_)) {
-                SendMessageW(hwnd(), BM_SETCHECK, option->value() ? BST_CHECKED : BST_UNCHECKED, 0);
-            } else if (auto* check = dynamic_cast<ui::CheckBox*>(&control_)) {
-                SendMessageW(hwnd(), BM_SETCHECK, check->value() ? BST_CHECKED : BST_UNCHECKED, 0);
-            } else if (auto* text = dynamic_cast<ui::TextBox*>(&control_)) {
-                SendMessageW(hwnd(), EM_SETREADONLY, text->locked(), 0);
+            switch (control_.kind()) {
+            case ui::ControlKind::OptionButton:
+                check(static_cast<ui::OptionButton&>(control_).value());
+                break;
+            case ui::ControlKind::CheckBox:
+                check(static_cast<ui::CheckBox&>(control_).value());
+                break;
+            case ui::ControlKind::TextBox:
+                SendMessageW(hwnd_, EM_SETREADONLY, static_cast<ui::TextBox&>(control_).locked(), 0);
+                break;
+            default:
+                break;
             }
             break;
         case ui::Change::Font:
-            SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), TRUE);
+            SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), TRUE);
             break;
         case ui::Change::ToolTip:
-            windowPeerOf(control_).nativeToolTip(hwnd(), widen(control_.toolTip()));
+            windowPeerOf(control_).nativeToolTip(hwnd_, widen(control_.toolTip()));
             break;
         default:
-            InvalidateRect(hwnd(), nullptr, FALSE);
+            InvalidateRect(hwnd_, nullptr, FALSE);
             break;
         }
     }
@@ -178,17 +226,18 @@ public:
         RECT format{};
         if (control_.kind() != ui::ControlKind::TextBox) return std::nullopt;
         makeWindow();
-        SendMessageW(hwnd(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        SendMessageW(hwnd_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
         return format.right - format.left;
     }
 
-    void command(WORD code) override
+    // A notification from the control (WM_COMMAND to its parent).
+    void command(WORD code)
     {
         if (control_.kind() == ui::ControlKind::TextBox) {
             if (code == EN_CHANGE && !updating_) {
-                const int n = GetWindowTextLengthW(hwnd());
+                const int n = GetWindowTextLengthW(hwnd_);
                 std::wstring typed(static_cast<std::size_t>(n) + 1, L'\0');
-                GetWindowTextW(hwnd(), typed.data(), n + 1);
+                GetWindowTextW(hwnd_, typed.data(), n + 1);
                 typed.resize(static_cast<std::size_t>(n));
                 control_.window().nativeTyping(static_cast<ui::TextBox&>(control_), narrow(typed));
             }
@@ -197,58 +246,96 @@ public:
         }
     }
 
-protected:
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+private:
+    // The screen reader's question is answered with the control's own name;
+    // everything else is the class's. No exception leaves a window procedure.
+    static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
     {
-        return defaultHandling(message, wParam, lParam);
+        auto* peer = reinterpret_cast<NativePeer*>(data);
+        if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
+            try {
+                if (const LRESULT named = namedAccessibleObject(hwnd, wParam, peer->control_.accessibleName())) {
+                    return named;
+                }
+            } catch (...) {
+                // Out of memory: the system's own answer, unnamed, will do.
+            }
+        } else if (message == WM_NCDESTROY) {
+            // Destroyed with its parent: the peer forgets the window.
+            subclassing().remove(hwnd, procedure, kSubclassId);
+            peer->hwnd_ = nullptr;
+        }
+        return subclassing().next(hwnd, message, wParam, lParam);
     }
 
-private:
+    void check(bool on) { SendMessageW(hwnd_, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+
     std::string textOf() const
     {
-        if (auto* t = dynamic_cast<const ui::TextBox*>(&control_)) return t->text();
-        if (auto* b = dynamic_cast<const ui::CommandButton*>(&control_)) return b->caption();
-        if (auto* o = dynamic_cast<const ui::OptionButton*>(&control_)) return o->caption();
-        if (auto* c = dynamic_cast<const ui::CheckBox*>(&control_)) return c->caption();
-        return {};
+        switch (control_.kind()) {
+        case ui::ControlKind::TextBox: return static_cast<const ui::TextBox&>(control_).text();
+        case ui::ControlKind::CommandButton: return static_cast<const ui::CommandButton&>(control_).caption();
+        case ui::ControlKind::OptionButton: return static_cast<const ui::OptionButton&>(control_).caption();
+        case ui::ControlKind::CheckBox: return static_cast<const ui::CheckBox&>(control_).caption();
+        default: return {};
+        }
     }
     HFONT fontHandle() const
     {
-        const auto* text = dynamic_cast<const ui::TextBox*>(&control_);
-        return platform_.gdi().font(text ? text->font() : control_.window().font(), control_.window().scale().dpi);
-    }
-
-    // Numbers the controls in the order they are made, which is their tab order.
-    static unsigned long nextMade()
-    {
-        static unsigned long made = 0;
-        return ++made;
+        const ui::Font& font = control_.kind() == ui::ControlKind::TextBox
+                                   ? static_cast<const ui::TextBox&>(control_).font()
+                                   : control_.window().font();
+        return platform_.gdi().font(font, control_.window().scale().dpi);
     }
 
     Platform& platform_;
     ui::Control& control_;
-    const unsigned long made_;
+    HWND hwnd_ = nullptr;
     bool updating_ = false;
 };
+
+NativePeer* nativePeerOf(ui::Control& control)
+{
+    if (ui::isWindowless(control) || !control.peer()) return nullptr;
+    return static_cast<NativePeer*>(control.peer());
+}
 
 }  // namespace
 
 void rescaleNativeControls(ui::Container& container)
 {
-    for (ui::Control* c : container.children()) {
-        if (auto* inner = dynamic_cast<ui::Container*>(c)) rescaleNativeControls(*inner);
-        if (ui::isWindowless(*c) || !c->peer()) continue;
-        c->peer()->changed(ui::Change::Bounds);
-        c->peer()->changed(ui::Change::Font);
-    }
+    forEachControl(container, [](ui::Control& c) {
+        if (NativePeer* peer = nativePeerOf(c)) {
+            peer->changed(ui::Change::Bounds);
+            peer->changed(ui::Change::Font);
+        }
+    });
 }
 
 void makeNativeWindows(ui::Container& container)
 {
-    for (ui::Control* c : container.children()) {
-        if (auto* inner = dynamic_cast<ui::Container*>(c)) makeNativeWindows(*inner);
-        if (!ui::isWindowless(*c) && c->visible() && c->peer()) static_cast<NativePeer*>(c->peer())->makeWindow();
-    }
+    forEachControl(container, [](ui::Control& c) {
+        if (NativePeer* peer = nativePeerOf(c); peer && c.visible()) peer->makeWindow();
+    });
+}
+
+bool nativeCommand(HWND child, WORD code)
+{
+    NativePeer* peer = NativePeer::of(child);
+    if (peer) peer->command(code);
+    return peer != nullptr;
+}
+
+ui::Control* nativeControlOf(HWND child)
+{
+    NativePeer* peer = NativePeer::of(child);
+    return peer ? &peer->control() : nullptr;
+}
+
+HWND nativeWindowOf(ui::Control& control)
+{
+    NativePeer* peer = nativePeerOf(control);
+    return peer ? peer->hwnd() : nullptr;
 }
 
 std::unique_ptr<ui::ControlPeer> makeControlPeer(Platform& platform, ui::Control& control)

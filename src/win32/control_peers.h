@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <memory>
 
 #include "ui/control.h"
@@ -20,5 +22,12 @@ void makeNativeWindows(ui::Container& container);
 // Places the native controls inside a container again and gives them the
 // window's font at its scale.
 void rescaleNativeControls(ui::Container& container);
+
+// A native control's notification to its parent (WM_COMMAND); false when the
+// child is none of the program's controls.
+bool nativeCommand(HWND child, WORD code);
+// The control behind a native control's window, and the other way round.
+ui::Control* nativeControlOf(HWND child);
+HWND nativeWindowOf(ui::Control& control);
 
 }  // namespace win32

@@ -169,14 +169,19 @@ void Gdi::drawControl(HDC dc, ui::Control& control, const RECT& rect, const RECT
 {
     const POINT corner{rect.left, rect.top};
     const ui::Scale scale = control.window().scale();
-    if (auto* picture = dynamic_cast<ui::PictureBox*>(&control)) {
+    switch (control.kind()) {
+    case ui::ControlKind::PictureBox: {
+        auto* picture = static_cast<ui::PictureBox*>(&control);
         fillRect(dc, rect, picture->backColor());
         const ui::Point art = ui::artSize(picture->picture());
         drawArt(dc, picture->picture(),
                 RECT{rect.left, rect.top, rect.left + scale.pixels(art.x), rect.top + scale.pixels(art.y)});
         drawSurface(dc, picture->surface(), picture->font(), corner, scale);
         drawControls(dc, *picture, update);
-    } else if (auto* frame = dynamic_cast<ui::Frame*>(&control)) {
+        break;
+    }
+    case ui::ControlKind::Frame: {
+        auto* frame = static_cast<ui::Frame*>(&control);
         const ui::Window& window = frame->window();
         fillRect(dc, rect, window.backColor());
         HGDIOBJ oldFont = SelectObject(dc, font(window.font(), scale.dpi));
@@ -194,7 +199,10 @@ void Gdi::drawControl(HDC dc, ui::Control& control, const RECT& rect, const RECT
         }
         SelectObject(dc, oldFont);
         drawControls(dc, *frame, update);
-    } else if (auto* label = dynamic_cast<ui::Label*>(&control)) {
+        break;
+    }
+    case ui::ControlKind::Label: {
+        const auto* label = static_cast<const ui::Label*>(&control);
         HGDIOBJ oldFont = SelectObject(dc, font(label->font(), scale.dpi));
         const int oldMode = SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, toColorRef(label->foreColor()));
@@ -204,8 +212,13 @@ void Gdi::drawControl(HDC dc, ui::Control& control, const RECT& rect, const RECT
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, align | DT_WORDBREAK | DT_NOPREFIX);
         SetBkMode(dc, oldMode);
         SelectObject(dc, oldFont);
-    } else if (auto* image = dynamic_cast<ui::Image*>(&control)) {
-        drawArt(dc, image->picture(), rect);
+        break;
+    }
+    case ui::ControlKind::Image:
+        drawArt(dc, static_cast<const ui::Image&>(control).picture(), rect);
+        break;
+    default:
+        break;
     }
 }
 

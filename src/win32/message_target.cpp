@@ -30,12 +30,6 @@ MessageTarget* MessageTarget::of(HWND hwnd)
     return hwnd ? reinterpret_cast<MessageTarget*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)) : nullptr;
 }
 
-void MessageTarget::attach(HWND hwnd)
-{
-    hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-}
-
 void MessageTarget::destroyWindow()
 {
     if (!hwnd_) return;

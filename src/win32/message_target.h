@@ -16,9 +16,6 @@ public:
 
     HWND hwnd() const { return hwnd_; }
 
-    // A notification from this object's native control (WM_COMMAND, WM_NOTIFY).
-    virtual void command(WORD /*code*/) {}
-
     // The object behind a native window of this program, if any.
     static MessageTarget* of(HWND hwnd);
 
@@ -26,8 +23,6 @@ protected:
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
     LRESULT defaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Remembers this object for a native control made by the system's own class.
-    void attach(HWND hwnd);
     // Destroys the native window, if it still exists.
     void destroyWindow();
 

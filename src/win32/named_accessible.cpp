@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "ui/control.h"
 #include "win32/reader_libraries.h"
 
 namespace win32 {
@@ -137,7 +136,9 @@ private:
 };
 #pragma GCC diagnostic pop
 
-LRESULT namedObject(HWND window, WPARAM wParam, const std::string& name)
+}  // namespace
+
+LRESULT namedAccessibleObject(HWND window, WPARAM wParam, const std::string& name)
 {
     const ReaderLibraries& library = readerLibraries();
     IAccessible* system = nullptr;
@@ -150,42 +151,6 @@ LRESULT namedObject(HWND window, WPARAM wParam, const std::string& name)
     const LRESULT result = library.lresultFromObject(IID_IAccessible, wParam, named);
     named->Release();
     return result;
-}
-
-// The control's window keeps its own class procedure for everything else.
-struct NamedWindow {
-    WNDPROC original;
-    const ui::Control* control;
-};
-
-constexpr const wchar_t* kNamedProperty = L"Noctaris.NamedForReaders";
-
-LRESULT CALLBACK namedWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* named = static_cast<NamedWindow*>(GetPropW(window, kNamedProperty));
-    if (!named) return DefWindowProcW(window, message, wParam, lParam);
-    const WNDPROC original = named->original;
-    if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
-        try {
-            if (const LRESULT answer = namedObject(window, wParam, named->control->accessibleName())) return answer;
-        } catch (...) {
-            // Out of memory: the system's own answer, unnamed, will do.
-        }
-    } else if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        RemovePropW(window, kNamedProperty);
-        delete named;
-    }
-    return CallWindowProcW(original, window, message, wParam, lParam);
-}
-
-}  // namespace
-
-void nameForScreenReaders(HWND window, const ui::Control& control)
-{
-    auto* named = new NamedWindow{reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)), &control};
-    SetPropW(window, kNamedProperty, named);
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(namedWindowProcedure));
 }
 
 }  // namespace win32

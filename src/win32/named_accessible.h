@@ -2,17 +2,15 @@
 
 #include <windows.h>
 
-namespace ui {
-class Control;
-}
+#include <string>
 
 namespace win32 {
 
-// Makes a native control answer screen readers with the system's own object
-// for it, named by the control's accessible name: the dialogs draw their
-// labels themselves, so the system cannot find the label beside a box. The
-// control must outlive its window. Where the reader libraries are missing
-// the control answers as the system would.
-void nameForScreenReaders(HWND window, const ui::Control& control);
+// What a native control answers a screen reader's WM_GETOBJECT with: the
+// system's own object for it, named by the control's accessible name (the
+// dialogs draw their labels themselves, so the system cannot find the label
+// beside a box). 0 where the name is empty or the reader libraries are
+// missing: the control then answers as the system would.
+LRESULT namedAccessibleObject(HWND window, WPARAM wParam, const std::string& name);
 
 }  // namespace win32

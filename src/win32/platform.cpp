@@ -64,7 +64,8 @@ bool dialogMessage(MSG& msg)
 {
     HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     if (!root || reinterpret_cast<WNDPROC>(GetWindowLongPtrW(root, GWLP_WNDPROC)) != windowProcedure) return false;
-    const auto* peer = dynamic_cast<WindowPeer*>(MessageTarget::of(root));
+    // The program's own class: the object behind it is a window peer.
+    const auto* peer = static_cast<WindowPeer*>(MessageTarget::of(root));
     return peer && peer->window().frame() == ui::WindowFrame::Dialog && IsDialogMessageW(root, &msg);
 }
 

@@ -18,9 +18,9 @@ FARPROC systemProcedure(const wchar_t* library, const char* name)
     return module ? GetProcAddress(module, name) : nullptr;
 }
 
-void loadCommonControls()
+HMODULE loadCommonControls()
 {
-    static const bool loaded = [] {
+    static const HMODULE loaded = [] {
         // By name, not by path: the manifest then picks version 6, where the
         // system folder holds version 5.
         HMODULE module = LoadLibraryW(L"comctl32.dll");
@@ -28,9 +28,10 @@ void loadCommonControls()
                                              reinterpret_cast<void*>(GetProcAddress(module, "InitCommonControlsEx")))
                                        : nullptr;
         const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
-        return initialise && initialise(&classes);
+        if (initialise) initialise(&classes);
+        return module;
     }();
-    static_cast<void>(loaded);
+    return loaded;
 }
 
 }  // namespace win32

@@ -18,6 +18,15 @@ Function* systemFunction(const wchar_t* library, const char* name)
 
 // Loads the common controls, version 6 as the program's manifest asks, for
 // the first standard control or tooltip: the bar shows itself without them.
-void loadCommonControls();
+// nullptr when they cannot be loaded.
+HMODULE loadCommonControls();
+
+// A function of the common controls (loading them), or nullptr.
+template <class Function>
+Function* commonControlsFunction(const char* name)
+{
+    HMODULE module = loadCommonControls();
+    return module ? reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
 
 }  // namespace win32

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <map>
 #include <string>
 
 #include "ui/peer.h"
 #include "ui/window.h"
 #include "win32/accessible.h"
 #include "win32/message_target.h"
+#include "win32/tooltips.h"
 
 namespace ui {
 class Control;
@@ -17,8 +17,10 @@ namespace win32 {
 class DropTarget;
 class Platform;
 
-// A top-level window. It draws its face and its windowless controls, and
-// hands the mouse to the window's portable router.
+// A top-level window: it translates the system's messages into the
+// portable window's entry points and back. It paints the face and the
+// windowless controls; tooltips, the dialog keyboard and screen readers have
+// their own files.
 class WindowPeer final : public MessageTarget, public ui::WindowPeer {
 public:
     WindowPeer(Platform& platform, ui::Window& window);
@@ -33,48 +35,37 @@ public:
     void captureMouse() override;
     ui::Insets frameInsets() const override;
 
-    void toolTipChanged(ui::Control& control);
+    void toolTipChanged(ui::Control& control) { tips_.changed(control); }
     // Tells screen readers that a control's name changed.
     void accessibleNameChanged(ui::Control& control);
     // The tooltip of a native child control: its own tool, text given.
-    void nativeToolTip(HWND child, const std::wstring& text);
+    void nativeToolTip(HWND child, const std::wstring& text) { tips_.native(child, text); }
     // The control is going away.
-    void forget(ui::Control& control);
+    void forget(ui::Control& control) { tips_.forget(control); }
     // Marks a part of the window to be painted again.
     void invalidate(const RECT& rect);
-    // Puts the new system window of a native control in the tab order by
-    // when its control was made; and forgets it again.
-    void placeNative(unsigned long made, HWND child);
-    void forgetNative(unsigned long made) { natives_.erase(made); }
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void mouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Registered after the first paint, so that they cost the start-up nothing.
     void watchShellIcons();
     void acceptDrops();
-    void focusInside();
-    void trackToolTip(POINT point);
-    HWND tooltips();
     void echoPlacement();
     void paint();
-    bool setCursorFor(POINT point);
+    void showCursor();
 
     Platform& platform_;
     ui::Window& window_;
     // What has been marked since the last paint: marking a part of it again
     // would only cost another round trip to the window system.
     RECT invalid_{};
-    HWND tooltips_ = nullptr;
+    ToolTips tips_;
     bool painted_ = false;
     ULONG shellWatch_ = 0;
     WindowAccessible* accessible_ = nullptr;  // made when a reader first asks
     DropTarget* dropTarget_ = nullptr;
-    HWND lastFocus_ = nullptr;
-    ui::Control* tipControl_ = nullptr;
-    std::wstring tipText_;
-    std::map<unsigned long, HWND> natives_;
 };
 
 }  // namespace win32
