@@ -85,13 +85,22 @@ public:
     void capture(ui::Window& window);
     // The control that holds the mouse, if a control does.
     const ui::Control* capturedControl() const;
-    // An event has been handled: the background work it started has run,
-    // and what was to be deleted later goes; unless the event came inside a
-    // message box's loop, whose caller is still running.
-    void eventEnded();
     // Waits until the background work has ended.
     void settle();
     bool inModalLoop() const { return modalDepth_ > 0; }
+    // Runs what the user or the system does, as one event: the program may
+    // end inside it, and inside a message box's loop that ends the outer
+    // event too, so that nothing after it runs.
+    template <typename Action>
+    void event(Action&& action)
+    {
+        try {
+            action();
+        } catch (const ProgramEnded&) {
+            if (inModalLoop()) throw;
+        }
+        eventEnded();
+    }
     // A control changed after its window was unloaded: a fault.
     std::vector<std::string> touchedAfterUnload;
 
@@ -144,6 +153,11 @@ public:
 
 private:
     friend class WindowPeer;
+    // An event has been handled: the background work it started has run,
+    // and what was to be deleted later goes; unless the event came inside a
+    // message box's loop, whose caller is still running.
+    void eventEnded();
+
     posix::PosixFileStore disk_;
 
 public:

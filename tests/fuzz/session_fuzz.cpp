@@ -198,17 +198,10 @@ private:
 
     void write(const std::string& name, const std::string& bytes) { store_.files[kData + name] = bytes; }
 
-    // As after a system event: the program may end inside it, and what was to
-    // be deleted goes once the outermost event is over.
     template <typename Action>
     void act(Action&& action)
     {
-        try {
-            action();
-        } catch (const headless::ProgramEnded&) {
-            if (platform_.inModalLoop()) throw;
-        }
-        platform_.eventEnded();
+        platform_.event(std::forward<Action>(action));
     }
 
     std::vector<ui::Window*> windows()

@@ -35,19 +35,11 @@ protected:
 
     void start();
 
-    // Runs what the user does: the program may end during it, and what was
-    // to be deleted later goes once it is over, as after a system event.
-    // Inside a message box's loop the end of the program ends the outer
-    // event too: nothing after it runs.
+    // Runs what the user does as one system event.
     template <typename Action>
     void act(Action&& action)
     {
-        try {
-            action();
-        } catch (const headless::ProgramEnded&) {
-            if (platform.inModalLoop()) throw;
-        }
-        platform.eventEnded();
+        platform.event(std::forward<Action>(action));
     }
 
     // The user's mouse on a control at (x, y) within it, routed through its
