@@ -15,7 +15,8 @@ Noctaris::Noctaris(ui::Platform& platform, shell::ShellApi& shell, model::FileSt
     : platform_(platform),
       shell_(shell),
       data_(platform.programFolder(), platform.pathSeparator(), files, codec),
-      icons_(shell, platform)
+      icons_(shell, platform),
+      launches_(shell, platform)
 {
 }
 
@@ -27,6 +28,10 @@ void Noctaris::start()
     seihin_ = std::make_unique<dialogs::Seihin>(*this);
     form2_ = std::make_unique<menus::Form2>(*this);
     form1_ = std::make_unique<bar::Form1>(*this);
+    icons_.onChanged = [this](const std::string& path) {
+        form1_->iconChanged(path);
+        if (form5_) form5_->iconChanged(path);
+    };
     form1_->Form_Load();
 }
 

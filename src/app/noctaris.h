@@ -7,6 +7,7 @@
 #include "model/data_folder.h"
 #include "model/launcher.h"
 #include "shell/icon_cache.h"
+#include "shell/launches.h"
 #include "ui/message_box.h"
 
 namespace ui {
@@ -49,6 +50,8 @@ public:
     shell::ShellApi& shell() { return shell_; }
     model::DataFolder& data() { return data_; }
     shell::IconCache& icons() { return icons_; }
+    // Launches, off the user-interface thread.
+    shell::Launches& launches() { return launches_; }
     // The tables, the settings, the bar's mouse bookkeeping and TaskOn.
     model::Launcher& launcher() { return launcher_; }
     model::SettingsRecord& settings() { return launcher_.settings; }
@@ -113,6 +116,7 @@ private:
     shell::ShellApi& shell_;
     model::DataFolder data_;
     shell::IconCache icons_;
+    shell::Launches launches_;
     model::Launcher launcher_;
     std::unique_ptr<dialogs::Form4> form4_;
     std::unique_ptr<dialogs::Seihin> seihin_;

@@ -16,6 +16,7 @@ namespace {
 constexpr int kToolSize = 16;
 constexpr int kTabWidth = 24;
 constexpr int kTabHeight = 14;
+constexpr std::chrono::milliseconds kFirstFacesBudget{50};
 
 std::string indexed(const char* name, int index) { return std::string(name) + "(" + std::to_string(index) + ")"; }
 
@@ -146,7 +147,9 @@ void Form1::Form_Load()
     GrNO = model::Variant::number(0);
     if (!readStartUpFiles()) return;
 
-    for (int s = 0; s < model::kSlotsPerGroup; ++s) DrawSctFace(s);
+    // The first faces wait for their icons a moment, so that a bar of
+    // ordinary targets shows whole; a slow target does not hold it up.
+    redrawGroup(0, kFirstFacesBudget);
     TrayIn();
 
     const model::SettingsRecord& settings = app_.settings();

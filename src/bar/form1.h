@@ -1,10 +1,13 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <set>
 #include <string>
 
 #include "bar/bar_layout.h"
 #include "model/launcher.h"
+#include "shell/shell_api.h"
 #include "model/variant.h"
 #include "ui/control.h"
 #include "ui/tray_icon.h"
@@ -48,11 +51,15 @@ public:
     void ShortCut_MouseMove(int index, int button, int shift, float x, float y);
     void ShortCut_MouseUp(int index, int button, int shift, float x, float y);
     void ShortCut_DblClick(int index);
-    // Launches the current slot as the settings say.
-    void SctExec();
-    // Hands the current slot's target to the shell; false when it could not open it.
-    bool SctOpen();
+    // Launches the current slot as the settings say, with the user's rights
+    // or an administrator's.
+    void SctExec(shell::Rights rights = shell::Rights::User);
+    // Hands the current slot's target to the shell; when the shell could not
+    // open it, the user is told and the bar comes back.
+    void SctOpen(shell::Rights rights);
     void DrawSctFace(int slot);
+    // The icon of a target has arrived or changed: the faces showing it are drawn again.
+    void iconChanged(const std::string& path);
     // A slot whose entry changed: its face drawn again; an emptied slot gets
     // the empty-slot picture alone, whatever was drawn on it.
     void showSlot(int slot);
@@ -60,7 +67,9 @@ public:
     void showGroupName(int group);
     // Every button's name over whatever it shows; the faces of a group drawn again.
     void drawNamesOnButtons();
-    void redrawGroup(int group);
+    // Waits for the group's icons for the budget at most (the start-up's
+    // first faces); the others show as looked up when they come.
+    void redrawGroup(int group, std::chrono::milliseconds budget = {});
     // Makes slot n current in the name and path tables.
     void selectSlot(int slot);
     // A drop on button n: hands the dropped path to the registration dialog.
@@ -129,6 +138,7 @@ private:
     void showFixButton();
     // The mouse touched slot n: it becomes ShIn and the current slot.
     void touchSlot(int slot);
+    static bool asAdministrator(int shift);
     // What a screen reader hears of button n: the slot's name and target.
     void describeSlot(int slot);
     void switchToGroup(int group);
@@ -149,6 +159,8 @@ private:
     model::Launcher& launcher_;
     ui::TrayIcon trayIcon_;
     int shownGroup_ = 0;
+    // Faces drawn while their icons were still being looked up.
+    std::set<int> waitingFaces_;
     model::WindowPosition savedPosition_;
 };
 

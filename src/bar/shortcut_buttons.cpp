@@ -35,14 +35,26 @@ void Form1::ShortCut_MouseMove(int index, int, int, float x, float y)
     }
 }
 
-void Form1::ShortCut_MouseUp(int index, int button, int, float, float)
+// Ctrl+Shift with a click runs the target as administrator, as everywhere
+// on Windows; in either launch mode, since it is a gesture of its own.
+bool Form1::asAdministrator(int shift)
+{
+    constexpr int both = ui::shift::kCtrl | ui::shift::kShift;
+    return (shift & both) == both;
+}
+
+void Form1::ShortCut_MouseUp(int index, int button, int shift, float, float)
 {
     touchSlot(index);
     if (button == ui::mouse::kRight) {
         app_.form2().ListNoA = ShIn;
         app_.platform().popupMenu(window, app_.form2().R_Menu);
-    } else if (button == ui::mouse::kLeft) {
-        if (!List2.text().empty() && app_.settings().SKidoA == 1) SctExec();
+    } else if (button == ui::mouse::kLeft && !List2.text().empty()) {
+        if (asAdministrator(shift)) {
+            SctExec(shell::Rights::Administrator);
+        } else if (app_.settings().SKidoA == 1) {
+            SctExec();
+        }
     }
 }
 
@@ -56,9 +68,10 @@ void Form1::ShortCut_DblClick(int index)
 // A button's launch tells the user itself when the target is gone and shows
 // the bar again, since the bar may have just hidden itself; the tray menu's
 // launch (Form2::ExRun) starts from a menu, with the bar possibly hidden.
-void Form1::SctExec()
+void Form1::SctExec(shell::Rights rights)
 {
-    if (List2.text().empty()) return;
+    // A second click while the first launch still waits for its target launches nothing.
+    if (List2.text().empty() || app_.launches().busy(List2.text())) return;
     const model::Variant& after = app_.settings().SexeA;
     if (after == 1) {
         // Parked in the tray, as the setting says, so that nothing shows it
@@ -67,15 +80,22 @@ void Form1::SctExec()
     } else if (!(after == 2)) {
         return;
     }
-    if (!SctOpen()) {
-        app_.msgBox("リンク先のファイルが見つかりません。", ui::message_box::kOk);
-        app_.unparkBar();
-    }
+    SctOpen(rights);
 }
 
-bool Form1::SctOpen()
+// The shell may take as long as the target does: the bar stays responsive,
+// and the message comes when the shell has answered. Declining the
+// elevation prompt is no failure.
+void Form1::SctOpen(shell::Rights rights)
 {
-    return app_.shell().launch(&window, List2.text(), app_.platform().programFolder()) == shell::LaunchResult::Opened;
+    app_.launches().start(&window, List2.text(), app_.platform().programFolder(), rights,
+                          [this](shell::LaunchResult result) {
+                              if (result != shell::LaunchResult::NotFound && result != shell::LaunchResult::Failed) {
+                                  return;
+                              }
+                              app_.msgBox("リンク先のファイルが見つかりません。", ui::message_box::kOk);
+                              app_.unparkBar();
+                          });
 }
 
 void Form1::selectSlot(int slot)
@@ -91,13 +111,34 @@ void Form1::DrawSctFace(int slot)
     const std::string name = List1.text();
     ui::PictureBox& button = ShortCut[slot];
     describeSlot(slot);
+    bool named = SctName == 1;
+    waitingFaces_.erase(slot);
     if (!path.empty()) {
         button.setPicture(ui::Art::None);
-        shell::DrawFileIcon(app_.icons(), button, path);
+        if (!shell::DrawFileIcon(app_.icons(), button, path)) {
+            // Still being looked up: the empty picture with the name, so that
+            // the slot is not taken for a free one. The icon replaces it.
+            button.setPicture(ui::Art::Aki);
+            named = true;
+            waitingFaces_.insert(slot);
+        }
     } else {
         button.setPicture(ui::Art::Aki);
     }
-    if (SctName == 1) shell::AsciiFuti(button, name, ui::rgb(255, 255, 255), 1, 20, ui::rgb(0, 0, 0), 1);
+    if (named) shell::AsciiFuti(button, name, ui::rgb(255, 255, 255), 1, 20, ui::rgb(0, 0, 0), 1);
+}
+
+void Form1::iconChanged(const std::string& path)
+{
+    // The user's selection stays where it was: this comes between events.
+    const int names = List1.listIndex();
+    const int paths = List2.listIndex();
+    for (int slot = 0; slot < model::kSlotCount; ++slot) {
+        const bool shown = model::groupOfSlot(slot) == shownGroup_ || waitingFaces_.count(slot);
+        if (shown && List2.list(slot) == path) DrawSctFace(slot);
+    }
+    List1.setListIndex(names);
+    List2.setListIndex(paths);
 }
 
 void Form1::describeSlot(int slot)
@@ -142,12 +183,19 @@ void Form1::prefetchIcons()
     for (int slot = 0; slot < model::kSlotCount; ++slot) {
         if (model::groupOfSlot(slot) != shownGroup_ && !List2.list(slot).empty()) paths.push_back(List2.list(slot));
     }
-    app_.icons().prefetch(std::move(paths), window.scale().pixels(shell::kLargeIconSize));
+    app_.icons().prefetch(paths, window.scale().pixels(shell::kLargeIconSize));
 }
 
-void Form1::redrawGroup(int group)
+void Form1::redrawGroup(int group, std::chrono::milliseconds budget)
 {
     const int first = group * model::kSlotsPerGroup;
+    if (budget.count() > 0) {
+        std::vector<std::string> paths;
+        for (int slot = first; slot < first + model::kSlotsPerGroup; ++slot) {
+            if (!List2.list(slot).empty()) paths.push_back(List2.list(slot));
+        }
+        app_.icons().waitFor(paths, shell::largeIconSize(ShortCut[first]), budget);
+    }
     for (int slot = first; slot < first + model::kSlotsPerGroup; ++slot) DrawSctFace(slot);
 }
 

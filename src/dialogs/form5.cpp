@@ -134,6 +134,11 @@ void Form5::showIcon(const std::string& path)
     shell::DrawFileIcon(app_.icons(), Picture1, path);
 }
 
+void Form5::iconChanged(const std::string& path)
+{
+    if (path == Label1.caption()) showIcon(path);
+}
+
 void Form5::Command2_Click()
 {
     if (Text2.text() == kNothingChosen) {

@@ -35,6 +35,8 @@ public:
     void Command2_Click();  // 決定（登録）
     void Command3_Click();  // キャンセル
     void Form_MouseMove(int button, int shift, float x, float y);
+    // A target's icon has arrived: the preview shows it if it is the chosen one.
+    void iconChanged(const std::string& path);
 
     std::int16_t ListNo = 0;  // the slot 決定（登録） writes
 

@@ -143,7 +143,7 @@ void Seihin::Btn_MouseMove(ui::PictureBox& link, ui::PictureBox& frame, float x,
 // lights it again.
 void Seihin::Btn_Click(const std::string& target, ui::PictureBox& frame)
 {
-    app_.shell().launch(nullptr, target, app_.platform().programFolder());
+    app_.launches().start(nullptr, target, app_.platform().programFolder(), shell::Rights::User, {});
     frame.setBackColor(controls_->window.backColor());
 }
 

@@ -246,13 +246,50 @@ void Platform::removeTrayIcon(ui::Window& window)
 void Platform::runInBackground(std::function<void()> work)
 {
     note("background work");
-    workers_.emplace_back(std::move(work));
+    {
+        const std::lock_guard lock(workMutex_);
+        ++working_;
+    }
+    std::thread([this, work = std::move(work)] {
+        work();
+        const std::lock_guard lock(workMutex_);
+        --working_;
+        workChanged_.notify_all();
+    }).detach();
+}
+
+Platform::~Platform()
+{
+    std::unique_lock lock(workMutex_);
+    workChanged_.wait(lock, [this] { return working_ == 0; });
+}
+
+void Platform::post(std::function<void()> work)
+{
+    const std::lock_guard lock(workMutex_);
+    posted_.push_back(std::move(work));
+}
+
+void Platform::blocked(bool waiting)
+{
+    const std::lock_guard lock(workMutex_);
+    waiting_ += waiting ? 1 : -1;
+    workChanged_.notify_all();
 }
 
 void Platform::settle()
 {
-    for (std::thread& worker : workers_) worker.join();
-    workers_.clear();
+    for (;;) {
+        std::function<void()> next;
+        {
+            std::unique_lock lock(workMutex_);
+            workChanged_.wait(lock, [this] { return working_ == waiting_; });
+            if (posted_.empty()) return;
+            next = std::move(posted_.front());
+            posted_.pop_front();
+        }
+        next();
+    }
 }
 
 void Platform::eventEnded()

@@ -5,6 +5,8 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -46,7 +48,9 @@ public:
     explicit Platform(std::string programFolder);
     // With the data folder in another store than the disk.
     Platform(std::string programFolder, model::FileStore& store);
-    ~Platform() override { settle(); }
+    // Background work still running uses the program's objects: a test
+    // ends it (releasing what the shell holds) while they exist.
+    ~Platform() override;
 
     std::unique_ptr<ui::WindowPeer> createWindowPeer(ui::Window& window) override;
     std::unique_ptr<ui::ControlPeer> createControlPeer(ui::Control& control) override;
@@ -72,21 +76,32 @@ public:
     [[noreturn]] void endProgram() override;
     void deleteLater(std::shared_ptr<void> object) override { graveyard_.push_back(std::move(object)); }
     // On a thread of its own, as on Windows, so that a race shows under
-    // ThreadSanitizer; every event of a test waits for it to end.
+    // ThreadSanitizer; every event of a test waits for it to end (or to
+    // block in a target the shell holds).
     void runInBackground(std::function<void()> work) override;
+    // Queued, and run once the event and its background work are over.
+    void post(std::function<void()> work) override;
     std::string programFolder() const override { return programFolder_; }
     std::string programPath() const override { return programFolder_ + "/Noctaris.exe"; }
     char pathSeparator() const override { return '/'; }
     // The code page of the data files: CP932 through iconv.
     const model::AnsiCodec& codec() const { return codec_; }
 
-    void note(std::string event) { log.push_back(std::move(event)); }
+    // Also from background work.
+    void note(std::string event)
+    {
+        const std::lock_guard lock(logMutex_);
+        log.push_back(std::move(event));
+    }
     // The window takes the mouse capture from whoever held it.
     void capture(ui::Window& window);
     // The control that holds the mouse, if a control does.
     const ui::Control* capturedControl() const;
-    // Waits until the background work has ended.
+    // Waits until the background work has ended or blocks, running what it
+    // posted, until nothing is left to run.
     void settle();
+    // Background work waits for the test (a target the shell holds), or goes on.
+    void blocked(bool waiting);
     bool inModalLoop() const { return modalDepth_ > 0; }
     // Runs what the user or the system does, as one event: the program may
     // end inside it, and inside a message box's loop that ends the outer
@@ -169,7 +184,12 @@ private:
     posix::IconvCodec codec_;
     std::vector<std::shared_ptr<void>> graveyard_;
     int modalDepth_ = 0;
-    std::vector<std::thread> workers_;
+    std::mutex workMutex_;
+    std::condition_variable workChanged_;
+    int working_ = 0;  // background threads running
+    int waiting_ = 0;  // of them, those waiting for the test
+    std::deque<std::function<void()>> posted_;
+    std::mutex logMutex_;
 };
 
 }  // namespace headless

@@ -26,15 +26,59 @@ std::string iconPath(const ui::Icon& icon)
     return headless ? headless->path : std::string();
 }
 
-shell::LaunchResult Shell::launch(const ui::Window* owner, std::string_view path, std::string_view folder)
+void Shell::hold(const std::string& path)
 {
-    executions.push_back({owner, std::string(path), std::string(folder)});
-    platform_.note("shell open " + std::string(path));
+    const std::lock_guard lock(holdMutex_);
+    holds_.insert(path);
+}
+
+// The threads let go count as running again at once, so that the test's
+// next event waits for them.
+void Shell::release(const std::string& path)
+{
+    const std::lock_guard lock(holdMutex_);
+    holds_.erase(path);
+    for (; waiters_[path] > 0; --waiters_[path]) platform_.blocked(false);
+    released_.notify_all();
+}
+
+void Shell::releaseAll()
+{
+    const std::lock_guard lock(holdMutex_);
+    holds_.clear();
+    for (auto& [path, count] : waiters_) {
+        for (; count > 0; --count) platform_.blocked(false);
+    }
+    released_.notify_all();
+}
+
+void Shell::waitWhileHeld(std::string_view path)
+{
+    const std::string key(path);
+    std::unique_lock lock(holdMutex_);
+    if (!holds_.count(key)) return;
+    ++waiters_[key];
+    platform_.blocked(true);
+    released_.wait(lock, [&] { return !holds_.count(key); });
+}
+
+shell::LaunchResult Shell::launch(const ui::Window* owner, std::string_view path, std::string_view folder,
+                                  shell::Rights rights)
+{
+    const bool elevated = rights == shell::Rights::Administrator;
+    {
+        const std::lock_guard lock(holdMutex_);
+        executions.push_back({owner, std::string(path), std::string(folder), rights});
+    }
+    platform_.note(std::string(elevated ? "shell runas " : "shell open ") + std::string(path));
+    waitWhileHeld(path);
+    if (elevated && declineElevation) return shell::LaunchResult::Cancelled;
     return missing.count(std::string(path)) ? shell::LaunchResult::NotFound : shell::LaunchResult::Opened;
 }
 
 shell::FileStamp Shell::fileStamp(std::string_view path)
 {
+    waitWhileHeld(path);
     const std::string key(path);
     const auto stamp = written.find(key);
     return {missing.count(key) == 0, stamp != written.end() ? stamp->second : 0};
@@ -43,7 +87,7 @@ shell::FileStamp Shell::fileStamp(std::string_view path)
 ui::Icon Shell::fileIcon(std::string_view path, int size)
 {
     ++iconLookups;
-    if (duringIconLookup) duringIconLookup(std::string(path));
+    waitWhileHeld(path);
     if (missing.count(std::string(path))) return nullptr;
     return std::make_shared<Icon>(std::string(path), size, iconLook);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
@@ -31,11 +33,13 @@ std::string iconPath(const ui::Icon& icon);
 
 // The shell of the headless backend: every target exists and has an icon
 // unless the test says it is missing; launches and dialogs are recorded.
+// Lookups and launches come from background threads too.
 class Shell final : public shell::ShellApi {
 public:
     explicit Shell(Platform& platform) : platform_(platform) {}
 
-    shell::LaunchResult launch(const ui::Window* owner, std::string_view path, std::string_view folder) override;
+    shell::LaunchResult launch(const ui::Window* owner, std::string_view path, std::string_view folder,
+                               shell::Rights rights) override;
     ui::Icon fileIcon(std::string_view path, int size) override;
     shell::FileStamp fileStamp(std::string_view path) override;
     shell::FileChoice chooseFile(const ui::Window* owner, std::string_view title,
@@ -51,6 +55,12 @@ public:
     // and its last, "\...\" between them, or only "...\" and the last.
     std::string compactPath(std::string_view path, const ui::Font& font, int dpi, int widthPixels) override;
 
+    // A target whose lookups and launches wait until the test lets it go,
+    // as one on a dead network share keeps them waiting.
+    void hold(const std::string& path);
+    void release(const std::string& path);
+    void releaseAll();
+
     // Paths that no longer exist: no icon, and the shell cannot open them.
     std::set<std::string> missing;
     // When files were last written; 0 unless a test says otherwise.
@@ -62,12 +72,13 @@ public:
         const ui::Window* owner;
         std::string file;
         std::string directory;
+        shell::Rights rights;
     };
     std::vector<Execution> executions;
+    // The user declines the elevation prompt.
+    bool declineElevation = false;
 
-    std::atomic<int> iconLookups = 0;  // counted on the lookup threads too
-    // Runs during every icon lookup, to see the program's state meanwhile.
-    std::function<void(const std::string& path)> duringIconLookup;
+    std::atomic<int> iconLookups = 0;
 
     // What the pickers were asked for, and what the user picks in them.
     struct Request {
@@ -101,7 +112,13 @@ public:
     bool linksFail = false;  // saving a link fails, as in a folder without write access
 
 private:
+    void waitWhileHeld(std::string_view path);
+
     Platform& platform_;
+    std::mutex holdMutex_;
+    std::condition_variable released_;
+    std::set<std::string> holds_;
+    std::map<std::string, int> waiters_;  // threads waiting for each held target
 };
 
 }  // namespace headless

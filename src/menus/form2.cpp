@@ -130,14 +130,15 @@ void Form2::fEx_Click(int index)
 
 // Other failures are left to the shell, which reports them over this
 // window; a missing target it passes over in silence, so that one is told
-// here, in the words a button's launch uses.
+// here, in the words a button's launch uses, once the shell has answered.
 void Form2::ExRun()
 {
-    const shell::LaunchResult result =
-        app_.shell().launch(&window(), app_.launcher().List2.text(), app_.platform().programFolder());
-    if (result == shell::LaunchResult::NotFound) {
-        app_.msgBox("リンク先のファイルが見つかりません。", ui::message_box::kOk);
-    }
+    app_.launches().start(&window(), app_.launcher().List2.text(), app_.platform().programFolder(),
+                          shell::Rights::User, [this](shell::LaunchResult result) {
+                              if (result == shell::LaunchResult::NotFound) {
+                                  app_.msgBox("リンク先のファイルが見つかりません。", ui::message_box::kOk);
+                              }
+                          });
 }
 
 }  // namespace menus

@@ -1,33 +1,34 @@
 #include "shell/icon_cache.h"
 
+#include <algorithm>
+
 #include "ui/platform.h"
 
 namespace shell {
+namespace {
+constexpr auto kShellTurn = std::chrono::milliseconds(500);
+}  // namespace
 
-ui::Icon IconCache::icon(const std::string& path, int size)
+std::optional<ui::Icon> IconCache::icon(const std::string& path, int size)
 {
-    const FileStamp stamp = shell_.fileStamp(path);
-    Key key{path, size};
-    unsigned generation = 0;
-    {
-        const std::lock_guard lock(mutex_);
-        const auto found = icons_.find(key);
-        if (found != icons_.end() && found->second.stamp == stamp) return found->second.icon;
-        generation = generation_;
-    }
-    ui::Icon icon;
-    {
-        const std::lock_guard lookup(lookupMutex_);
-        icon = shell_.fileIcon(path, size);
-    }
-    keep(std::move(key), Cached{icon, stamp}, generation);
-    return icon;
+    const Key key{path, size};
+    const std::lock_guard lock(mutex_);
+    ask(key);
+    const auto found = icons_.find(key);
+    if (found == icons_.end()) return std::nullopt;
+    return found->second.icon;
 }
 
-void IconCache::keep(Key key, Cached cached, unsigned generation)
+void IconCache::waitFor(const std::vector<std::string>& paths, int size, std::chrono::milliseconds budget)
 {
-    const std::lock_guard lock(mutex_);
-    if (generation == generation_) icons_.insert_or_assign(std::move(key), std::move(cached));
+    const auto deadline = std::chrono::steady_clock::now() + budget;
+    std::unique_lock lock(mutex_);
+    for (const std::string& path : paths) {
+        if (!icons_.count({path, size})) ask({path, size});
+    }
+    known_.wait_until(lock, deadline, [&] {
+        return std::all_of(paths.begin(), paths.end(), [&](const std::string& p) { return icons_.count({p, size}); });
+    });
 }
 
 void IconCache::clear()
@@ -37,12 +38,63 @@ void IconCache::clear()
     ++generation_;
 }
 
-void IconCache::prefetch(std::vector<std::string> paths, int size)
+void IconCache::prefetch(const std::vector<std::string>& paths, int size)
 {
-    // A thread costs memory (about a megabyte under Wine): none for nothing.
-    if (paths.empty()) return;
-    platform_.runInBackground([this, paths = std::move(paths), size] {
-        for (const std::string& path : paths) icon(path, size);
+    const std::lock_guard lock(mutex_);
+    for (const std::string& path : paths) ask({path, size});
+}
+
+void IconCache::ask(const Key& key)
+{
+    if (!asked_.insert(key).second) return;
+    queue_.push([this, key] { check(key); });
+}
+
+ui::Icon IconCache::lookUp(const Key& key)
+{
+    bool mine = false;
+    {
+        std::unique_lock lock(turnMutex_);
+        mine = turnFree_.wait_for(lock, kShellTurn, [this] { return !turnTaken_; });
+        if (mine) turnTaken_ = true;
+    }
+    ui::Icon icon = shell_.fileIcon(key.first, key.second);
+    if (mine) {
+        const std::lock_guard lock(turnMutex_);
+        turnTaken_ = false;
+        turnFree_.notify_one();
+    }
+    return icon;
+}
+
+void IconCache::check(const Key& key)
+{
+    unsigned generation = 0;
+    const FileStamp stamp = shell_.fileStamp(key.first);
+    {
+        const std::lock_guard lock(mutex_);
+        generation = generation_;
+        const auto found = icons_.find(key);
+        if (found != icons_.end() && found->second.stamp == stamp) {
+            asked_.erase(key);
+            return;
+        }
+    }
+    const ui::Icon icon = lookUp(key);
+    {
+        const std::lock_guard lock(mutex_);
+        asked_.erase(key);
+        // A lookup that started before the cache was cleared brings an icon
+        // of the old look: it is asked for again.
+        if (generation != generation_) {
+            ask(key);
+            return;
+        }
+        icons_.insert_or_assign(key, Cached{icon, stamp});
+    }
+    known_.notify_all();
+    platform_.post([this, path = key.first] {
+        if (onChanged) onChanged(path);
     });
 }
 

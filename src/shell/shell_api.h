@@ -32,8 +32,13 @@ struct FileChoice {
 // The special folders the program asks the shell for.
 enum class SpecialFolder { Startup };
 
-// What became of a file handed to the shell.
-enum class LaunchResult { Opened, NotFound, Failed };
+// The rights a launched program gets: the user's own, or an administrator's
+// after the system's elevation prompt.
+enum class Rights { User, Administrator };
+
+// What became of a file handed to the shell. Cancelled: the user declined
+// the elevation prompt.
+enum class LaunchResult { Opened, NotFound, Failed, Cancelled };
 
 // What the icon of a file depends on besides its type: whether it exists,
 // and when it was last written.
@@ -50,10 +55,15 @@ public:
     virtual ~ShellApi() = default;
 
     // Opens a file, program, folder or shortcut as the shell does for a
-    // double click, shown normally, with folder as the working folder.
-    virtual LaunchResult launch(const ui::Window* owner, std::string_view path, std::string_view folder) = 0;
+    // double click, shown normally, with folder as the working folder; as
+    // administrator, through the system's elevation prompt. It may take as
+    // long as the target does to answer: it runs off the user-interface
+    // thread (Launches).
+    virtual LaunchResult launch(const ui::Window* owner, std::string_view path, std::string_view folder,
+                                Rights rights) = 0;
     // The shell icon of a file or folder at this size in device pixels, or
-    // none. It costs milliseconds: IconCache keeps them.
+    // none. It costs milliseconds, and a target on a dead network share may
+    // keep it waiting a minute: IconCache asks for it in the background.
     virtual ui::Icon fileIcon(std::string_view path, int size) = 0;
     virtual FileStamp fileStamp(std::string_view path) = 0;
     // The file-open dialog, titled so, for an existing file of one of the

@@ -25,9 +25,16 @@ std::string SpecialFolderPath(ShellApi& shell, SpecialFolder folder)
     return shell.specialFolder(folder).value_or(std::string());
 }
 
-void DrawFileIcon(IconCache& icons, ui::PictureBox& surface, const std::string& path)
+int largeIconSize(const ui::PictureBox& surface)
 {
-    if (ui::Icon icon = icons.icon(path, surface.window().scale().pixels(kLargeIconSize))) surface.drawIcon(icon, 0, 0);
+    return static_cast<const ui::Control&>(surface).window().scale().pixels(kLargeIconSize);
+}
+
+bool DrawFileIcon(IconCache& icons, ui::PictureBox& surface, const std::string& path)
+{
+    const std::optional<ui::Icon> icon = icons.icon(path, largeIconSize(surface));
+    if (icon && *icon) surface.drawIcon(*icon, 0, 0);
+    return icon.has_value();
 }
 
 }  // namespace shell

@@ -30,9 +30,14 @@ std::string SpecialFolderPath(ShellApi& shell, SpecialFolder folder);
 // The large shell icon's size in design pixels: a shortcut button's.
 constexpr int kLargeIconSize = 32;
 
+// The size of a 32-pixel button's icon on the surface's monitor, device pixels.
+int largeIconSize(const ui::PictureBox& surface);
+
 // Draws the large shell icon of a file or folder at the surface's top-left
 // corner, at the size of a 32-pixel button on the surface's monitor;
-// nothing when the shell has no icon for it.
-void DrawFileIcon(IconCache& icons, ui::PictureBox& surface, const std::string& path);
+// nothing when the shell has no icon for it. False, and nothing drawn,
+// while the icon is still being looked up: IconCache::onChanged tells
+// when it has come.
+bool DrawFileIcon(IconCache& icons, ui::PictureBox& surface, const std::string& path);
 
 }  // namespace shell

@@ -56,9 +56,12 @@ public:
     // Ends the program at once: no window is closed, nothing is written, and
     // nothing after this call runs.
     [[noreturn]] virtual void endProgram() = 0;
-    // Runs work on a thread of its own; the program waits for it to end
-    // before it goes. The work must not touch windows.
+    // Runs work on a thread of its own. The work must not touch windows, and
+    // the program does not wait for it when it ends.
     virtual void runInBackground(std::function<void()> work) = 0;
+    // Runs work on the user-interface thread soon, asked from any thread;
+    // also while a message box or a menu is open.
+    virtual void post(std::function<void()> work) = 0;
     // Keeps a window's owner alive until the event being handled has ended:
     // a window may close itself from one of its own handlers.
     virtual void deleteLater(std::shared_ptr<void> object) = 0;

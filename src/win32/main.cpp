@@ -18,10 +18,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         const win32::AnsiCodec codec;
         app::Noctaris noctaris(platform, shell, files, codec);
         noctaris.start();
-        const int code = platform.run();
-        // The icon lookups use the program's objects, which end with this block.
-        platform.waitForBackgroundWork();
-        return code;
+        platform.run();
+        // Should the loop ever end, the program ends as by its exit button:
+        // at once, whatever a background lookup still waits for.
+        noctaris.exit();
+        return 0;
     } catch (const std::exception& e) {
         const std::wstring text = L"ノクタリスを起動できませんでした。\r\n" + win32::widen(e.what());
         MessageBoxW(nullptr, text.c_str(), win32::widen(app::kTitle).c_str(), MB_OK | MB_ICONERROR);

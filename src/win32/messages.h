@@ -9,5 +9,6 @@ constexpr UINT kTrayMessage = WM_APP + 1;           // a mouse event on a notifi
 constexpr UINT kShellChangeMessage = WM_APP + 2;    // file types changed their icons
 constexpr UINT kDropMessage = WM_APP + 3;           // a drop, handed over after the drag ended
 constexpr UINT kDefaultActionMessage = WM_APP + 4;  // a screen reader pressed a control
+constexpr UINT kPostedWorkMessage = WM_APP + 5;     // work handed to the user-interface thread
 
 }  // namespace win32

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <thread>
 #include <vector>
 
 #include "model/paths.h"
@@ -185,19 +186,25 @@ bool Platform::claimSingleInstance()
 
 void Platform::runInBackground(std::function<void()> work)
 {
-    workers_.emplace_back([work = std::move(work)] {
+    {
+        const std::lock_guard lock(workMutex_);
+        ++working_;
+    }
+    std::thread([this, work = std::move(work)] {
         // The shell's calls want COM on the thread that makes them.
         const bool started = SUCCEEDED(com::start());
         work();
         if (started) com::stop();
-    });
+        const std::lock_guard lock(workMutex_);
+        --working_;
+        workDone_.notify_all();
+    }).detach();
 }
 
 void Platform::waitForBackgroundWork()
 {
-    for (std::jthread& worker : workers_) {
-        if (worker.joinable()) worker.join();
-    }
+    std::unique_lock lock(workMutex_);
+    workDone_.wait(lock, [this] { return working_ == 0; });
 }
 
 void Platform::endProgram() { ExitProcess(0); }

@@ -2,13 +2,15 @@
 
 #include <windows.h>
 
+#include <condition_variable>
 #include <memory>
-#include <thread>
+#include <mutex>
 #include <vector>
 
 #include "ui/platform.h"
 #include "win32/gdi.h"
 #include "win32/messages.h"
+#include "win32/posted_work.h"
 
 namespace win32 {
 
@@ -42,15 +44,15 @@ public:
     [[noreturn]] void endProgram() override;
     void deleteLater(std::shared_ptr<void> object) override { graveyard_.push_back(std::move(object)); }
     void runInBackground(std::function<void()> work) override;
+    void post(std::function<void()> work) override { posted_.post(std::move(work)); }
     std::string programFolder() const override;
     std::string programPath() const override;
     char pathSeparator() const override { return '\\'; }
 
     // Runs the message loop until the program ends.
     int run();
-    // Waits until the work handed to runInBackground has finished: before
-    // the objects it uses end, and for the benchmarks, which time what the
-    // user sees once it has.
+    // Waits until the work handed to runInBackground has finished: for the
+    // benchmarks, which time what the user sees once it has.
     void waitForBackgroundWork();
 
     Gdi& gdi() { return gdi_; }
@@ -62,7 +64,12 @@ private:
     HANDLE instanceMutex_ = nullptr;
     UINT taskbarCreated_ = 0;
     std::vector<std::shared_ptr<void>> graveyard_;
-    std::vector<std::jthread> workers_;
+    PostedWork posted_;
+    // The background threads still running; they are not joined: the
+    // program ends at once, whatever a lookup still waits for.
+    std::mutex workMutex_;
+    std::condition_variable workDone_;
+    int working_ = 0;
 };
 
 }  // namespace win32

@@ -51,10 +51,33 @@ std::string fileDialogFailure(DWORD code)
 
 }  // namespace
 
-shell::LaunchResult Shell::launch(const ui::Window* owner, std::string_view path, std::string_view folder)
+// As administrator through ShellExecuteEx and its "runas" verb, which raises
+// the elevation prompt; it waits for the shell to finish, as it runs on a
+// thread that ends afterwards.
+shell::LaunchResult Shell::launch(const ui::Window* owner, std::string_view path, std::string_view folder,
+                                  shell::Rights rights)
 {
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(ownerOf(owner), L"open", widen(path).c_str(), nullptr,
-                                                                widen(folder).c_str(), SW_SHOWNORMAL));
+    const std::wstring file = widen(path);
+    const std::wstring directory = widen(folder);
+    if (rights == shell::Rights::Administrator) {
+        SHELLEXECUTEINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = SEE_MASK_NOASYNC;
+        info.hwnd = ownerOf(owner);
+        info.lpVerb = L"runas";
+        info.lpFile = file.c_str();
+        info.lpDirectory = directory.c_str();
+        info.nShow = SW_SHOWNORMAL;
+        if (ShellExecuteExW(&info)) return shell::LaunchResult::Opened;
+        switch (GetLastError()) {
+        case ERROR_CANCELLED: return shell::LaunchResult::Cancelled;
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND: return shell::LaunchResult::NotFound;
+        default: return shell::LaunchResult::Failed;
+        }
+    }
+    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(ownerOf(owner), L"open", file.c_str(), nullptr,
+                                                                directory.c_str(), SW_SHOWNORMAL));
     // Above 32 is success; the values below are the old error codes.
     if (result > 32) return shell::LaunchResult::Opened;
     if (result == SE_ERR_FNF || result == SE_ERR_PNF) return shell::LaunchResult::NotFound;

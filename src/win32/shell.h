@@ -10,7 +10,8 @@ namespace win32 {
 // folder browser, shell links, short paths and path compaction.
 class Shell final : public shell::ShellApi {
 public:
-    shell::LaunchResult launch(const ui::Window* owner, std::string_view path, std::string_view folder) override;
+    shell::LaunchResult launch(const ui::Window* owner, std::string_view path, std::string_view folder,
+                               shell::Rights rights) override;
     ui::Icon fileIcon(std::string_view path, int size) override;
     shell::FileStamp fileStamp(std::string_view path) override;
     shell::FileChoice chooseFile(const ui::Window* owner, std::string_view title,

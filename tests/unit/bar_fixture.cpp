@@ -9,6 +9,12 @@ namespace testing_support {
 
 BarTest::BarTest() : slotLines_(100, "\"\",\"\"") { std::filesystem::create_directories(dataPath()); }
 
+BarTest::~BarTest()
+{
+    shell.releaseAll();
+    platform.settle();
+}
+
 void BarTest::writeData(const std::string& name, const std::string& utf8)
 {
     const auto bytes = posix::IconvCodec().encode(utf8);

@@ -22,6 +22,9 @@ namespace testing_support {
 class BarTest : public ::testing::Test {
 protected:
     BarTest();
+    // What the shell still holds is let go, and the background work ends
+    // while the program's objects still exist.
+    ~BarTest() override;
 
     std::filesystem::path dataPath() const { return program.path() / "Data"; }
     // Writes a data file from UTF-8 text, converted to code page 932.

@@ -69,12 +69,12 @@ TEST_F(Menus, SlotItemLaunchesItsSlotWhicheverGroupIsShown)
 TEST_F(Menus, SlotItemHidesTheBarFirstWhenTheSettingsSaySo)
 {
     form4().SexeA = model::Variant::number(1);
-    form2().fEx(45).onClick();
+    act([this] { form2().fEx(45).onClick(); });
     EXPECT_TRUE(logHasInOrder({"Form1 hidden", "shell open D:\\game.exe"}));
     EXPECT_EQ(form4().TaskOn, 1) << "the setting parks the bar in the tray";
     form1().window.show();
     form4().SexeA = model::Variant::number(3);
-    form2().fEx(45).onClick();
+    act([this] { form2().fEx(45).onClick(); });
     EXPECT_EQ(shell.executions.size(), 1u);
     EXPECT_TRUE(form1().window.visible());
 }

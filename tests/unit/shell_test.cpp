@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "headless/platform.h"
 #include "headless/shell.h"
 #include "shell/ascii_futi.h"
@@ -113,12 +115,15 @@ TEST_F(ShellServices, PickersAskWithTheirTitlesAndTellAFailureFromACancel)
 TEST_F(ShellServices, FileIconIsDrawnAtTheTopLeftOnlyWhenTheShellHasOne)
 {
     shell::IconCache icons(shell, platform);
-    shell::DrawFileIcon(icons, button, "C:\\x.exe");
+    shell.missing.insert("C:\\gone.exe");
+    EXPECT_FALSE(shell::DrawFileIcon(icons, button, "C:\\x.exe")) << "looked up in the background first";
+    icons.waitFor({"C:\\x.exe", "C:\\gone.exe"}, 32, std::chrono::seconds(10));
+    EXPECT_TRUE(shell::DrawFileIcon(icons, button, "C:\\x.exe"));
     ASSERT_EQ(button.surface().drawings().size(), 1u);
     EXPECT_EQ(button.surface().drawings()[0].x, 0);
-    shell.missing.insert("C:\\gone.exe");
-    shell::DrawFileIcon(icons, other, "C:\\gone.exe");
+    EXPECT_TRUE(shell::DrawFileIcon(icons, other, "C:\\gone.exe"));
     EXPECT_TRUE(other.surface().drawings().empty());
+    platform.settle();
 }
 
 }  // namespace
