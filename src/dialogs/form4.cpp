@@ -111,6 +111,8 @@ void Form4::Show()
     Form_Load();
     controls_->window.centreOnScreen();
     controls_->window.show();
+    // Last: the dialog may be closed while the message is up.
+    if (!unsaved_.empty()) app_.msgBox(std::exchange(unsaved_, {}), ui::message_box::kExclamation);
 }
 
 void Form4::wireEvents()
@@ -163,8 +165,6 @@ void Form4::Form_Load()
     if (settings.SctName == 1) c.Check2.setValue(true);
     hideBarInTray();
     loading_ = false;
-
-    if (!unsaved_.empty()) app_.msgBox(std::exchange(unsaved_, {}), ui::message_box::kExclamation);
 }
 
 void Form4::showSettings()

@@ -50,6 +50,17 @@ TEST_F(ModalLoops, SettingsClosedUnderItsOwnMessageIsHiddenAndDeafAtOnce)
     EXPECT_TRUE(platform.touchedAfterUnload.empty());
 }
 
+// Found by the session fuzzer: the settings' own opening tells of a refused
+// save, and the dialog is closed while that message is up.
+TEST_F(ModalLoops, SettingsClosedUnderTheirOpeningMessageAreGone)
+{
+    platform.files.failWrites = true;
+    platform.whileMessageOpen.push_back([&] { act([&] { form4().window()->closeRequest(); }); });
+    act([this] { form4().Show(); });
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(form4().window(), nullptr);
+}
+
 TEST_F(ModalLoops, ProductWindowClosedUnderABarMessageIsDeafAtOnce)
 {
     act([this] { app->seihin().Show(); });
