@@ -46,6 +46,7 @@ Form1::Form1(app::Noctaris& app)
       trayIcon_(window, std::string(app::kTitle))
 {
     window.setBackColor(kBorder);
+    window.setFocusRingColor(kFocusRing);
     for (int g = 0; g < model::kGroupCount; ++g) Grp.add(window, indexed("Grp", g)).setBackColor(kPanel);
     for (int s = 0; s < model::kSlotCount; ++s) {
         auto& button = ShortCut.add(Grp[model::groupOfSlot(s)], indexed("ShortCut", s));
@@ -127,6 +128,8 @@ void Form1::wireEvents()
     window.onScaleChanged = [this] { redrawShownGroup(); };
     window.onFirstPaint = [this] { prefetchIcons(); };
     window.onCloseRequest = [this] { Form_Unload(); };
+    window.onKeyDown = [this](const ui::KeyInput& key) { Form_KeyDown(key); };
+    window.onActivate = [this] { Form_Activate(); };
     Text1.onChange = [this] { Text1_Change(); };
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -80,6 +81,10 @@ public:
     void Conts_MouseMove(int index, int button, int shift, float x, float y);
     void Conts_MouseUp(int index, int button, int shift, float x, float y);
 
+    // The keyboard, when the bar is the active window.
+    void Form_KeyDown(const ui::KeyInput& key);
+    void Form_Activate();
+
     // Toolbar, tray and window behaviour.
     void Picture1_MouseMove(int button, int shift, float x, float y);
     void Picture2_MouseMove(int button, int shift, float x, float y);
@@ -142,6 +147,17 @@ private:
     // What a screen reader hears of button n: the slot's name and target.
     void describeSlot(int slot);
     void switchToGroup(int group);
+    void openShortcutMenu(std::optional<ui::Point> at);
+    void openGroupMenu(int group, std::optional<ui::Point> at);
+    // The keyboard's way through the bar: the shown group's buttons, the
+    // tabs, the tools.
+    std::vector<ui::Control*> keyboardElements();
+    // The slot of a button of the shown group, the group of a tab; -1 else.
+    int slotOf(const ui::Control& control) const;
+    int groupOf(const ui::Control& control) const;
+    void moveKeyboardFocus(ui::Control& from, int step, bool withinItsKind);
+    // Where a menu opened from the keyboard goes: below the element.
+    ui::Point belowOf(const ui::Control& control) const;
     // Draws the faces of the group on screen again, with fresh icons.
     void redrawShownGroup() { redrawGroup(shownGroup_); }
     // Looks up the icons of the groups not on screen in the background, so
@@ -159,6 +175,7 @@ private:
     model::Launcher& launcher_;
     ui::TrayIcon trayIcon_;
     int shownGroup_ = 0;
+    int lastUsed_ = 0;  // the button last clicked or pressed, where the keyboard starts
     // Faces drawn while their icons were still being looked up.
     std::set<int> waitingFaces_;
     model::WindowPosition savedPosition_;

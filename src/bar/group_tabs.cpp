@@ -23,16 +23,25 @@ void Form1::Conts_MouseUp(int index, int button, int, float, float)
 {
     GrNO = model::Variant::number(index);
     if (button == ui::mouse::kRight) {
-        ShIn = model::Variant::number(index);
-        app_.platform().popupMenu(window, app_.form2().GrpNN);
-        Text1.setText("");
+        openGroupMenu(index, std::nullopt);
     } else if (button == ui::mouse::kLeft) {
         switchToGroup(index);
     }
 }
 
+void Form1::openGroupMenu(int group, std::optional<ui::Point> at)
+{
+    ShIn = model::Variant::number(group);
+    app_.platform().popupMenu(window, app_.form2().GrpNN, at);
+    Text1.setText("");
+}
+
 void Form1::switchToGroup(int group)
 {
+    // The keyboard stays on the same place of the group now shown.
+    if (ui::Control* focus = window.keyboardFocus(); focus && slotOf(*focus) >= 0) {
+        window.setKeyboardFocus(&ShortCut[group * model::kSlotsPerGroup + slotOf(*focus) % model::kSlotsPerGroup]);
+    }
     window.setMousePointer(ui::MousePointer::Hourglass);
     Text1.setText("Now Loading...");
     shownGroup_ = group;

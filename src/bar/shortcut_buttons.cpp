@@ -46,9 +46,9 @@ bool Form1::asAdministrator(int shift)
 void Form1::ShortCut_MouseUp(int index, int button, int shift, float, float)
 {
     touchSlot(index);
+    lastUsed_ = index;
     if (button == ui::mouse::kRight) {
-        app_.form2().ListNoA = ShIn;
-        app_.platform().popupMenu(window, app_.form2().R_Menu);
+        openShortcutMenu(std::nullopt);
     } else if (button == ui::mouse::kLeft && !List2.text().empty()) {
         if (asAdministrator(shift)) {
             SctExec(shell::Rights::Administrator);
@@ -63,6 +63,12 @@ void Form1::ShortCut_DblClick(int index)
     touchSlot(index);
     app_.form2().ListNoA = ShIn;
     if (app_.settings().SKidoA == 2) SctExec();
+}
+
+void Form1::openShortcutMenu(std::optional<ui::Point> at)
+{
+    app_.form2().ListNoA = ShIn;
+    app_.platform().popupMenu(window, app_.form2().R_Menu, at);
 }
 
 // A button's launch tells the user itself when the target is gone and shows

@@ -11,6 +11,7 @@ inline constexpr ui::Rgb kPanel = ui::rgb(15, 18, 38);          // between the b
 // twips) is a rounding wider than its picture at 150 and 200 %.
 inline constexpr ui::Rgb kBorder = ui::rgb(8, 10, 24);
 inline constexpr ui::Rgb kInfoText = ui::rgb(220, 228, 250);    // the info line
+inline constexpr ui::Rgb kFocusRing = ui::rgb(255, 196, 84);    // the keyboard's element, the shown tab's gold
 inline const ui::Font kBarFont{"ＭＳ Ｐゴシック", 9, false};
 
 }  // namespace bar

@@ -135,7 +135,7 @@ void Form1::TrayIcon_MouseEvent(ui::TrayEvent event)
         return;
     }
     window.setForeground();
-    app_.platform().popupMenu(window, app_.form2().TaskMenu);
+    app_.platform().popupMenu(window, app_.form2().TaskMenu, std::nullopt);
 }
 
 bool Form1::trayIconReady() { return trayIcon_.shown() || TrayIn(); }

@@ -82,6 +82,11 @@ Form4::Controls::Controls(ui::Platform& platform, ui::Window& bar)
     Label1.setBounds(twips(3120, 240, 1575, 375));
     Label1.setCaption("設定は自動で保存されます。");
 
+    // Arrows move within a frame's options, Tab from frame to frame.
+    for (ui::Control* first : std::initializer_list<ui::Control*>{&Op1, &Op3, &Op5, &StlY, &Check1, &Check2, &Command1}) {
+        first->setStartsGroup(true);
+    }
+
     Image1.setBounds(twips(60, 70, 210, 210));
     Image1.setPicture(ui::Art::SettingsClose);
     Image1.setToolTip("終了");

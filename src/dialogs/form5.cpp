@@ -65,6 +65,9 @@ Form5::Form5(app::Noctaris& app)
     // The labels are drawn, not windows, so a screen reader hears these names.
     Text2.setAccessibleName("パス");
     Text1.setAccessibleName(Label2.caption());
+    // The keyboard starts on the name, and Enter registers.
+    Text1.setTabIndex(0);
+    Command2.setDefault(true);
 
     Command1.onClick = [this] { Command1_Click(); };
     Command4.onClick = [this] { Command4_Click(); };

@@ -60,6 +60,7 @@ public:
     }
 
     void setForeground() override { platform_.note(window_.name() + " brought to the foreground"); }
+    bool active() const override { return true; }
     void captureMouse() override { platform_.capture(window_); }
 
     // A caption bar and thin borders for framed windows, fixed so that tests can count on them.
@@ -215,9 +216,10 @@ ui::Answer Platform::messageBox(ui::Window* owner, std::string_view text, ui::Me
     return style.buttons == ui::MessageButtons::YesNo ? ui::Answer::Yes : ui::Answer::Ok;
 }
 
-void Platform::popupMenu(ui::Window&, const ui::MenuItem& menu)
+void Platform::popupMenu(ui::Window&, const ui::MenuItem& menu, std::optional<ui::Point> at)
 {
     popups.push_back(menu.name);
+    popupPoints.push_back(at);
     note("popup " + menu.name);
     if (menuChoices.empty()) return;
     const std::string choice = menuChoices.front();

@@ -67,7 +67,7 @@ public:
 
     ui::Answer messageBox(ui::Window* owner, std::string_view text, ui::MessageStyle style,
                           std::string_view title) override;
-    void popupMenu(ui::Window& owner, const ui::MenuItem& menu) override;
+    void popupMenu(ui::Window& owner, const ui::MenuItem& menu, std::optional<ui::Point> at) override;
 
     bool addTrayIcon(ui::Window& window, std::string_view tip) override;
     void removeTrayIcon(ui::Window& window) override;
@@ -150,6 +150,7 @@ public:
     // Menus popped up, and the items the user chooses by name; without a
     // scripted choice the menu is dismissed.
     std::vector<std::string> popups;
+    std::vector<std::optional<ui::Point>> popupPoints;  // where each opened; nothing: at the mouse
     std::deque<std::string> menuChoices;
 
     // The shell's notification-area icons; without a tray the shell takes none.

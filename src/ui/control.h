@@ -54,6 +54,10 @@ public:
     void bringToFront();
     // Its place in the window's tab order, for the system's own controls.
     void setTabIndex(int index);
+    // The first of a group the arrow keys move within (WS_GROUP); of option
+    // buttons only the first of a group is a tab stop.
+    bool startsGroup() const { return startsGroup_; }
+    void setStartsGroup(bool starts) { startsGroup_ = starts; }
 
     // What screen readers and automation are told: a role, a name, a value
     // (a shortcut's target), and what the control's default action does.
@@ -85,6 +89,7 @@ private:
     std::string toolTip_;
     MousePointer pointer_ = MousePointer::Default;
     AccessibleRole role_ = AccessibleRole::None;
+    bool startsGroup_ = false;
     std::string accessibleName_;
     std::string accessibleValue_;
     std::unique_ptr<ControlPeer> peer_;
@@ -190,9 +195,13 @@ public:
     CommandButton(Container& container, std::string name);
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
+    // The button Enter presses in its dialog.
+    bool isDefault() const { return default_; }
+    void setDefault(bool isDefault) { default_ = isDefault; }
 
 private:
     std::string caption_;
+    bool default_ = false;
 };
 
 // An option button: selecting one clears the others in the same container.

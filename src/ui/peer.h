@@ -12,6 +12,7 @@ enum class Change {
     AccessibleName,      // a control's name for screen readers
     AccessibleChildren,  // the set of controls a screen reader sees
     TabOrder,            // the order the keyboard visits a window's own controls in
+    KeyboardFocus,       // the windowless control with the keyboard, or whether its ring shows
 };
 
 // The backend's side of a control: a native child window, or a record in memory.
@@ -36,6 +37,9 @@ public:
     // Places the window in the stacking order at a position and size in
     // pixels, showing it without activating it; false when the system refused.
     virtual bool place(Stacking stacking, const Rect& pixels) = 0;
+    // The window is active (its keyboard focus is what a screen reader
+    // should hear of).
+    virtual bool active() const = 0;
     // Hands the window to the system's own move, which follows the mouse
     // from the screen point given while the left button is held; returns
     // when the move has ended.

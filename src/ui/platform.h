@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,9 +41,9 @@ public:
 
     // A modal message box.
     virtual Answer messageBox(Window* owner, std::string_view text, MessageStyle style, std::string_view title) = 0;
-    // Pops the item's children up at the mouse. A chosen item's onClick runs
-    // before this returns.
-    virtual void popupMenu(Window& owner, const MenuItem& menu) = 0;
+    // Pops the item's children up at a point of the screen, device pixels,
+    // or else at the mouse. A chosen item's onClick runs before this returns.
+    virtual void popupMenu(Window& owner, const MenuItem& menu, std::optional<Point> at) = 0;
 
     // The window's notification-area icon, with its tooltip. Adding tells
     // whether the icon is there afterwards: the shell refuses an icon it

@@ -91,6 +91,15 @@ struct MouseInput {
     }
 };
 
+// A key the bar answers, as the backend reports it. Menu is the system's
+// request for a context menu from the keyboard (Shift+F10, the menu key).
+enum class Key { Other, Left, Right, Up, Down, Tab, Enter, Space, F2, Menu, Digit };
+struct KeyInput {
+    Key key = Key::Other;
+    int digit = 0;  // for Key::Digit, 0 to 9
+    int shift = 0;  // shift::kShift, kCtrl, kAlt
+};
+
 // A mouse event on a notification-area icon.
 enum class TrayEvent { LeftDown, LeftUp, LeftDoubleClick, RightDown, RightUp, RightDoubleClick, MiddleDown, MiddleUp };
 

@@ -57,6 +57,16 @@ void Window::nativeTyping(TextBox& box, std::string text)
     if (!unloaded_) box.typedByUser(std::move(text));
 }
 
+void Window::acceptRequest()
+{
+    for (Control* c : tabOrder_) {
+        if (c->kind() == ControlKind::CommandButton && static_cast<CommandButton*>(c)->isDefault()) {
+            nativeClick(*c);
+            return;
+        }
+    }
+}
+
 void Window::trayEvent(TrayEvent event)
 {
     if (!unloaded_ && onTrayEvent) onTrayEvent(event);
@@ -224,6 +234,35 @@ void Window::forget(const Control& control)
     mouse_.forget(control);
     std::erase(tabOrder_, &control);
     if (lastFocus_ == &control) lastFocus_ = nullptr;
+    if (keyboardFocus_ == &control) keyboardFocus_ = nullptr;
+}
+
+void Window::setKeyboardFocus(Control* control)
+{
+    if (keyboardFocus_ == control) return;
+    keyboardFocus_ = control;
+    changed(Change::KeyboardFocus);
+}
+
+void Window::keyInput(const KeyInput& key)
+{
+    if (!takesInput()) return;
+    systemKeyboardCues(true);
+    if (onKeyDown) onKeyDown(key);
+}
+
+void Window::systemActivated(bool cues)
+{
+    if (unloaded_) return;
+    systemKeyboardCues(cues);
+    if (onActivate) onActivate();
+}
+
+void Window::systemKeyboardCues(bool cues)
+{
+    if (focusRingShown_ == cues) return;
+    focusRingShown_ = cues;
+    changed(Change::KeyboardFocus);
 }
 
 void Window::addTabStop(Control& control) { tabOrder_.push_back(&control); }

@@ -118,6 +118,24 @@ public:
     // The control is going away.
     void forget(const Control& control);
 
+    // The keyboard among the windowless controls, for a window the dialog
+    // manager does not serve (the bar): the control that has it, shown with
+    // a ring once the user has used the keyboard, as Windows does.
+    Control* keyboardFocus() const { return keyboardFocus_; }
+    void setKeyboardFocus(Control* control);
+    bool focusRingShown() const { return focusRingShown_; }
+    Rgb focusRingColor() const { return focusRingColor_; }
+    void setFocusRingColor(Rgb color) { focusRingColor_ = color; }
+    // A key, as the backend reports it; dropped while the window takes no input.
+    void keyInput(const KeyInput& key);
+    std::function<void(const KeyInput&)> onKeyDown;
+    // The window has been activated; cues says whether keyboard cues show
+    // (after Alt+Tab, not after a click).
+    void systemActivated(bool cues);
+    void systemKeyboardCues(bool cues);
+    std::function<void()> onActivate;
+    bool active() const { return peer_ && peer_->active(); }
+
     // The keyboard among the system's own controls (text boxes and
     // buttons): they are visited in tab order, their creation order unless
     // a control is given a place in it.
@@ -158,6 +176,8 @@ public:
     void nativeTyping(TextBox& box, std::string text);
     void trayEvent(TrayEvent event);
     void closeRequest();
+    // Enter in a dialog: its default button is pressed, if it has one.
+    void acceptRequest();
     void taskbarCreated();
     void shellIconsChanged();
     void firstPainted();
@@ -223,6 +243,9 @@ private:
     MouseRouter mouse_{*this};
     std::vector<Control*> tabOrder_;
     Control* lastFocus_ = nullptr;
+    Control* keyboardFocus_ = nullptr;
+    bool focusRingShown_ = false;
+    Rgb focusRingColor_ = rgb(0, 0, 0);
     std::unique_ptr<WindowPeer> peer_;
 };
 

@@ -53,6 +53,32 @@ long accessibleChildId(ui::Window& window, const ui::Control& control)
     return found == children.end() ? 0 : static_cast<long>(found - children.begin()) + 1;
 }
 
+Readers::~Readers()
+{
+    if (!object_) return;
+    object_->disconnect();
+    object_->Release();
+}
+
+LRESULT Readers::answer(WPARAM wParam, LPARAM lParam)
+{
+    if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT) || !window_.accessibleChildren) return 0;
+    if (!object_) object_ = new WindowAccessible(hwnd_, window_);
+    return object_->resultFor(wParam);
+}
+
+void Readers::nameChanged(const ui::Control& control)
+{
+    if (const long id = accessibleChildId(window_, control)) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, id);
+}
+
+void Readers::childrenChanged() { NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd_, OBJID_CLIENT, CHILDID_SELF); }
+
+void Readers::focusChanged(const ui::Control& control)
+{
+    if (const long id = accessibleChildId(window_, control)) NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, id);
+}
+
 LRESULT WindowAccessible::resultFor(WPARAM wParam)
 {
     const ReaderLibraries& library = readerLibraries();
@@ -172,6 +198,8 @@ HRESULT WindowAccessible::get_accState(VARIANT child, VARIANT* state)
     if (FAILED(hr)) return hr;
     long flags = window_->takesInput() ? 0 : STATE_SYSTEM_UNAVAILABLE;
     if (!window_->visible()) flags |= STATE_SYSTEM_INVISIBLE;
+    if (control && control->onDefaultAction && window_->onKeyDown) flags |= STATE_SYSTEM_FOCUSABLE;
+    if (control && control == window_->keyboardFocus() && window_->active()) flags |= STATE_SYSTEM_FOCUSED;
     return number(flags, state);
 }
 
@@ -190,7 +218,10 @@ HRESULT WindowAccessible::get_accFocus(VARIANT* child)
 {
     if (!child) return E_POINTER;
     setEmpty(child);
-    return S_FALSE;
+    if (!window_) return CO_E_OBJNOTCONNECTED;
+    const ui::Control* focus = window_->keyboardFocus();
+    const long id = focus && window_->active() ? accessibleChildId(*window_, *focus) : 0;
+    return id ? number(id, child) : S_FALSE;
 }
 
 HRESULT WindowAccessible::get_accSelection(VARIANT* children)

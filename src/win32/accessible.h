@@ -84,4 +84,26 @@ private:
 // The child id of a control among the window's accessible children, or 0.
 long accessibleChildId(ui::Window& window, const ui::Control& control);
 
+// A window's side of screen readers: the object it answers them with, made
+// when a reader first asks, and what it tells them.
+class Readers {
+public:
+    Readers(HWND hwnd, ui::Window& window) : hwnd_(hwnd), window_(window) {}
+    Readers(const Readers&) = delete;
+    Readers& operator=(const Readers&) = delete;
+    ~Readers();
+
+    // WM_GETOBJECT for the client area; 0 when the window has nothing to say.
+    LRESULT answer(WPARAM wParam, LPARAM lParam);
+    void nameChanged(const ui::Control& control);
+    void childrenChanged();
+    // The keyboard arrived on a control of the active window.
+    void focusChanged(const ui::Control& control);
+
+private:
+    HWND hwnd_;
+    ui::Window& window_;
+    WindowAccessible* object_ = nullptr;
+};
+
 }  // namespace win32

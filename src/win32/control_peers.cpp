@@ -148,11 +148,17 @@ public:
             style |= ES_AUTOHSCROLL;
             exStyle = WS_EX_CLIENTEDGE;
             break;
-        case ui::ControlKind::CommandButton: style |= BS_PUSHBUTTON; break;
-        case ui::ControlKind::OptionButton: style |= BS_RADIOBUTTON; break;
+        case ui::ControlKind::CommandButton:
+            style |= static_cast<ui::CommandButton&>(control_).isDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+            break;
+        case ui::ControlKind::OptionButton:
+            style |= BS_RADIOBUTTON;
+            if (!control_.startsGroup()) style &= ~static_cast<DWORD>(WS_TABSTOP);
+            break;
         case ui::ControlKind::CheckBox: style |= BS_CHECKBOX; break;
         default: break;
         }
+        if (control_.startsGroup()) style |= WS_GROUP;
         if (control_.visible()) style |= WS_VISIBLE;
         if (!control_.enabled()) style |= WS_DISABLED;
         const RECT r = nativeRect(control_);

@@ -165,6 +165,16 @@ void Gdi::drawControls(HDC dc, ui::Container& container, const RECT& update)
     }
 }
 
+void Gdi::drawFocusRing(HDC dc, const RECT& around, ui::Rgb color, const ui::Scale& scale)
+{
+    const int width = std::max(1, scale.pixels(1));
+    const RECT edges[] = {{around.left, around.top, around.right, around.top + width},
+                          {around.left, around.bottom - width, around.right, around.bottom},
+                          {around.left, around.top, around.left + width, around.bottom},
+                          {around.right - width, around.top, around.right, around.bottom}};
+    for (const RECT& edge : edges) fillRect(dc, edge, color);
+}
+
 void Gdi::drawControl(HDC dc, ui::Control& control, const RECT& rect, const RECT& update)
 {
     const POINT corner{rect.left, rect.top};

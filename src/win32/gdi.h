@@ -47,6 +47,9 @@ public:
     // Draws the windowless controls of a container, back to front, each
     // clipped to its own rectangle; only those that meet the update rectangle.
     void drawControls(HDC dc, ui::Container& container, const RECT& update);
+    // The keyboard's ring around a control's rectangle: whole device pixels,
+    // one at 100 %, two at 150 % and more.
+    void drawFocusRing(HDC dc, const RECT& around, ui::Rgb color, const ui::Scale& scale);
 
 private:
     // The picture at a device size, decoded from the drawing compiled in

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "ui/window.h"
+
 namespace win32 {
 namespace {
 
@@ -23,7 +25,67 @@ int heldButtons(WPARAM wParam)
     return held;
 }
 
+// A key the bar answers, with the shift keys held now; nothing for the others.
+std::optional<ui::KeyInput> keyInputOf(WPARAM virtualKey)
+{
+    ui::KeyInput in;
+    in.shift = shiftState();
+    switch (virtualKey) {
+    case VK_LEFT: in.key = ui::Key::Left; break;
+    case VK_RIGHT: in.key = ui::Key::Right; break;
+    case VK_UP: in.key = ui::Key::Up; break;
+    case VK_DOWN: in.key = ui::Key::Down; break;
+    case VK_TAB: in.key = ui::Key::Tab; break;
+    case VK_RETURN: in.key = ui::Key::Enter; break;
+    case VK_SPACE: in.key = ui::Key::Space; break;
+    case VK_F2: in.key = ui::Key::F2; break;
+    default:
+        if (virtualKey >= '0' && virtualKey <= '9') {
+            in.key = ui::Key::Digit;
+            in.digit = static_cast<int>(virtualKey - '0');
+        } else if (virtualKey >= VK_NUMPAD0 && virtualKey <= VK_NUMPAD9) {
+            in.key = ui::Key::Digit;
+            in.digit = static_cast<int>(virtualKey - VK_NUMPAD0);
+        } else {
+            return std::nullopt;
+        }
+    }
+    return in;
+}
+
+bool keyboardCues(HWND hwnd)
+{
+    return (static_cast<UINT>(SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0)) & UISF_HIDEFOCUS) == 0;
+}
+
 }  // namespace
+
+std::optional<LRESULT> keyboardMessage(ui::Window& window, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) window.systemActivated(keyboardCues(hwnd));
+        return std::nullopt;
+    case WM_UPDATEUISTATE: {
+        const LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
+        window.systemKeyboardCues(keyboardCues(hwnd));
+        return result;
+    }
+    case WM_KEYDOWN:
+        if (const auto key = keyInputOf(wParam)) {
+            window.keyInput(*key);
+            return 0;
+        }
+        return std::nullopt;
+    case WM_CONTEXTMENU:
+        // From the keyboard the point is -1, -1.
+        if (lParam != -1) return std::nullopt;
+        window.keyInput({ui::Key::Menu, 0, 0});
+        return 0;
+    default:
+        return std::nullopt;
+    }
+}
 
 std::optional<ui::MouseInput> mouseInputOf(UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -6,6 +6,10 @@
 
 #include "ui/types.h"
 
+namespace ui {
+class Window;
+}
+
 namespace win32 {
 
 // The mouse: the system's messages in the layer's own terms, and the
@@ -16,6 +20,11 @@ namespace win32 {
 std::optional<ui::MouseInput> mouseInputOf(UINT message, WPARAM wParam, LPARAM lParam);
 // The mouse message a notification-area icon reports.
 std::optional<ui::TrayEvent> trayEventOf(UINT message);
+// The keyboard of a window the dialog manager does not serve (the bar): its
+// keys, the keyboard's context menu (Shift+F10, the menu key), activation
+// and keyboard cues, which show once the user has used the keyboard, as
+// Windows shows them. The message's result when it was the keyboard's.
+std::optional<LRESULT> keyboardMessage(ui::Window& window, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // The system's cursor for a pointer.
 LPCWSTR cursorOf(ui::MousePointer pointer);
 

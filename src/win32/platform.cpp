@@ -130,12 +130,16 @@ ui::Answer Platform::messageBox(ui::Window* owner, std::string_view text, ui::Me
     }
 }
 
-void Platform::popupMenu(ui::Window& owner, const ui::MenuItem& menu)
+void Platform::popupMenu(ui::Window& owner, const ui::MenuItem& menu, std::optional<ui::Point> at)
 {
     std::vector<const ui::MenuItem*> commands;
     HMENU handle = buildMenu(menu, commands);
     POINT p{};
-    GetCursorPos(&p);
+    if (at) {
+        p = {at->x, at->y};
+    } else {
+        GetCursorPos(&p);
+    }
     HWND ownerHwnd = hwndOf(owner);
     // A menu takes the keyboard only from the foreground window: a click that
     // reaches the bar through hover tracking has not activated it.

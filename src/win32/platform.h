@@ -35,7 +35,7 @@ public:
 
     ui::Answer messageBox(ui::Window* owner, std::string_view text, ui::MessageStyle style,
                           std::string_view title) override;
-    void popupMenu(ui::Window& owner, const ui::MenuItem& menu) override;
+    void popupMenu(ui::Window& owner, const ui::MenuItem& menu, std::optional<ui::Point> at) override;
 
     bool addTrayIcon(ui::Window& window, std::string_view tip) override;
     void removeTrayIcon(ui::Window& window) override;

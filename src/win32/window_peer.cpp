@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "ui/control.h"
+#include "ui/hit_test.h"
 #include "win32/com.h"
 #include "win32/control_peers.h"
 #include "win32/dialog_focus.h"
@@ -14,6 +15,7 @@
 #include "win32/gdi.h"
 #include "win32/input.h"
 #include "win32/platform.h"
+#include "win32/rect.h"
 #include "win32/system_error.h"
 #include "win32/text.h"
 
@@ -41,6 +43,7 @@ WindowPeer::WindowPeer(Platform& platform, ui::Window& window) : platform_(platf
         throw std::runtime_error("ウィンドウを作成できませんでした。" + systemErrorText(GetLastError()));
     }
     tips_.ownedBy(hwnd());
+    readers_ = std::make_unique<Readers>(hwnd(), window);
     // The system's scale is a guess: the window knows its monitor now.
     const int dpi = dpiOfWindow(hwnd());
     if (dpi != window.scale().dpi) window.systemScaleChanged(dpi, window.pixelBounds());
@@ -48,10 +51,6 @@ WindowPeer::WindowPeer(Platform& platform, ui::Window& window) : platform_(platf
 
 WindowPeer::~WindowPeer()
 {
-    if (accessible_) {
-        accessible_->disconnect();
-        accessible_->Release();
-    }
     if (dropTarget_) {
         dropTarget_->detach();
         com::revokeDragDrop(hwnd());
@@ -78,11 +77,6 @@ void WindowPeer::acceptDrops()
     } else {
         target->Release();
     }
-}
-
-void WindowPeer::accessibleNameChanged(ui::Control& control)
-{
-    if (const long id = accessibleChildId(window_, control)) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT, id);
 }
 
 void WindowPeer::invalidate(const RECT& rect)
@@ -121,10 +115,9 @@ void WindowPeer::changed(ui::Change what)
         break;
     case ui::Change::Enabled: EnableWindow(hwnd(), window_.enabled()); break;
     case ui::Change::Caption: SetWindowTextW(hwnd(), widen(window_.caption()).c_str()); break;
-    case ui::Change::AccessibleChildren:
-        NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd(), OBJID_CLIENT, CHILDID_SELF);
-        break;
+    case ui::Change::AccessibleChildren: readers_->childrenChanged(); break;
     case ui::Change::TabOrder: orderTabStops(window_); break;
+    case ui::Change::KeyboardFocus: keyboardFocusChanged(); break;
     case ui::Change::Scale:
         rescaleNativeControls(window_);
         tips_.rescale();
@@ -192,12 +185,25 @@ void WindowPeer::paint()
     const ui::Point art = ui::artSize(window_.picture());
     gdi.drawArt(p.dc(), window_.picture(), RECT{0, 0, scale.pixels(art.x), scale.pixels(art.y)});
     gdi.drawControls(p.dc(), window_, p.area());
+    if (window_.focusRingShown() && window_.keyboardFocus()) {
+        ring_ = toRect(ui::deviceRect(*window_.keyboardFocus()));
+        gdi.drawFocusRing(p.dc(), ring_, window_.focusRingColor(), scale);
+    }
     if (!painted_) {
         painted_ = true;
         watchShellIcons();
         acceptDrops();
         window_.firstPainted();
     }
+}
+
+void WindowPeer::keyboardFocusChanged()
+{
+    invalidate(ring_);
+    ui::Control* focus = window_.keyboardFocus();
+    if (!focus) return;
+    invalidate(toRect(ui::deviceRect(*focus)));
+    if (active()) readers_->focusChanged(*focus);
 }
 
 // At once, not only on WM_SETCURSOR: while a control holds the mouse for
@@ -215,6 +221,9 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     // An unloaded window is hidden and waits, perhaps through a message
     // box's loop, to be destroyed: nothing reaches the form again.
     if (window_.unloaded()) return message == WM_CLOSE ? 0 : defaultHandling(message, wParam, lParam);
+    if (window_.frame() == ui::WindowFrame::None) {
+        if (const auto handled = keyboardMessage(window_, hwnd(), message, wParam, lParam)) return *handled;
+    }
     if (message >= WM_MOUSEFIRST && message <= WM_MBUTTONDBLCLK) {
         tips_.mouse(message, wParam, lParam);
         // The window may be gone once the handlers have run.
@@ -241,10 +250,7 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MOVE: echoPlacement(); return 0;
     case WM_CAPTURECHANGED: window_.systemCaptureLost(); return 0;
     case WM_GETOBJECT:
-        if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT) && window_.accessibleChildren) {
-            if (!accessible_) accessible_ = new WindowAccessible(hwnd(), window_);
-            return accessible_->resultFor(wParam);
-        }
+        if (const LRESULT answer = readers_->answer(wParam, lParam)) return answer;
         break;
     case kDefaultActionMessage: window_.defaultAction(*reinterpret_cast<ui::Control*>(lParam)); return 0;
     case WM_DPICHANGED: {
@@ -267,9 +273,13 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return reinterpret_cast<LRESULT>(platform_.gdi().brush(window_.backColor()));
     case WM_COMMAND:
         if (nativeCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) return 0;
-        // Esc in a dialog, as the dialog manager reports it: a request to close.
+        // Esc and Enter in a dialog, as the dialog manager reports them.
         if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
             window_.closeRequest();
+            return 0;
+        }
+        if (LOWORD(wParam) == IDOK) {
+            window_.acceptRequest();
             return 0;
         }
         break;

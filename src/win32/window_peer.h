@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "ui/peer.h"
@@ -30,6 +31,7 @@ public:
 
     void changed(ui::Change what) override;
     bool place(ui::Stacking stacking, const ui::Rect& pixels) override;
+    bool active() const override { return GetForegroundWindow() == hwnd(); }
     void moveBySystem(ui::Point screenStart) override;
     void setForeground() override;
     void captureMouse() override;
@@ -37,7 +39,7 @@ public:
 
     void toolTipChanged(ui::Control& control) { tips_.changed(control); }
     // Tells screen readers that a control's name changed.
-    void accessibleNameChanged(ui::Control& control);
+    void accessibleNameChanged(ui::Control& control) { readers_->nameChanged(control); }
     // The tooltip of a native child control: its own tool, text given.
     void nativeToolTip(HWND child, const std::wstring& text) { tips_.native(child, text); }
     // The control is going away.
@@ -55,6 +57,8 @@ private:
     void echoPlacement();
     void paint();
     void showCursor();
+    // The keyboard's ring moved or shows: painted again, and told to readers.
+    void keyboardFocusChanged();
 
     Platform& platform_;
     ui::Window& window_;
@@ -64,8 +68,9 @@ private:
     ToolTips tips_;
     bool painted_ = false;
     ULONG shellWatch_ = 0;
-    WindowAccessible* accessible_ = nullptr;  // made when a reader first asks
+    std::unique_ptr<Readers> readers_;
     DropTarget* dropTarget_ = nullptr;
+    RECT ring_{};  // where the keyboard's ring was last painted
 };
 
 }  // namespace win32

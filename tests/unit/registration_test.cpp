@@ -262,6 +262,16 @@ TEST_F(Registration, CancelAndEveryOtherWayOutStoreNothingAndEnableTheBar)
     }
 }
 
+// The keyboard starts on the name, and Enter registers.
+TEST_F(Registration, TheKeyboardStartsOnTheNameAndEnterRegisters)
+{
+    registerFile(4, "C:\\a\\report.txt");
+    EXPECT_EQ(dialog().window.focusTarget(), &dialog().Text1);
+    act([&] { dialog().window.acceptRequest(); });
+    EXPECT_EQ(form1().List2.list(4), "C:\\a\\report.txt");
+    EXPECT_TRUE(form1().window.enabled());
+}
+
 TEST_F(Registration, NamesTheFileCannotHoldAreRefusedBeforeAnythingChanges)
 {
     const std::string before = shortcuts();

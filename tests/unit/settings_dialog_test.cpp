@@ -206,6 +206,10 @@ TEST_F(SettingsDialog, FollowsTheBarsOwnSwitches)
     startWith("1,1,2,0,0,0,0");
     open();
     EXPECT_EQ(dialog().window.owner(), &form1().window);
+    for (const char* first : {"Op1", "Op3", "Op5", "StlY", "Check1"}) {
+        EXPECT_TRUE(control(first).startsGroup()) << first << ": arrows move within a frame, Tab between frames";
+    }
+    EXPECT_FALSE(control("Op2").startsGroup());
     click(form1().FormStyleHen);
     click(form1().Picture5);
     EXPECT_EQ(selected(), (std::set<std::string>{"Op1", "Op3", "Op6", "StlT", "Check1"}));
