@@ -39,6 +39,7 @@ enum class Op : std::uint8_t {
     TaskbarRestart,
     ShellIconsChanged,
     FirstPaint,
+    Key,           // key, shift, digit: a key on the bar, or its activation (key 0)
     Count
 };
 

@@ -365,6 +365,20 @@ private:
             break;
         case Op::ShellIconsChanged: act([this] { app_->form1().window.shellIconsChanged(); }); break;
         case Op::FirstPaint: act([this] { app_->form1().window.firstPainted(); }); break;
+        case Op::Key: {
+            const auto key = static_cast<ui::Key>(in_.pick(static_cast<int>(ui::Key::Digit) + 1));
+            const int shift = in_.pick(8);
+            const ui::KeyInput input{key, in_.pick(10), shift};
+            ui::Window& bar = app_->form1().window;
+            act([&] {
+                if (key == ui::Key::Other) {
+                    bar.systemActivated(shift % 2 == 1);
+                } else {
+                    bar.keyInput(input);
+                }
+            });
+            break;
+        }
         case Op::Count: break;
         }
     }

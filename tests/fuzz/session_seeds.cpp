@@ -106,6 +106,14 @@ std::vector<Writer> scenarios()
                       .op(Op::BackgroundDrag).byte(0).byte(10).byte(10).byte(40).byte(40).byte(1).op(Op::Scale).byte(0)
                       .byte(2).op(Op::TaskbarRestart).byte(1).op(Op::FirstPaint).op(Op::ShellIconsChanged)
                       .click(0, "Conts(0)"));
+    // The keyboard: arrive, move, launch, switch groups, the menu key, F2.
+    Writer keys;
+    keys.op(Op::Key).byte(0).byte(1).byte(0);
+    for (int i = 0; i < 3; ++i) keys.op(Op::Key).byte(2).byte(0).byte(0);
+    keys.op(Op::Key).byte(6).byte(0).byte(0).menu(ExHen).op(Op::Key).byte(9).byte(0).byte(0).native(1, "Command3")
+        .op(Op::Key).byte(10).byte(2).byte(3).op(Op::Key).byte(5).byte(2).byte(0);
+    for (int i = 0; i < 10; ++i) keys.op(Op::Key).byte(5).byte(0).byte(0);
+    all.push_back(keys.op(Op::Key).byte(8).byte(0).byte(0));
     return all;
 }
 
