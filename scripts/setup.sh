@@ -13,6 +13,7 @@ packages=(
     libgtest-dev libgmock-dev
     clang libclang-rt-14-dev
     wine64 xvfb xdotool imagemagick fonts-ipafont locales
+    fuse3 python3-fusepy
 )
 
 sudo_if_needed() {

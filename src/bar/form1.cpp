@@ -236,6 +236,9 @@ void Form1::keepOnScreen()
 void Form1::Form_Unload()
 {
     trayIcon_.remove();
+    // Gone from the screen at once, even where a thread waiting for a dead
+    // share keeps the process a while.
+    window.unload();
     app_.platform().endProgram();
 }
 

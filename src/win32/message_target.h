@@ -15,6 +15,8 @@ public:
     virtual ~MessageTarget() = default;
 
     HWND hwnd() const { return hwnd_; }
+    // Whether the dialog manager takes the window's keyboard (Tab, arrows, Esc, Enter).
+    virtual bool dialogKeyboard() const { return false; }
 
     // The object behind a native window of this program, if any.
     static MessageTarget* of(HWND hwnd);

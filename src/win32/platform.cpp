@@ -65,9 +65,8 @@ bool dialogMessage(MSG& msg)
 {
     HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     if (!root || reinterpret_cast<WNDPROC>(GetWindowLongPtrW(root, GWLP_WNDPROC)) != windowProcedure) return false;
-    // The program's own class: the object behind it is a window peer.
-    const auto* peer = static_cast<WindowPeer*>(MessageTarget::of(root));
-    return peer && peer->window().frame() == ui::WindowFrame::Dialog && IsDialogMessageW(root, &msg);
+    const MessageTarget* target = MessageTarget::of(root);
+    return target && target->dialogKeyboard() && IsDialogMessageW(root, &msg);
 }
 
 }  // namespace
@@ -211,7 +210,20 @@ void Platform::waitForBackgroundWork()
     workDone_.wait(lock, [this] { return working_ == 0; });
 }
 
-void Platform::endProgram() { ExitProcess(0); }
+// A lookup or a launch may still wait for a dead network share: the process
+// then ends without asking its threads to end first, which they could not
+// while the share keeps them waiting. Nothing is lost: every change was
+// written when it was made.
+void Platform::endProgram()
+{
+    bool waiting = false;
+    {
+        const std::lock_guard lock(workMutex_);
+        waiting = working_ > 0;
+    }
+    if (waiting) TerminateProcess(GetCurrentProcess(), 0);
+    ExitProcess(0);
+}
 
 std::string Platform::programFolder() const { return model::folderOfFile(programPath()); }
 

@@ -28,6 +28,7 @@ public:
     ~WindowPeer() override;
 
     ui::Window& window() const { return window_; }
+    bool dialogKeyboard() const override { return window_.frame() == ui::WindowFrame::Dialog; }
 
     void changed(ui::Change what) override;
     bool place(ui::Stacking stacking, const ui::Rect& pixels) override;

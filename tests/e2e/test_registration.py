@@ -12,8 +12,10 @@ REGISTER = "登録"
 RENAME = "グループ名の変更"
 NOTHING_CHOSEN = "ファイルまたはフォルダを選択してください。"
 # The dialog's native controls in tab order, and where they sit in its client area.
-REGISTER_CONTROLS = [("Edit", (24, 8, 325, 18)), ("Button", (256, 32, 93, 20)), ("Button", (256, 56, 93, 20)),
-                     ("Edit", (120, 88, 229, 18)), ("Button", (156, 120, 89, 20)), ("Button", (260, 120, 89, 20))]
+# In tab order: the name box first.
+REGISTER_CONTROLS = [("Edit", (120, 88, 229, 18)), ("Edit", (24, 8, 325, 18)), ("Button", (256, 32, 93, 20)),
+                     ("Button", (256, 56, 93, 20)), ("Button", (156, 120, 89, 20)), ("Button", (260, 120, 89, 20))]
+NAME, PATH = 0, 1  # where the name box and the path box are among the dialog's texts
 GROUP_NAMES = [f"グループ{g}" for g in range(1, 11)]
 
 
@@ -59,7 +61,7 @@ class RegisterDialogTests(RegistrationTestCase):
         self.choose(bar, BAR.button(0), 1, "登  録")
         dialog = self.dialog(REGISTER)
         self.assertEqual(dialog.client_size, (354, 146))
-        self.assertEqual(dialog.texts(), [NOTHING_CHOSEN, "ファイル参照", "フォルダ参照", "新しいショートカット",
+        self.assertEqual(dialog.texts(), ["新しいショートカット", NOTHING_CHOSEN, "ファイル参照", "フォルダ参照",
                                           "キャンセル", "決定（登録）"], "the controls in tab order")
         self.assertEqual([(c["class"], client_rect(dialog, c)) for c in dialog.info["children"]], REGISTER_CONTROLS)
         self.assertTrue(dialog.info["children"][0]["focused"], "the first control has the keyboard")
@@ -71,9 +73,9 @@ class RegisterDialogTests(RegistrationTestCase):
         self.session.xdotool("type", "--delay", "30", target)
         self.session.keys("Return")
         self.session.wait_gone(picker.caption, what="the file dialog to close")
-        chosen = wait_for("the chosen file in the dialog", lambda: (t := self.texts(REGISTER))[3] == "tool" and t)
-        self.assertTrue(chosen[0] == target or ("..." in chosen[0] and chosen[0].endswith("\\tool.exe")),
-                        f"the path box shows {chosen[0]!r}")
+        chosen = wait_for("the chosen file in the dialog", lambda: (t := self.texts(REGISTER))[NAME] == "tool" and t)
+        self.assertTrue(chosen[PATH] == target or ("..." in chosen[PATH] and chosen[PATH].endswith("\\tool.exe")),
+                        f"the path box shows {chosen[PATH]!r}")
         self.session.clear_pointer(dialog, 300, 100)
         self.session.screenshot("register-dialog-chosen")
 
@@ -98,7 +100,7 @@ class RegisterDialogTests(RegistrationTestCase):
 
         self.choose(bar, BAR.button(1), 2, "変  更")
         dialog = self.dialog(REGISTER)
-        self.assertEqual(dialog.texts()[3], "エー")
+        self.assertEqual(dialog.texts()[NAME], "エー")
         self.retype(dialog, 1, "Renamed")
         self.push(dialog, "決定（登録）")
         self.session.wait_gone(REGISTER, what="the dialog to close")
@@ -171,7 +173,7 @@ class DropTests(RegistrationTestCase):
         report = self.session.drag_and_drop(*bar.client_point(*BAR.button(3)), first, last)
         self.assertTrue(report["dropped"] and report["effect"] != 0, f"the button did not take the drop: {report}")
         dialog = self.dialog(REGISTER)
-        self.assertEqual(dialog.texts()[3], "last", "the last of the dropped files is the one registered")
+        self.assertEqual(dialog.texts()[NAME], "last", "the last of the dropped files is the one registered")
 
         report = self.session.drag_and_drop(*bar.client_point(*BAR.button(5)), first)
         self.assertEqual(report["effect"], 0, "the disabled bar took a drop")

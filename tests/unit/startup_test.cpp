@@ -269,8 +269,8 @@ TEST_F(StartUp, ClosingRemovesTheTrayIconAndWritesNothing)
     start();
     platform.log.clear();
     act([this] { form1().window.closeRequest(); });
-    EXPECT_TRUE(logHasInOrder({"tray icon removed for Form1", "program ended"}));
-    EXPECT_EQ(platform.log.size(), 2u);
+    EXPECT_TRUE(logHasInOrder({"tray icon removed for Form1", "Form1 hidden", "program ended"}));
+    EXPECT_EQ(platform.log.size(), 3u);
 }
 
 TEST_F(StartUp, InfoLineIsMirroredIntoItsLabel)
