@@ -7,15 +7,23 @@ registration dialog; and the exe sizes. Figures go to stdout;
 docs/PERFORMANCE.md records them."""
 
 import argparse
+import re
 import shutil
 import subprocess
+import sys
 import tempfile
+import time
 from pathlib import Path
 
 from wine_loader import WINE64, architecture, loader_for
 from wine_session import prepare_prefix, start_virtual_display, stop, windows_path, wine_env
 
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "e2e"))
+from hanging_fs import hanging_folder  # noqa: E402
+
 RUNS = 20
+SLOW_RUNS = 8
+CAPTION = "ノクタリス - メイン画面"
 
 
 def run(env, args, cwd):
@@ -37,6 +45,36 @@ def data_files(folder, paths):
     (data / "Shtct.qdf").write_bytes("".join(lines).encode("cp932"))
 
 
+def median_ms(line):
+    return float(re.search(r"median ([\d.]+) ms", line).group(1))
+
+
+def slow_target_startup(build, here, env, starter, targets):
+    """Start to visible with a first button whose target never answers, against the same bar whose
+    first button is ordinary. Each slow start gets a file system of its own: a process with a thread
+    waiting on it ends only once it is gone."""
+    def bar_with(folder, first):
+        program = folder / "Noctaris"
+        shutil.copytree(build / "Noctaris", program, ignore=shutil.ignore_patterns("Data"))
+        data_files(program, [first, *targets[1:10]])
+        return windows_path(program / "Noctaris.exe")
+
+    ordinary = bar_with(here / "ordinary", targets[0])
+    share = here / "share"
+    share.mkdir()
+    slow = bar_with(here / "slow", windows_path(share / "dead-share") + "\\slow.exe")
+    times = []
+    for _ in range(SLOW_RUNS):
+        with hanging_folder(share, "slow.exe"):
+            times.append(median_ms(run(env, [starter, slow, CAPTION, 1], here)))
+        while subprocess.run(["pgrep", "-f", "slow.Noctaris.Noctaris.exe"], capture_output=True).returncode == 0:
+            time.sleep(0.1)
+    times.sort()
+    ordinary_ms = median_ms(run(env, [starter, ordinary, CAPTION, SLOW_RUNS], here))
+    return (f"first button's target never answers: median {times[len(times) // 2]:.1f} ms "
+            f"({SLOW_RUNS} runs); the same bar with an ordinary target: median {ordinary_ms:.1f} ms")
+
+
 def measure(build, work, env, targets):
     """Start-up, memory, libraries, group switch and registration of one build, its own bare window beside it."""
     tools = build / "tools" / "windows"
@@ -50,7 +88,8 @@ def measure(build, work, env, targets):
     starter = tools / "noctaris-bench-startup.exe"
     print(f"== {name} ({build})")
     print("bare window:", run(env, [starter, windows_path(bare / "noctaris-bare-window.exe"), "bare window", RUNS], here))
-    print("Noctaris:   ", run(env, [starter, windows_path(program / "Noctaris.exe"), "ノクタリス - メイン画面", RUNS], here))
+    print("Noctaris:   ", run(env, [starter, windows_path(program / "Noctaris.exe"), CAPTION, RUNS], here))
+    print(slow_target_startup(build, here, env, starter, targets))
 
     print(run(env, [tools / "noctaris-bench-libraries.exe"], here))
 

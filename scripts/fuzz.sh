@@ -6,8 +6,9 @@
 #   scripts/fuzz.sh sessions     user sessions on the forms, FUZZ_RUNS
 #                                sessions (1 million by default); figures
 #                                into docs/RELIABILITY.md
-# The figures replace the last run's. Stops at the first failure, leaving the
-# input in build/fuzz/ and the document as it was. Not part of CI.
+# FUZZ_JOBS fuzzers (one per core by default) share the runs and the corpus.
+# The figures replace the last run's. A failure leaves the input in
+# build/fuzz/ and the document as it was. Not part of CI.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/fuzz_common.sh
@@ -25,24 +26,40 @@ else
 fi
 
 commit=$(git rev-parse --short HEAD)$(git diff --quiet HEAD -- src tests || echo "+changes")
-log=build/fuzz/long-run-$what.log
-echo "fuzzing $runs $what, log in $log"
+# One fuzzer per core, each with its share of the runs, on the one corpus.
+jobs=${FUZZ_JOBS:-$(nproc)}
+logs=()
+echo "fuzzing $runs $what in $jobs jobs, logs in build/fuzz/long-run-$what-*.log"
 start=$(date +%s)
-if ! "$target" -runs="$runs" -print_final_stats=1 "${limits[@]}" "$corpus" 2>"$log"; then
-    tail -n 30 "$log"
-    echo "fuzz run FAILED (log: $log, a failing input is kept in build/fuzz/); $doc is unchanged"
+pids=()
+for ((job = 1; job <= jobs; job++)); do
+    log=build/fuzz/long-run-$what-$job.log
+    logs+=("$log")
+    share=$((runs / jobs + (job <= runs % jobs ? 1 : 0)))
+    "$target" -runs="$share" -seed="$job" -print_final_stats=1 "${limits[@]}" "$corpus" 2>"$log" &
+    pids+=($!)
+done
+failed=0
+for pid in "${pids[@]}"; do wait "$pid" || failed=1; done
+if [ "$failed" -ne 0 ]; then
+    for log in "${logs[@]}"; do grep -q "^stat::number_of_executed_units" "$log" || tail -n 30 "$log"; done
+    echo "fuzz run FAILED (logs: ${logs[*]}, a failing input is kept in build/fuzz/); $doc is unchanged"
     exit 1
 fi
 seconds=$(($(date +%s) - start))
 
-python3 - "$log" "$seconds" "$corpus" "$commit" "${limits[*]}" "$doc" "$heading" "${1:-data-files}" <<'PY'
+python3 - "$seconds" "$corpus" "$commit" "${limits[*]}" "$doc" "$heading" "${1:-data-files}" "${logs[@]}" <<'PY'
 import datetime, pathlib, re, sys
 
-log, seconds, corpus, commit, limits, doc_path, heading, kind = sys.argv[1:9]
+seconds, corpus, commit, limits, doc_path, heading, kind, *logs = sys.argv[1:]
 seconds, corpus = int(seconds), pathlib.Path(corpus)
-text = pathlib.Path(log).read_text(errors="replace")
-stat = dict(re.findall(r"^stat::(\w+):\s*(\d+)", text, re.M))
-done = re.findall(r"^#\d+\s+DONE\s+cov: (\d+) ft: (\d+) corp: (\d+)/(\S+)", text, re.M)[-1]
+texts = [pathlib.Path(log).read_text(errors="replace") for log in logs]
+stats = [dict(re.findall(r"^stat::(\w+):\s*(\d+)", text, re.M)) for text in texts]
+stat = {"number_of_executed_units": sum(int(s["number_of_executed_units"]) for s in stats),
+        "average_exec_per_sec": sum(int(s["average_exec_per_sec"]) for s in stats),
+        "peak_rss_mb": max(int(s["peak_rss_mb"]) for s in stats)}
+done = max((re.findall(r"^#\d+\s+DONE\s+cov: (\d+) ft: (\d+) corp: (\d+)/(\S+)", text, re.M)[-1] for text in texts),
+           key=lambda d: int(d[1]))
 files = [f for f in corpus.iterdir() if f.is_file()]
 corpus_kib = sum(f.stat().st_size for f in files) / 1024
 
@@ -56,7 +73,7 @@ a new run replaces this section.
 |---|---|
 | Executions | {int(stat["number_of_executed_units"]):,}, no failure |
 | Time | {seconds // 60} min {seconds % 60} s |
-| Speed | {int(stat["average_exec_per_sec"]):,} exec/s on average |
+| Speed | {int(stat["average_exec_per_sec"]):,} exec/s on average, {len(logs)} jobs together |
 | Corpus | {done[2]} inputs, {done[3]} in the fuzzer's memory ({len(files)} files, {corpus_kib:.0f} KiB in `{corpus}`) |
 | Peak RSS | {stat["peak_rss_mb"]} MB |
 | Coverage | {done[0]} edges, {done[1]} features |

@@ -218,7 +218,7 @@ class Pictures:
         self.session.keys("Return")
         self.session.wait_gone(picker.caption, what="the file dialog to close")
         wait_for("the chosen file in the dialog",
-                 lambda: self.session.window("登録", children=True).texts()[3] == "regedit")
+                 lambda: self.session.window("登録", children=True).texts()[0] == "regedit")
         self.session.clear_pointer(dialog, 300, 100)
         self.picture("register-chosen", dialog.client)
         self.push("登録", "キャンセル")
@@ -245,6 +245,12 @@ class Pictures:
         self.picture("product", window.client)
         self.session.post_close("製品情報")
         self.session.wait_gone("製品情報")
+
+    def keyboard(self):
+        self.session.click_window(self.bar, *self.layout.bare_spot)  # the bar becomes the active window
+        self.session.park_pointer()
+        self.session.keys("Right", "Right")  # the ring on button 2
+        self.picture("bar-keyboard", self.bar.window)
 
     def tray_menu(self):
         self.session.click_window(self.bar, *self.layout.tool("tray"))
@@ -284,7 +290,8 @@ def draw(build):
             # foreground window), and the bar hears the drag's release as a click.
             for step in (pictures.horizontal_bar, pictures.drop_question, pictures.button_menu,
                          pictures.group_menu_and_rename, pictures.registration, pictures.delete_question,
-                         pictures.settings_and_product, pictures.tray_menu, pictures.vertical_bar):
+                         pictures.settings_and_product, pictures.keyboard, pictures.tray_menu,
+                         pictures.vertical_bar):
                 step()
         finally:
             session.close()

@@ -5,12 +5,8 @@
 
 #include <vector>
 
+#include "ui/forward.h"
 #include "win32/messages.h"
-
-namespace ui {
-class Control;
-class Window;
-}  // namespace ui
 
 namespace win32 {
 

@@ -2,10 +2,7 @@
 
 #include <windows.h>
 
-namespace ui {
-class Control;
-class Window;
-}  // namespace ui
+#include "ui/forward.h"
 
 namespace win32 {
 

@@ -4,10 +4,7 @@
 
 #include <string>
 
-namespace ui {
-class Control;
-class Window;
-}  // namespace ui
+#include "ui/forward.h"
 
 namespace win32 {
 

@@ -33,6 +33,22 @@ class RunTimeout(KeyboardInterrupt):
     """The whole run took too long. A KeyboardInterrupt so unittest lets it through."""
 
 
+class TimedResult(unittest.TextTestResult):
+    """Keeps how long each test took, so the slowest can be named at the end."""
+
+    def __init__(self, *args, **kwargs):
+        super().__init__(*args, **kwargs)
+        self.durations = []
+
+    def startTest(self, test):
+        self._started = time.monotonic()
+        super().startTest(test)
+
+    def stopTest(self, test):
+        super().stopTest(test)
+        self.durations.append((time.monotonic() - self._started, test.id()))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build", default=str(REPO / "build" / "win64"),
@@ -83,8 +99,12 @@ def main():
         if args.patterns:
             loader.testNamePatterns = [f"*{p}*" for p in args.patterns]
         suite = loader.discover(str(HERE), pattern="test_*.py", top_level_dir=str(HERE))
-        runner = unittest.TextTestRunner(verbosity=2 if args.verbose else 1, stream=sys.stderr)
+        runner = unittest.TextTestRunner(verbosity=2 if args.verbose else 1, stream=sys.stderr,
+                                         resultclass=TimedResult)
         result = runner.run(suite)
+        slowest = sorted(result.durations, reverse=True)[:5]
+        print("slowest: " + ", ".join(f"{name.split('.')[-1]} {seconds:.0f} s" for seconds, name in slowest),
+              file=sys.stderr)
     except KeyboardInterrupt as e:
         problem = f"stopped: {e or 'interrupted'}"
     except Exception as e:  # noqa: BLE001 - the summary line must still be printed

@@ -57,5 +57,5 @@ class ScreenReaderTests(NoctarisTestCase):
         # Wine gives a button's own object the client role; Windows, push button.
         self.assertEqual([c["name"] for c in controls if c["role"] != EDITABLE_TEXT],
                          ["ファイル参照", "フォルダ参照", "キャンセル", "決定（登録）"])
-        self.assertEqual([c["name"] for c in controls if c["role"] == EDITABLE_TEXT], ["パス", "登録名"],
-                         "the edit boxes are named as their drawn labels read")
+        self.assertEqual([c["name"] for c in controls if c["role"] == EDITABLE_TEXT], ["登録名", "パス"],
+                         "the edit boxes, in tab order, are named as their drawn labels read")

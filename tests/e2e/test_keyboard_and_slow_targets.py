@@ -2,41 +2,14 @@
 the shell waiting: a file on a file system that never answers, as a share
 on a dead network does (tests/e2e/hanging_fs.py)."""
 
-import os
-import signal
-import subprocess
-import sys
-from contextlib import contextmanager
-from pathlib import Path
-
 from bar_geometry import HORIZONTAL_BAR
 from data_files import fixture, shortcuts, windows_path
+from hanging_fs import hanging_folder
 from noctaris_case import NoctarisTestCase
 from waiting import wait_for
 from window_probe import MAIN_CAPTION
 
 BAR = HORIZONTAL_BAR
-HANGING_FS = Path(__file__).resolve().parent / "hanging_fs.py"
-
-
-@contextmanager
-def hanging_folder(root, *names):
-    """A folder whose files never answer; yields it and the log of the requests that wait.
-
-    The test itself must not look at the files: it would wait too."""
-    folder, log = root / "dead-share", root / "dead-share.log"
-    folder.mkdir()
-    log.touch()
-    daemon = subprocess.Popen([sys.executable, str(HANGING_FS), str(folder), str(log), *names],
-                              stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:
-        wait_for("the hanging file system to be mounted", lambda: os.path.ismount(folder), timeout=10)
-        yield folder, log
-    finally:
-        # The kernel then fails every request still waiting, and unmounts it.
-        daemon.send_signal(signal.SIGKILL)
-        daemon.wait(timeout=10)
-        subprocess.run(["fusermount", "-uz", str(folder)], stderr=subprocess.DEVNULL, check=False)
 
 
 class KeyboardAndSlowTargetTests(NoctarisTestCase):

@@ -101,7 +101,7 @@ class RegisterDialogTests(RegistrationTestCase):
         self.choose(bar, BAR.button(1), 2, "変  更")
         dialog = self.dialog(REGISTER)
         self.assertEqual(dialog.texts()[NAME], "エー")
-        self.retype(dialog, 1, "Renamed")
+        self.retype(dialog, NAME, "Renamed")
         self.push(dialog, "決定（登録）")
         self.session.wait_gone(REGISTER, what="the dialog to close")
         self.assertEqual(install.read_data("Shtct.qdf"), shortcuts({1: ("Renamed", path)}))
