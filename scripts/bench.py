@@ -27,10 +27,16 @@ CAPTION = "ノクタリス - メイン画面"
 
 
 def run(env, args, cwd):
-    done = subprocess.run([loader_for(args[0]), *map(str, args)], cwd=cwd, env=env, capture_output=True, text=True, timeout=600)
+    # Output through a file, not a pipe: a program the tool started inherits it, and one that
+    # waits on a dead share would hold a pipe open after the tool has ended.
+    with tempfile.TemporaryFile("w+", encoding="utf-8", errors="replace") as out:
+        done = subprocess.run([loader_for(args[0]), *map(str, args)], cwd=cwd, env=env, stdout=out,
+                              stderr=subprocess.STDOUT, timeout=600)
+        out.seek(0)
+        text = out.read().strip()
     if done.returncode != 0:
-        raise SystemExit(f"{args[0]} failed:\n{done.stdout}{done.stderr}")
-    return done.stdout.strip()
+        raise SystemExit(f"{args[0]} failed:\n{text}")
+    return text
 
 
 def data_files(folder, paths):

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -65,7 +66,12 @@ private:
     UINT taskbarCreated_ = 0;
     std::vector<std::shared_ptr<void>> graveyard_;
     PostedWork posted_;
-    // The background threads still running; they are not joined: the
+    struct Job {
+        Platform* platform;
+        std::function<void()> work;
+    };
+    static void CALLBACK runJob(PTP_CALLBACK_INSTANCE instance, void* context);
+    // The background jobs still running; they are not waited for: the
     // program ends at once, whatever a lookup still waits for.
     std::mutex workMutex_;
     std::condition_variable workDone_;
