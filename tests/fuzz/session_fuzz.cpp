@@ -11,7 +11,10 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/noctaris.h"
@@ -436,13 +439,13 @@ private:
             require(app_->form2().fEx(s).caption == bar.List1.list(s), "the tray menu lists every slot's name");
         }
         const model::AnsiCodec& codec = platform_.codec();
-        const model::ShortcutTable table = model::parseShortcuts(store_.files[kData + "Shtct.qdf"], codec);
+        const model::ShortcutTable& table = shortcuts_.of(store_.files[kData + "Shtct.qdf"], codec);
         for (int s = 0; s < model::kSlotCount; ++s) {
             const model::Slot& stored = table[static_cast<std::size_t>(s)];
             require(stored.name == bar.List1.list(s) && stored.path == bar.List2.list(s),
                     "Shtct.qdf holds the table the program shows");
         }
-        const model::GroupNames groups = model::parseGroups(store_.files[kData + "group.qdf"], codec);
+        const model::GroupNames& groups = groups_.of(store_.files[kData + "group.qdf"], codec);
         for (int g = 0; g < model::kGroupCount; ++g) {
             require(groups[static_cast<std::size_t>(g)] == bar.List3.list(g), "group.qdf holds the group names");
         }
@@ -450,12 +453,32 @@ private:
         // next change writes them again; otherwise the file holds what the
         // program goes by.
         if (!store_.refused[kData + "apst.qdf"]) {
-            const auto saved = model::parseSettings(store_.files[kData + "apst.qdf"], codec).values;
+            const auto& saved = settings_.of(store_.files[kData + "apst.qdf"], codec).values;
             require(saved == app_->settings(), "apst.qdf holds the settings");
         }
     }
 
     static inline const std::string kData = "/noctaris/Data/";
+
+    // A file is parsed again only when its bytes changed: parsing after
+    // every event was most of a session's time.
+    template <auto Parse>
+    struct Parsed {
+        using Result = decltype(Parse(std::string_view(), std::declval<const model::AnsiCodec&>()));
+        const Result& of(const std::string& bytes, const model::AnsiCodec& codec)
+        {
+            if (!result || bytes != last) {
+                result = Parse(bytes, codec);
+                last = bytes;
+            }
+            return *result;
+        }
+        std::string last;
+        std::optional<Result> result;
+    };
+    Parsed<model::parseShortcuts> shortcuts_;
+    Parsed<model::parseGroups> groups_;
+    Parsed<model::parseSettings> settings_;
 
     Bytes& in_;
     MemoryStore store_;
@@ -468,7 +491,9 @@ private:
 }  // namespace
 
 // Sessions allocate freely; a small quarantine still spans many of them.
-extern "C" const char* __asan_default_options() { return "quarantine_size_mb=32"; }
+// Allocation stacks kept short: recording thirty frames for every
+// allocation was a good part of the time.
+extern "C" const char* __asan_default_options() { return "quarantine_size_mb=32:malloc_context_size=8"; }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
