@@ -150,8 +150,7 @@ bool WindowPeer::place(ui::Stacking stacking, const ui::Rect& pixels)
     return placed;
 }
 
-// The move starts from where the button went down, not from where the
-// pointer is by now: the bar follows the pointer exactly from the press.
+// From where the button went down: the bar follows the pointer from the press.
 void WindowPeer::moveBySystem(ui::Point screenStart)
 {
     ReleaseCapture();
