@@ -286,6 +286,9 @@ void Platform::settle()
         {
             std::unique_lock lock(workMutex_);
             workChanged_.wait(lock, [this] { return working_ == waiting_; });
+            // Once the program has ended, what its threads posted never runs:
+            // on Windows the process is gone.
+            if (ended) posted_.clear();
             if (posted_.empty()) return;
             next = std::move(posted_.front());
             posted_.pop_front();

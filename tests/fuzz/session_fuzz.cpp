@@ -38,11 +38,6 @@ using session::Op;
     std::abort();
 }
 
-void require(bool condition, const char* rule)
-{
-    if (!condition) broken(rule);
-}
-
 // The data folder in memory; without a Data folder nothing can be read or
 // written, and a full disk refuses writes. It remembers which file's last
 // write was refused.
@@ -161,13 +156,25 @@ public:
             check();
         }
         act([this] { app_.reset(); });
-        // To read what a session did, as when a crash is being reproduced.
-        if (std::getenv("NOCTARIS_SESSION_LOG")) {
-            for (const std::string& e : platform_.log) std::fprintf(stderr, "  %s\n", e.c_str());
-        }
+        printLog();
     }
 
 private:
+    // To read what a session did, as when a failure is being reproduced.
+    void printLog() const
+    {
+        if (!std::getenv("NOCTARIS_SESSION_LOG")) return;
+        for (const std::string& e : platform_.log) std::fprintf(stderr, "  %s\n", e.c_str());
+        for (const std::string& c : platform_.touchedAfterUnload) std::fprintf(stderr, "  touched after unload: %s\n", c.c_str());
+    }
+
+    void require(bool condition, const char* rule) const
+    {
+        if (condition) return;
+        printLog();
+        broken(rule);
+    }
+
     void setUp()
     {
         const int environment = in_.byte();

@@ -77,6 +77,10 @@ TEST_F(SlowTargets, ExitDoesNotWaitForThem)
     platform.menuChoices.push_back("EndApli");
     tray(ui::TrayEvent::LeftDown);
     EXPECT_TRUE(platform.ended);
+    // What they answer after the end reaches nothing: the process is gone.
+    shell.release(kShare);
+    platform.settle();
+    EXPECT_EQ(platform.touchedAfterUnload, std::vector<std::string>{});
 }
 
 // Ctrl+Shift with a click runs the target as administrator; a declined
