@@ -165,7 +165,9 @@ private:
     {
         if (!std::getenv("NOCTARIS_SESSION_LOG")) return;
         for (const std::string& e : platform_.log) std::fprintf(stderr, "  %s\n", e.c_str());
-        for (const std::string& c : platform_.touchedAfterUnload) std::fprintf(stderr, "  touched after unload: %s\n", c.c_str());
+        for (const std::string& c : platform_.touchedAfterUnload) {
+            std::fprintf(stderr, "  touched after unload: %s\n", c.c_str());
+        }
     }
 
     void require(bool condition, const char* rule) const
@@ -467,8 +469,8 @@ private:
 
     static inline const std::string kData = "/noctaris/Data/";
 
-    // A file is parsed again only when its bytes changed: parsing after
-    // every event was most of a session's time.
+    // A file is parsed again only when its bytes changed: parsing all three
+    // after every event was a large part of a session's time.
     template <auto Parse>
     struct Parsed {
         using Result = decltype(Parse(std::string_view(), std::declval<const model::AnsiCodec&>()));
