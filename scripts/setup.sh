@@ -20,6 +20,17 @@ sudo_if_needed() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# A mirror that is syncing fails a download now and then; try again before
+# giving up.
+three_tries() {
+    local attempt
+    for attempt in 1 2 3; do
+        "$@" && return 0
+        [ "$attempt" -lt 3 ] && { echo "setup: '$*' failed; trying again in 15 s" >&2; sleep 15; }
+    done
+    return 1
+}
+
 if kernel_runs_32bit; then
     packages+=(wine32:i386)
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
@@ -36,8 +47,11 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "setup: installing ${missing[*]}"
-    sudo_if_needed apt-get update -qq
-    sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    # Lists that stay stale for one suite still serve the others.
+    three_tries sudo_if_needed apt-get update -qq ||
+        echo "setup: WARNING: some package lists could not be updated; installing from those there are" >&2
+    three_tries sudo_if_needed env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then

@@ -7,7 +7,6 @@
 #include <string>
 #include <condition_variable>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 #include "posix/iconv_codec.h"
@@ -75,7 +74,7 @@ public:
     bool claimSingleInstance() override { return !anotherCopyRunning; }
     [[noreturn]] void endProgram() override;
     void deleteLater(std::shared_ptr<void> object) override { graveyard_.push_back(std::move(object)); }
-    // On a thread of its own, as on Windows, so that a race shows under
+    // On another thread, as on Windows, so that a race shows under
     // ThreadSanitizer; every event of a test waits for it to end (or to
     // block in a target the shell holds).
     void runInBackground(std::function<void()> work) override;
