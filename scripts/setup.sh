@@ -47,11 +47,29 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "setup: installing ${missing[*]}"
-    # Lists that stay stale for one suite still serve the others.
-    three_tries sudo_if_needed apt-get update -qq ||
-        echo "setup: WARNING: some package lists could not be updated; installing from those there are" >&2
-    three_tries sudo_if_needed env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    lists_updated=1
+    three_tries sudo_if_needed apt-get update -qq || lists_updated=0
+    install() {
+        sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@" >/dev/null
+    }
+    if ! three_tries install "${missing[@]}"; then
+        [ "$lists_updated" -eq 1 ] && exit 1
+        # The security suite's lists for one architecture did not come: the
+        # 32-bit libraries must have the very versions of the 64-bit ones,
+        # so take both from the main suites, whose lists did come.
+        echo "setup: WARNING: some package lists could not be updated; installing from the main suites alone" >&2
+        sources=$(mktemp -d)
+        trap 'rm -rf "$sources"' EXIT
+        for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+            [ -f "$file" ] && grep -v debian-security "$file" >"$sources/$(basename "$file")" || true
+        done
+        for file in /etc/apt/sources.list.d/*.sources; do
+            # A paragraph for each source.
+            [ -f "$file" ] && awk -v RS= -v ORS='\n\n' '!/debian-security/' "$file" >"$sources/$(basename "$file")" || true
+        done
+        # All of them, so that none already here is removed to make way.
+        install --allow-downgrades -o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$sources" "${packages[@]}"
+    fi
 fi
 
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
