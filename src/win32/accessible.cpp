@@ -5,7 +5,8 @@
 #include "ui/control.h"
 #include "ui/hit_test.h"
 #include "ui/window.h"
-#include "win32/reader_libraries.h"
+#include "win32/reader_text.h"
+#include "win32/system_library.h"
 
 namespace win32 {
 namespace {
@@ -55,15 +56,13 @@ long accessibleChildId(ui::Window& window, const ui::Control& control)
 
 Readers::~Readers()
 {
-    if (!object_) return;
-    object_->disconnect();
-    object_->Release();
+    if (object_) object_->disconnect();
 }
 
 LRESULT Readers::answer(WPARAM wParam, LPARAM lParam)
 {
     if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT) || !window_.accessibleChildren) return 0;
-    if (!object_) object_ = new WindowAccessible(hwnd_, window_);
+    if (!object_) object_ = makeComObject<WindowAccessible>(hwnd_, window_);
     return object_->resultFor(wParam);
 }
 
@@ -81,8 +80,8 @@ void Readers::focusChanged(const ui::Control& control)
 
 LRESULT WindowAccessible::resultFor(WPARAM wParam)
 {
-    const ReaderLibraries& library = readerLibraries();
-    return library.lresultFromObject ? library.lresultFromObject(IID_IAccessible, wParam, this) : 0;
+    const auto result = systemFunction<decltype(LresultFromObject), SystemLibrary::OleAcc, "LresultFromObject">();
+    return result ? result(IID_IAccessible, wParam, this) : 0;
 }
 
 std::vector<ui::Control*> WindowAccessible::children() const
@@ -100,27 +99,6 @@ HRESULT WindowAccessible::resolve(const VARIANT& child, ui::Control*& control) c
     if (child.lVal < 1 || child.lVal > static_cast<long>(all.size())) return E_INVALIDARG;
     control = all[static_cast<std::size_t>(child.lVal - 1)];
     return S_OK;
-}
-
-HRESULT WindowAccessible::QueryInterface(REFIID riid, void** object)
-{
-    if (!object) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
-        *object = static_cast<IAccessible*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG WindowAccessible::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-
-ULONG WindowAccessible::Release()
-{
-    const LONG left = InterlockedDecrement(&refs_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
 }
 
 HRESULT WindowAccessible::GetTypeInfoCount(UINT* count)
@@ -142,9 +120,10 @@ HRESULT WindowAccessible::get_accParent(IDispatch** parent)
     if (!parent) return E_POINTER;
     *parent = nullptr;
     if (!window_) return CO_E_OBJNOTCONNECTED;
-    const ReaderLibraries& library = readerLibraries();
-    if (!library.createStdAccessibleObject) return S_FALSE;
-    return library.createStdAccessibleObject(hwnd_, OBJID_WINDOW, IID_IDispatch, reinterpret_cast<void**>(parent));
+    const auto create = systemFunction<decltype(CreateStdAccessibleObject), SystemLibrary::OleAcc,
+                                       "CreateStdAccessibleObject">();
+    if (!create) return S_FALSE;
+    return create(hwnd_, OBJID_WINDOW, IID_IDispatch, reinterpret_cast<void**>(parent));
 }
 
 HRESULT WindowAccessible::get_accChildCount(long* count)

@@ -2,10 +2,12 @@
 
 #include <windows.h>
 #include <oleacc.h>
+#include <wrl/client.h>
 
 #include <vector>
 
 #include "ui/forward.h"
+#include "win32/com_object.h"
 #include "win32/messages.h"
 
 namespace win32 {
@@ -16,26 +18,15 @@ namespace win32 {
 // roles, names, values, places on the screen and default actions. A default
 // action is posted to the window as kDefaultActionMessage, so that whatever
 // it opens does not block the reader that asked for it.
-//
-// COM objects end in their own Release, never by a delete through an
-// interface, which therefore has no virtual destructor.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
-class WindowAccessible final : public IAccessible {
+class WindowAccessible final : public ComObject<IAccessible, IID_IDispatch, IID_IAccessible> {
 public:
     WindowAccessible(HWND hwnd, ui::Window& window) : hwnd_(hwnd), window_(&window) {}
-    WindowAccessible(const WindowAccessible&) = delete;
-    WindowAccessible& operator=(const WindowAccessible&) = delete;
 
     // The window is going away: readers still holding this object get errors.
     void disconnect() { window_ = nullptr; }
     // What WM_GETOBJECT answers for the client area.
     LRESULT resultFor(WPARAM wParam);
 
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     // IDispatch: readers use the IAccessible methods directly.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override;
@@ -71,11 +62,9 @@ private:
     // The control a child id names; CHILDID_SELF gives nullptr with S_OK.
     HRESULT resolve(const VARIANT& child, ui::Control*& control) const;
 
-    LONG refs_ = 1;
     HWND hwnd_;
     ui::Window* window_;
 };
-#pragma GCC diagnostic pop
 
 // The child id of a control among the window's accessible children, or 0.
 long accessibleChildId(ui::Window& window, const ui::Control& control);
@@ -99,7 +88,7 @@ public:
 private:
     HWND hwnd_;
     ui::Window& window_;
-    WindowAccessible* object_ = nullptr;
+    Microsoft::WRL::ComPtr<WindowAccessible> object_;
 };
 
 }  // namespace win32

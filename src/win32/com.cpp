@@ -5,27 +5,10 @@
 namespace win32::com {
 namespace {
 
-struct Ole32 {
-    template <class Function>
-    static Function* get(const char* name)
-    {
-        return systemFunction<Function>(L"ole32.dll", name);
-    }
-
-    decltype(CoInitializeEx)* coInitializeEx = get<decltype(CoInitializeEx)>("CoInitializeEx");
-    decltype(CoUninitialize)* coUninitialize = get<decltype(CoUninitialize)>("CoUninitialize");
-    decltype(OleInitialize)* oleInitialize = get<decltype(OleInitialize)>("OleInitialize");
-    decltype(CoCreateInstance)* coCreateInstance = get<decltype(CoCreateInstance)>("CoCreateInstance");
-    decltype(CoTaskMemFree)* coTaskMemFree = get<decltype(CoTaskMemFree)>("CoTaskMemFree");
-    decltype(RegisterDragDrop)* registerDragDrop = get<decltype(RegisterDragDrop)>("RegisterDragDrop");
-    decltype(RevokeDragDrop)* revokeDragDrop = get<decltype(RevokeDragDrop)>("RevokeDragDrop");
-    decltype(ReleaseStgMedium)* releaseStgMedium = get<decltype(ReleaseStgMedium)>("ReleaseStgMedium");
-};
-
-const Ole32& ole32()
+template <class Function, FunctionName name>
+Function* ole32()
 {
-    static const Ole32 loaded;
-    return loaded;
+    return systemFunction<Function, SystemLibrary::Ole32, name>();
 }
 
 // How many starts that succeeded this thread has not undone yet.
@@ -36,7 +19,7 @@ thread_local bool oleStarted = false;
 
 HRESULT start()
 {
-    const auto initialise = ole32().coInitializeEx;
+    const auto initialise = ole32<decltype(CoInitializeEx), "CoInitializeEx">();
     const HRESULT result = initialise ? initialise(nullptr, COINIT_APARTMENTTHREADED) : E_FAIL;
     if (SUCCEEDED(result)) ++started;
     return result;
@@ -44,16 +27,18 @@ HRESULT start()
 
 void stop()
 {
-    if (started == 0 || !ole32().coUninitialize) return;
+    const auto uninitialise = ole32<decltype(CoUninitialize), "CoUninitialize">();
+    if (started == 0 || !uninitialise) return;
     --started;
-    ole32().coUninitialize();
+    uninitialise();
 }
 
-bool keep() { return started > 0 || SUCCEEDED(start()); }
+bool ensureStarted() { return started > 0 || SUCCEEDED(start()); }
 
-bool keepOle()
+bool ensureOleStarted()
 {
-    if (!oleStarted && ole32().oleInitialize && SUCCEEDED(ole32().oleInitialize(nullptr))) {
+    const auto initialise = ole32<decltype(OleInitialize), "OleInitialize">();
+    if (!oleStarted && initialise && SUCCEEDED(initialise(nullptr))) {
         oleStarted = true;
         ++started;
     }
@@ -62,28 +47,30 @@ bool keepOle()
 
 HRESULT createInstance(REFCLSID type, REFIID iid, void** object)
 {
-    const auto create = ole32().coCreateInstance;
+    const auto create = ole32<decltype(CoCreateInstance), "CoCreateInstance">();
     return create ? create(type, nullptr, CLSCTX_INPROC_SERVER, iid, object) : E_FAIL;
 }
 
 void taskMemFree(void* memory)
 {
-    if (ole32().coTaskMemFree) ole32().coTaskMemFree(memory);
+    if (const auto freeMemory = ole32<decltype(CoTaskMemFree), "CoTaskMemFree">()) freeMemory(memory);
 }
 
 HRESULT registerDragDrop(HWND window, IDropTarget* target)
 {
-    return ole32().registerDragDrop ? ole32().registerDragDrop(window, target) : E_FAIL;
+    const auto registerTarget = ole32<decltype(RegisterDragDrop), "RegisterDragDrop">();
+    return registerTarget ? registerTarget(window, target) : E_FAIL;
 }
 
 HRESULT revokeDragDrop(HWND window)
 {
-    return ole32().revokeDragDrop ? ole32().revokeDragDrop(window) : E_FAIL;
+    const auto revoke = ole32<decltype(RevokeDragDrop), "RevokeDragDrop">();
+    return revoke ? revoke(window) : E_FAIL;
 }
 
 void releaseStgMedium(STGMEDIUM* medium)
 {
-    if (ole32().releaseStgMedium) ole32().releaseStgMedium(medium);
+    if (const auto release = ole32<decltype(ReleaseStgMedium), "ReleaseStgMedium">()) release(medium);
 }
 
 }  // namespace win32::com

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include <memory>
+
 namespace win32::com {
 
 // COM and OLE come from ole32, which is loaded when they are first needed:
@@ -13,16 +15,23 @@ namespace win32::com {
 // undoes a start that succeeded, on the same thread.
 HRESULT start();
 void stop();
-// COM on the calling thread from now until the thread ends, started unless
-// it already runs there.
-bool keep();
-// OLE (drag and drop) on the calling thread, which keeps it.
-bool keepOle();
+// Whether COM runs on the calling thread, started now unless it already
+// runs there; a start made here lasts until the thread ends.
+bool ensureStarted();
+// The same for OLE (drag and drop).
+bool ensureOleStarted();
 
 HRESULT createInstance(REFCLSID type, REFIID iid, void** object);
 void taskMemFree(void* memory);
 HRESULT registerDragDrop(HWND window, IDropTarget* target);
 HRESULT revokeDragDrop(HWND window);
 void releaseStgMedium(STGMEDIUM* medium);
+
+// What a system call allocated with COM's allocator for the caller to free.
+struct TaskMemFree {
+    void operator()(void* memory) const { taskMemFree(memory); }
+};
+template <class T>
+using TaskMemory = std::unique_ptr<T, TaskMemFree>;
 
 }  // namespace win32::com

@@ -92,18 +92,10 @@ private:
 using SubclassProcedure = LRESULT CALLBACK(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 constexpr UINT_PTR kSubclassId = 1;
 
-struct Subclassing {
-    decltype(SetWindowSubclass)* set = commonControlsFunction<decltype(SetWindowSubclass)>("SetWindowSubclass");
-    decltype(GetWindowSubclass)* get = commonControlsFunction<decltype(GetWindowSubclass)>("GetWindowSubclass");
-    decltype(RemoveWindowSubclass)* remove =
-        commonControlsFunction<decltype(RemoveWindowSubclass)>("RemoveWindowSubclass");
-    decltype(DefSubclassProc)* next = commonControlsFunction<decltype(DefSubclassProc)>("DefSubclassProc");
-};
-
-const Subclassing& subclassing()
+template <class Function, FunctionName name>
+Function* commonControls()
 {
-    static const Subclassing functions;
-    return functions;
+    return systemFunction<Function, SystemLibrary::CommonControls, name>();
 }
 
 // A standard control of the system: edit box, push button, option button or
@@ -122,14 +114,16 @@ public:
         if (!hwnd_) return;
         const HWND hwnd = hwnd_;
         hwnd_ = nullptr;
-        if (subclassing().remove) subclassing().remove(hwnd, procedure, kSubclassId);
+        if (const auto remove = commonControls<decltype(RemoveWindowSubclass), "RemoveWindowSubclass">()) {
+            remove(hwnd, procedure, kSubclassId);
+        }
         DestroyWindow(hwnd);
     }
 
     static NativePeer* of(HWND hwnd)
     {
         DWORD_PTR peer = 0;
-        const auto get = subclassing().get;
+        const auto get = commonControls<decltype(GetWindowSubclass), "GetWindowSubclass">();
         return hwnd && get && get(hwnd, procedure, kSubclassId, &peer) ? reinterpret_cast<NativePeer*>(peer) : nullptr;
     }
     ui::Control& control() const { return control_; }
@@ -138,7 +132,7 @@ public:
     void makeWindow()
     {
         if (hwnd_) return;
-        loadCommonControls();
+        systemLibrary<SystemLibrary::CommonControls>();
         const wchar_t* windowClass = L"BUTTON";
         DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP;
         DWORD exStyle = 0;
@@ -166,7 +160,9 @@ public:
         hwnd_ = CreateWindowExW(exStyle, windowClass, L"", style, r.left, r.top, r.right - r.left, r.bottom - r.top,
                                 window.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
         if (!hwnd_) throw std::runtime_error("コントロールを作成できませんでした。" + systemErrorText(GetLastError()));
-        if (subclassing().set) subclassing().set(hwnd_, procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        if (const auto set = commonControls<decltype(SetWindowSubclass), "SetWindowSubclass">()) {
+            set(hwnd_, procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        }
         placeInTabOrder(control_, hwnd_);
         SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
         changed(ui::Change::Caption);
@@ -268,10 +264,10 @@ private:
             }
         } else if (message == WM_NCDESTROY) {
             // Destroyed with its parent: the peer forgets the window.
-            subclassing().remove(hwnd, procedure, kSubclassId);
+            commonControls<decltype(RemoveWindowSubclass), "RemoveWindowSubclass">()(hwnd, procedure, kSubclassId);
             peer->hwnd_ = nullptr;
         }
-        return subclassing().next(hwnd, message, wParam, lParam);
+        return commonControls<decltype(DefSubclassProc), "DefSubclassProc">()(hwnd, message, wParam, lParam);
     }
 
     void check(bool on) { SendMessageW(hwnd_, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }

@@ -49,26 +49,6 @@ DWORD effectOf(bool taken, DWORD allowed)
 
 }  // namespace
 
-HRESULT DropTarget::QueryInterface(REFIID riid, void** object)
-{
-    if (riid == IID_IUnknown || riid == IID_IDropTarget) {
-        *object = static_cast<IDropTarget*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG DropTarget::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-
-ULONG DropTarget::Release()
-{
-    const LONG left = InterlockedDecrement(&references_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
-}
-
 POINT DropTarget::clientPoint(POINTL screen) const
 {
     POINT p{screen.x, screen.y};

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include "win32/com_object.h"
 #include "win32/messages.h"
 
 namespace ui {
@@ -17,19 +18,12 @@ namespace win32 {
 // drop itself reaches the window through a posted message, after the drag
 // source's DoDragDrop has returned: the drop may ask the user a question, and
 // the other program should not wait for the answer.
-// A COM object goes through Release, never through a pointer to its interface.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
-class DropTarget final : public IDropTarget {
+class DropTarget final : public ComObject<IDropTarget, IID_IDropTarget> {
 public:
     DropTarget(HWND hwnd, ui::Window& window) : hwnd_(hwnd), window_(&window) {}
 
     // The window is going away: nothing more reaches it.
     void detach() { window_ = nullptr; }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragOver(DWORD keys, POINTL point, DWORD* effect) override;
@@ -42,9 +36,7 @@ private:
 
     HWND hwnd_;
     ui::Window* window_;
-    LONG references_ = 1;
 };
-#pragma GCC diagnostic pop
 
 // Hands a drop posted with kDropMessage to the window.
 void deliverDrop(ui::Window& window, LPARAM posted);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "win32/handles.h"
 #include "win32/system_error.h"
 #include "win32/text.h"
 
@@ -29,32 +30,10 @@ DWORD retrying(Attempt attempt)
     return error;
 }
 
-class Handle {
-public:
-    explicit Handle(HANDLE h) : h_(h) {}
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    ~Handle()
-    {
-        if (valid()) CloseHandle(h_);
-    }
-    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return h_; }
-    bool close()
-    {
-        const HANDLE h = h_;
-        h_ = INVALID_HANDLE_VALUE;
-        return CloseHandle(h) != 0;
-    }
-
-private:
-    HANDLE h_;
-};
-
 DWORD writeTemporary(const std::wstring& path, std::string_view contents)
 {
-    Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return GetLastError();
+    OwnedFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return GetLastError();
     while (!contents.empty()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size(), 1u << 20));
         DWORD written = 0;
@@ -79,8 +58,8 @@ model::ReadStatus FileStore::readAll(const std::string& path, std::string& conte
                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         return opened == INVALID_HANDLE_VALUE ? GetLastError() : 0;
     });
-    Handle file(opened);
-    if (!file.valid()) {
+    OwnedFile file(opened);
+    if (!file) {
         error = systemErrorText(openError);
         return openError == ERROR_FILE_NOT_FOUND || openError == ERROR_PATH_NOT_FOUND ? model::ReadStatus::NotFound
                                                                                        : model::ReadStatus::Failed;

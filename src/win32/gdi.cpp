@@ -43,19 +43,11 @@ void fillRect(HDC dc, const RECT& rect, ui::Rgb color)
     SetBkColor(dc, old);
 }
 
-Gdi::~Gdi()
-{
-    for (auto& [art, bitmap] : bitmaps_) DeleteObject(bitmap);
-    for (auto& [key, font] : fonts_) DeleteObject(font);
-    for (auto& [color, brush] : brushes_) DeleteObject(brush);
-    for (auto& [size, icon] : icons_) DestroyIcon(icon);
-}
-
 HBITMAP Gdi::bitmap(ui::Art art, SIZE size)
 {
     const auto key = std::make_tuple(art, size.cx, size.cy);
     auto found = bitmaps_.find(key);
-    if (found != bitmaps_.end()) return found->second;
+    if (found != bitmaps_.end()) return found->second.get();
     // Compiled in as "<name>_<percent>" (assets/art.rc).
     const int percent = ui::artVariantDpi(art, {size.cx, size.cy}) * 100 / ui::Scale::kDesignDpi;
     const std::wstring name = widen(ui::artName(art)) + L"_" + std::to_wstring(percent);
@@ -65,7 +57,7 @@ HBITMAP Gdi::bitmap(ui::Art art, SIZE size)
     const void* data = loaded ? LockResource(loaded) : nullptr;
     HBITMAP bitmap = data ? images_.decode(data, SizeofResource(module, resource), size) : nullptr;
     // A picture that failed is tried again the next time it is drawn.
-    if (bitmap) bitmaps_.emplace(key, bitmap);
+    if (bitmap) bitmaps_.emplace(key, OwnedBitmap(bitmap));
     return bitmap;
 }
 
@@ -73,31 +65,31 @@ HFONT Gdi::font(const ui::Font& f, int dpi)
 {
     const auto key = std::make_tuple(f.face, f.points, f.bold, dpi);
     auto found = fonts_.find(key);
-    if (found != fonts_.end()) return found->second;
+    if (found != fonts_.end()) return found->second.get();
     const LOGFONTW lf = logFontOf(f, dpi);
     HFONT font = CreateFontIndirectW(&lf);
     if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    fonts_.emplace(key, font);
+    fonts_.emplace(key, OwnedFont(font));
     return font;
 }
 
 HBRUSH Gdi::brush(ui::Rgb color)
 {
     auto found = brushes_.find(color);
-    if (found != brushes_.end()) return found->second;
+    if (found != brushes_.end()) return found->second.get();
     HBRUSH brush = CreateSolidBrush(toColorRef(color));
-    brushes_.emplace(color, brush);
+    brushes_.emplace(color, OwnedBrush(brush));
     return brush;
 }
 
 HICON Gdi::programIcon(int size)
 {
     auto found = icons_.find(size);
-    if (found != icons_.end()) return found->second;
+    if (found != icons_.end()) return found->second.get();
     auto* icon = static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
     if (!icon) return LoadIconW(nullptr, IDI_APPLICATION);
-    icons_.emplace(size, icon);
+    icons_.emplace(size, OwnedIcon(icon));
     return icon;
 }
 
@@ -117,11 +109,9 @@ void Gdi::drawArt(HDC dc, ui::Art art, const RECT& into)
         fillRect(dc, into, kMissingArt);
         return;
     }
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, b);
-    BitBlt(dc, into.left, into.top, size.cx, size.cy, source, 0, 0, SRCCOPY);
-    SelectObject(source, old);
-    DeleteDC(source);
+    const OwnedDC source(CreateCompatibleDC(dc));
+    const SelectedObject selected(source.get(), b);
+    BitBlt(dc, into.left, into.top, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
 }
 
 void Gdi::drawSurface(HDC dc, const ui::Surface& surface, const ui::Font& f, POINT origin, const ui::Scale& scale)
@@ -232,10 +222,10 @@ void Gdi::drawControl(HDC dc, ui::Control& control, const RECT& rect, const RECT
     }
 }
 
-BufferedPaint::BufferedPaint(HWND hwnd) : hwnd_(hwnd)
+OffscreenPaint::OffscreenPaint(HWND hwnd) : hwnd_(hwnd)
 {
     target_ = BeginPaint(hwnd, &ps_);
-    memory_ = CreateCompatibleDC(target_);
+    memory_.reset(CreateCompatibleDC(target_));
     const RECT& r = ps_.rcPaint;
     // A DIB section rather than a device bitmap: drawing into it stays in
     // the process, where a device bitmap may cost a round trip per call.
@@ -247,18 +237,15 @@ BufferedPaint::BufferedPaint(HWND hwnd) : hwnd_(hwnd)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    bitmap_ = CreateDIBSection(target_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    old_ = SelectObject(memory_, bitmap_);
-    SetWindowOrgEx(memory_, r.left, r.top, nullptr);
+    bitmap_.reset(CreateDIBSection(target_, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    selected_.emplace(memory_.get(), bitmap_.get());
+    SetWindowOrgEx(memory_.get(), r.left, r.top, nullptr);
 }
 
-BufferedPaint::~BufferedPaint()
+OffscreenPaint::~OffscreenPaint()
 {
     const RECT& r = ps_.rcPaint;
-    BitBlt(target_, r.left, r.top, r.right - r.left, r.bottom - r.top, memory_, r.left, r.top, SRCCOPY);
-    SelectObject(memory_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(memory_);
+    BitBlt(target_, r.left, r.top, r.right - r.left, r.bottom - r.top, memory_.get(), r.left, r.top, SRCCOPY);
     EndPaint(hwnd_, &ps_);
 }
 

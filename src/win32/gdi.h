@@ -3,12 +3,14 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <tuple>
 
 #include "ui/art.h"
 #include "ui/scale.h"
 #include "ui/surface.h"
 #include "ui/types.h"
+#include "win32/handles.h"
 #include "win32/image_decoder.h"
 
 namespace ui {
@@ -22,11 +24,10 @@ namespace win32 {
 class Icon final : public ui::IconImage {
 public:
     explicit Icon(HICON icon) : icon_(icon) {}
-    ~Icon() override { DestroyIcon(icon_); }
-    HICON get() const { return icon_; }
+    HICON get() const { return icon_.get(); }
 
 private:
-    HICON icon_;
+    OwnedIcon icon_;
 };
 
 // Pictures and fonts, made once and kept for the program's lifetime.
@@ -35,7 +36,6 @@ public:
     Gdi() = default;
     Gdi(const Gdi&) = delete;
     Gdi& operator=(const Gdi&) = delete;
-    ~Gdi();
 
     HFONT font(const ui::Font& font, int dpi);
     HBRUSH brush(ui::Rgb color);
@@ -59,22 +59,22 @@ private:
     void drawControl(HDC dc, ui::Control& control, const RECT& rect, const RECT& update);
 
     ImageDecoder images_;
-    std::map<std::tuple<ui::Art, LONG, LONG>, HBITMAP> bitmaps_;
-    std::map<std::tuple<std::string, float, bool, int>, HFONT> fonts_;
-    std::map<ui::Rgb, HBRUSH> brushes_;
-    std::map<int, HICON> icons_;
+    std::map<std::tuple<ui::Art, LONG, LONG>, OwnedBitmap> bitmaps_;
+    std::map<std::tuple<std::string, float, bool, int>, OwnedFont> fonts_;
+    std::map<ui::Rgb, OwnedBrush> brushes_;
+    std::map<int, OwnedIcon> icons_;
 };
 
-// A memory bitmap to paint the window's invalid part into, copied to the
-// window in one go so that nothing flickers. Its DC uses the window's
-// coordinates.
-class BufferedPaint {
+// A window's paint (BeginPaint to EndPaint) drawn off screen: into a memory
+// bitmap of the invalid part, copied to the window in one go so that nothing
+// flickers. Its DC uses the window's coordinates.
+class OffscreenPaint {
 public:
-    explicit BufferedPaint(HWND hwnd);
-    BufferedPaint(const BufferedPaint&) = delete;
-    BufferedPaint& operator=(const BufferedPaint&) = delete;
-    ~BufferedPaint();
-    HDC dc() const { return memory_; }
+    explicit OffscreenPaint(HWND hwnd);
+    OffscreenPaint(const OffscreenPaint&) = delete;
+    OffscreenPaint& operator=(const OffscreenPaint&) = delete;
+    ~OffscreenPaint();
+    HDC dc() const { return memory_.get(); }
     // The part of the window being painted.
     const RECT& area() const { return ps_.rcPaint; }
 
@@ -82,9 +82,9 @@ private:
     HWND hwnd_;
     PAINTSTRUCT ps_{};
     HDC target_;
-    HDC memory_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
+    OwnedDC memory_;
+    OwnedBitmap bitmap_;
+    std::optional<SelectedObject> selected_;
 };
 
 // The system's description of the program's font, at 96 dpi.

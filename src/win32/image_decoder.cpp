@@ -11,7 +11,7 @@ IWICImagingFactory* ImageDecoder::factory()
     if (!factory_) {
         // The imaging component is COM; the first picture may be drawn before
         // anything else has started COM on this thread.
-        if (com::keep()) com::createInstance(CLSID_WICImagingFactory, IID_PPV_ARGS(&factory_));
+        if (com::ensureStarted()) com::createInstance(CLSID_WICImagingFactory, IID_PPV_ARGS(&factory_));
     }
     return factory_.Get();
 }

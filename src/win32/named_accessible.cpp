@@ -1,43 +1,32 @@
 #include "win32/named_accessible.h"
 
 #include <oleacc.h>
+#include <wrl/client.h>
 
 #include <string>
 
-#include "win32/reader_libraries.h"
+#include "win32/com_object.h"
+#include "win32/reader_text.h"
+#include "win32/system_library.h"
+
+using Microsoft::WRL::ComPtr;
 
 namespace win32 {
 namespace {
 
-// Everything is the system object's but the control's own name. COM objects
-// end in their own Release, never by a delete through an interface.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
-class NamedAccessible final : public IAccessible {
+// Wine: the system's own way to name a control for readers, a property set
+// on its window (IAccPropServices::SetHwndPropStr with PROPID_ACC_NAME), does
+// not run there. Its oleacc makes the service, but SetHwndPropStr answers
+// E_NOTIMPL, and readers see the boxes unnamed. So the control answers
+// WM_GETOBJECT itself with this object, which works on Windows and Wine alike.
+//
+// Everything is the system object's but the control's own name. It answers
+// for no other interface of the system object's: that would be marshalled,
+// or asked, without the name.
+class NamedAccessible final : public ComObject<IAccessible, IID_IDispatch, IID_IAccessible> {
 public:
-    NamedAccessible(IAccessible* system, std::string name) : system_(system), name_(std::move(name)) {}
-    NamedAccessible(const NamedAccessible&) = delete;
-    NamedAccessible& operator=(const NamedAccessible&) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override
+    NamedAccessible(ComPtr<IAccessible> system, std::string name) : system_(std::move(system)), name_(std::move(name))
     {
-        if (!object) return E_POINTER;
-        if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
-            *object = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
-        }
-        // Nothing else of the system object's: it would be marshalled, or
-        // asked, without the name.
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG left = InterlockedDecrement(&refs_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
     }
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
@@ -128,29 +117,23 @@ public:
     }
 
 private:
-    ~NamedAccessible() { system_->Release(); }
-
-    LONG refs_ = 1;
-    IAccessible* system_;
+    ComPtr<IAccessible> system_;
     std::string name_;
 };
-#pragma GCC diagnostic pop
 
 }  // namespace
 
 LRESULT namedAccessibleObject(HWND window, WPARAM wParam, const std::string& name)
 {
-    const ReaderLibraries& library = readerLibraries();
-    IAccessible* system = nullptr;
-    if (name.empty() || !library.createStdAccessibleObject || !library.lresultFromObject ||
-        FAILED(library.createStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible,
-                                                 reinterpret_cast<void**>(&system)))) {
+    const auto create =
+        systemFunction<decltype(CreateStdAccessibleObject), SystemLibrary::OleAcc, "CreateStdAccessibleObject">();
+    const auto result = systemFunction<decltype(LresultFromObject), SystemLibrary::OleAcc, "LresultFromObject">();
+    ComPtr<IAccessible> system;
+    if (name.empty() || !create || !result ||
+        FAILED(create(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(system.GetAddressOf())))) {
         return 0;
     }
-    auto* named = new NamedAccessible(system, name);
-    const LRESULT result = library.lresultFromObject(IID_IAccessible, wParam, named);
-    named->Release();
-    return result;
+    return result(IID_IAccessible, wParam, makeComObject<NamedAccessible>(std::move(system), name).Get());
 }
 
 }  // namespace win32

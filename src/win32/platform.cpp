@@ -43,18 +43,22 @@ UINT styleOf(ui::MessageStyle style)
     return flags;
 }
 
-HMENU buildMenu(const ui::MenuItem& menu, std::vector<const ui::MenuItem*>& commands)
+OwnedMenu buildMenu(const ui::MenuItem& menu, std::vector<const ui::MenuItem*>& commands)
 {
-    HMENU handle = CreatePopupMenu();
+    OwnedMenu handle(CreatePopupMenu());
     for (const ui::MenuItem& item : menu.children) {
         if (item.separator) {
-            AppendMenuW(handle, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(handle.get(), MF_SEPARATOR, 0, nullptr);
         } else if (!item.children.empty()) {
-            AppendMenuW(handle, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(buildMenu(item, commands)),
-                        menuCaption(item.caption).c_str());
+            // Once appended, the submenu is its menu's.
+            OwnedMenu submenu = buildMenu(item, commands);
+            if (AppendMenuW(handle.get(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu.get()),
+                            menuCaption(item.caption).c_str())) {
+                submenu.release();
+            }
         } else {
             commands.push_back(&item);
-            AppendMenuW(handle, MF_STRING, commands.size(), menuCaption(item.caption).c_str());
+            AppendMenuW(handle.get(), MF_STRING, commands.size(), menuCaption(item.caption).c_str());
         }
     }
     return handle;
@@ -74,10 +78,7 @@ bool dialogMessage(MSG& msg)
 
 Platform::Platform() : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
 
-Platform::~Platform()
-{
-    if (instanceMutex_) CloseHandle(instanceMutex_);
-}
+Platform::~Platform() = default;
 
 std::unique_ptr<ui::WindowPeer> Platform::createWindowPeer(ui::Window& window)
 {
@@ -133,7 +134,7 @@ ui::Answer Platform::messageBox(ui::Window* owner, std::string_view text, ui::Me
 void Platform::popupMenu(ui::Window& owner, const ui::MenuItem& menu, std::optional<ui::Point> at)
 {
     std::vector<const ui::MenuItem*> commands;
-    HMENU handle = buildMenu(menu, commands);
+    const OwnedMenu handle = buildMenu(menu, commands);
     POINT p{};
     if (at) {
         p = {at->x, at->y};
@@ -144,9 +145,11 @@ void Platform::popupMenu(ui::Window& owner, const ui::MenuItem& menu, std::optio
     // A menu takes the keyboard only from the foreground window: a click that
     // reaches the bar through hover tracking has not activated it.
     SetForegroundWindow(ownerHwnd);
-    const UINT chosen = static_cast<UINT>(
-        TrackPopupMenuEx(handle, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, p.x, p.y, ownerHwnd, nullptr));
-    DestroyMenu(handle);
+    // On the side the system's own menus open to: a right-handed tablet
+    // setting puts them left of the point, clear of the hand.
+    const UINT side = GetSystemMetrics(SM_MENUDROPALIGNMENT) ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
+    const UINT chosen = static_cast<UINT>(TrackPopupMenuEx(
+        handle.get(), side | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, p.x, p.y, ownerHwnd, nullptr));
     // Lets a menu opened from the notification area close as the user expects.
     PostMessageW(ownerHwnd, WM_NULL, 0, 0);
     if (chosen > 0 && chosen <= commands.size()) {
@@ -184,7 +187,7 @@ bool Platform::claimSingleInstance()
 {
     // A named mutex, not a window search: two copies started at the same
     // moment cannot both win.
-    instanceMutex_ = CreateMutexW(nullptr, FALSE, L"Local\\Noctaris.SingleInstance.7f3c1e52");
+    instanceMutex_.reset(CreateMutexW(nullptr, FALSE, L"Local\\Noctaris.SingleInstance.7f3c1e52"));
     return !(instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
 }
 

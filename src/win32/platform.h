@@ -10,6 +10,7 @@
 
 #include "ui/platform.h"
 #include "win32/gdi.h"
+#include "win32/handles.h"
 #include "win32/messages.h"
 #include "win32/posted_work.h"
 
@@ -62,7 +63,7 @@ public:
 
 private:
     Gdi gdi_;
-    HANDLE instanceMutex_ = nullptr;
+    OwnedHandle instanceMutex_;
     UINT taskbarCreated_ = 0;
     std::vector<std::shared_ptr<void>> graveyard_;
     PostedWork posted_;

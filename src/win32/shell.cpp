@@ -8,6 +8,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 #include <shlwapi.h>
+#include <wrl/client.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -15,22 +16,23 @@
 #include "ui/window.h"
 #include "win32/com.h"
 #include "win32/gdi.h"
+#include "win32/handles.h"
 #include "win32/platform.h"
 #include "win32/system_library.h"
 #include "win32/text.h"
+
+using Microsoft::WRL::ComPtr;
 
 namespace win32 {
 namespace {
 
 HWND ownerOf(const ui::Window* owner) { return owner ? Platform::hwndOf(const_cast<ui::Window&>(*owner)) : nullptr; }
 
-// The file-system path of an item-ID list, which is freed here; nothing
-// when it has none.
-std::optional<std::string> pathOf(LPITEMIDLIST list)
+// The file-system path of an item-ID list; nothing when it has none.
+std::optional<std::string> pathOf(const com::TaskMemory<ITEMIDLIST>& list)
 {
     wchar_t buffer[MAX_PATH] = {};
-    const bool found = SHGetPathFromIDListW(list, buffer) && buffer[0];
-    com::taskMemFree(list);
+    const bool found = SHGetPathFromIDListW(list.get(), buffer) && buffer[0];
     return found ? std::optional(narrow(buffer)) : std::nullopt;
 }
 
@@ -91,16 +93,15 @@ ui::Icon Shell::fileIcon(std::string_view path, int size)
 {
     // The shell's lookups want COM on the thread that makes them: on the
     // user-interface thread it starts with the first one.
-    if (!com::keep()) return nullptr;
+    if (!com::ensureStarted()) return nullptr;
     SHFILEINFOW info{};
     if (!SHGetFileInfoW(widen(path).c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX)) return nullptr;
     constexpr int kExtraLarge = 48;
     const int list = size <= GetSystemMetrics(SM_CXICON) ? SHIL_LARGE : size <= kExtraLarge ? SHIL_EXTRALARGE : SHIL_JUMBO;
-    IImageList* images = nullptr;
+    ComPtr<IImageList> images;
     if (FAILED(SHGetImageList(list, IID_PPV_ARGS(&images))) || !images) return nullptr;
     HICON icon = nullptr;
     images->GetIcon(info.iIcon, ILD_TRANSPARENT, &icon);
-    images->Release();
     return icon ? std::make_shared<Icon>(icon) : nullptr;
 }
 
@@ -137,10 +138,10 @@ shell::FileChoice Shell::chooseFile(const ui::Window* owner, std::string_view ti
     ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     // The common dialogs are loaded with the first file dialog: they bring the
     // printing system with them, which the bar never needs to show itself.
-    static const auto getOpenFileName =
-        systemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
-    static const auto extendedError =
-        systemFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+    const auto getOpenFileName =
+        systemFunction<decltype(GetOpenFileNameW), SystemLibrary::CommonDialogs, "GetOpenFileNameW">();
+    const auto extendedError =
+        systemFunction<decltype(CommDlgExtendedError), SystemLibrary::CommonDialogs, "CommDlgExtendedError">();
     if (!getOpenFileName || !extendedError) {
         return {std::nullopt, "ファイルを開く画面を表示できません。comdlg32.dll を読み込めませんでした。"};
     }
@@ -158,40 +159,36 @@ std::optional<std::string> Shell::chooseFolder(const ui::Window* owner, std::str
     info.hwndOwner = ownerOf(owner);
     info.lpszTitle = caption.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS;
-    if (!com::keep()) return std::nullopt;
-    LPITEMIDLIST list = SHBrowseForFolderW(&info);
+    if (!com::ensureStarted()) return std::nullopt;
+    const com::TaskMemory<ITEMIDLIST> list(SHBrowseForFolderW(&info));
     if (!list) return std::nullopt;
     return pathOf(list);
 }
 
 std::optional<std::string> Shell::specialFolder(shell::SpecialFolder folder)
 {
-    int csidl = CSIDL_STARTUP;
+    const KNOWNFOLDERID* id = &FOLDERID_Startup;
     switch (folder) {
-    case shell::SpecialFolder::Startup: csidl = CSIDL_STARTUP; break;
+    case shell::SpecialFolder::Startup: id = &FOLDERID_Startup; break;
     }
-    LPITEMIDLIST list = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &list)) || !list) return std::nullopt;
-    return pathOf(list);
+    wchar_t* path = nullptr;
+    const HRESULT found = SHGetKnownFolderPath(*id, 0, nullptr, &path);
+    // The caller frees the path even when the call fails.
+    const com::TaskMemory<wchar_t> allocated(path);
+    if (FAILED(found) || !path || !path[0]) return std::nullopt;
+    return narrow(path);
 }
 
 // The shell's own link object rather than the scripting host: the same
 // file, and it works where policy switches the scripting host off.
 bool Shell::createShortcut(std::string_view linkPath, std::string_view targetPath, std::string_view workingFolder)
 {
-    IShellLinkW* link = nullptr;
-    if (!com::keep() ||
-        FAILED(com::createInstance(CLSID_ShellLink, IID_IShellLinkW, reinterpret_cast<void**>(&link)))) {
-        return false;
-    }
-    IPersistFile* file = nullptr;
-    const bool saved = SUCCEEDED(link->SetPath(widen(targetPath).c_str())) &&
-                       SUCCEEDED(link->SetWorkingDirectory(widen(workingFolder).c_str())) &&
-                       SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-                       SUCCEEDED(file->Save(widen(linkPath).c_str(), TRUE));
-    if (file) file->Release();
-    link->Release();
-    return saved;
+    ComPtr<IShellLinkW> link;
+    if (!com::ensureStarted() || FAILED(com::createInstance(CLSID_ShellLink, IID_PPV_ARGS(&link)))) return false;
+    ComPtr<IPersistFile> file;
+    return SUCCEEDED(link->SetPath(widen(targetPath).c_str())) &&
+           SUCCEEDED(link->SetWorkingDirectory(widen(workingFolder).c_str())) && SUCCEEDED(link.As(&file)) &&
+           SUCCEEDED(file->Save(widen(linkPath).c_str(), TRUE));
 }
 
 bool Shell::deleteFile(std::string_view path) { return DeleteFileW(widen(path).c_str()) != 0; }
@@ -215,13 +212,10 @@ std::string Shell::compactPath(std::string_view path, const ui::Font& font, int 
     const std::size_t length = text.size();
     text.resize(std::max<std::size_t>(length + 1, MAX_PATH), L'\0');
     const LOGFONTW description = logFontOf(font, dpi);
-    HFONT handle = CreateFontIndirectW(&description);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, handle ? handle : GetStockObject(DEFAULT_GUI_FONT));
-    PathCompactPathW(dc, text.data(), static_cast<UINT>(std::max(widthPixels, 0)));
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    if (handle) DeleteObject(handle);
+    const OwnedFont handle(CreateFontIndirectW(&description));
+    const OwnedDC dc(CreateCompatibleDC(nullptr));
+    const SelectedObject selected(dc.get(), handle ? handle.get() : GetStockObject(DEFAULT_GUI_FONT));
+    PathCompactPathW(dc.get(), text.data(), static_cast<UINT>(std::max(widthPixels, 0)));
     text.resize(std::wcslen(text.c_str()));
     return narrow(text);
 }

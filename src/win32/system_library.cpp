@@ -2,36 +2,36 @@
 
 #include <commctrl.h>
 
-#include <string>
-
 namespace win32 {
+namespace {
 
-// From the system folder by its full path: never a copy that happens to lie
-// beside the program or in the current folder.
-FARPROC systemProcedure(const wchar_t* library, const char* name)
+const wchar_t* fileOf(SystemLibrary library)
 {
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    const std::wstring path = std::wstring(folder, length) + L"\\" + library;
-    HMODULE module = LoadLibraryW(path.c_str());
-    return module ? GetProcAddress(module, name) : nullptr;
+    switch (library) {
+    case SystemLibrary::Ole32: return L"ole32.dll";
+    case SystemLibrary::OleAut32: return L"oleaut32.dll";
+    case SystemLibrary::OleAcc: return L"oleacc.dll";
+    case SystemLibrary::CommonControls: return L"comctl32.dll";
+    case SystemLibrary::CommonDialogs: return L"comdlg32.dll";
+    case SystemLibrary::User32: break;
+    }
+    return L"user32.dll";
 }
 
-HMODULE loadCommonControls()
+}  // namespace
+
+// LOAD_LIBRARY_SEARCH_SYSTEM32 needs Windows 8, or Windows 7 with its 2011
+// update KB2533623.
+HMODULE loadSystemLibrary(SystemLibrary library)
 {
-    static const HMODULE loaded = [] {
-        // By name, not by path: the manifest then picks version 6, where the
-        // system folder holds version 5.
-        HMODULE module = LoadLibraryW(L"comctl32.dll");
-        const auto initialise = module ? reinterpret_cast<decltype(InitCommonControlsEx)*>(
-                                             reinterpret_cast<void*>(GetProcAddress(module, "InitCommonControlsEx")))
-                                       : nullptr;
+    HMODULE module = LoadLibraryExW(fileOf(library), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (module && library == SystemLibrary::CommonControls) {
+        const auto initialise = reinterpret_cast<decltype(InitCommonControlsEx)*>(
+            reinterpret_cast<void*>(GetProcAddress(module, "InitCommonControlsEx")));
         const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
         if (initialise) initialise(&classes);
-        return module;
-    }();
-    return loaded;
+    }
+    return module;
 }
 
 }  // namespace win32

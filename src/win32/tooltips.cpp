@@ -23,7 +23,7 @@ ToolTips::~ToolTips()
 HWND ToolTips::handle()
 {
     if (!tips_) {
-        loadCommonControls();
+        systemLibrary<SystemLibrary::CommonControls>();
         tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);

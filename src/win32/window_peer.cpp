@@ -54,7 +54,6 @@ WindowPeer::~WindowPeer()
     if (dropTarget_) {
         dropTarget_->detach();
         com::revokeDragDrop(hwnd());
-        dropTarget_->Release();
     }
     if (shellWatch_) SHChangeNotifyDeregister(shellWatch_);
     destroyWindow();
@@ -70,13 +69,9 @@ void WindowPeer::watchShellIcons()
 
 void WindowPeer::acceptDrops()
 {
-    if (dropTarget_ || !window_.holdsDropTargets() || !com::keepOle()) return;
-    auto* target = new DropTarget(hwnd(), window_);
-    if (SUCCEEDED(com::registerDragDrop(hwnd(), target))) {
-        dropTarget_ = target;
-    } else {
-        target->Release();
-    }
+    if (dropTarget_ || !window_.holdsDropTargets() || !com::ensureOleStarted()) return;
+    const auto target = makeComObject<DropTarget>(hwnd(), window_);
+    if (SUCCEEDED(com::registerDragDrop(hwnd(), target.Get()))) dropTarget_ = target;
 }
 
 void WindowPeer::invalidate(const RECT& rect)
@@ -176,7 +171,7 @@ void WindowPeer::paint()
 {
     RECT client;
     GetClientRect(hwnd(), &client);
-    BufferedPaint p(hwnd());
+    OffscreenPaint p(hwnd());
     invalid_ = RECT{};
     fillRect(p.dc(), client, window_.backColor());
     Gdi& gdi = platform_.gdi();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <wrl/client.h>
+
 #include <memory>
 #include <string>
 
@@ -70,7 +72,7 @@ private:
     bool painted_ = false;
     ULONG shellWatch_ = 0;
     std::unique_ptr<Readers> readers_;
-    DropTarget* dropTarget_ = nullptr;
+    Microsoft::WRL::ComPtr<DropTarget> dropTarget_;
     RECT ring_{};  // where the keyboard's ring was last painted
 };
 
