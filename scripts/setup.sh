@@ -14,6 +14,7 @@ packages=(
     clang libclang-rt-14-dev
     wine64 xvfb xdotool imagemagick fonts-ipafont locales
     fuse3 python3-fusepy
+    libstb-dev
 )
 
 sudo_if_needed() {

@@ -7,6 +7,8 @@
 namespace shell {
 namespace {
 constexpr auto kShellTurn = std::chrono::milliseconds(500);
+// What the lookups still running get at least once others have answered.
+constexpr auto kStragglersAtLeast = std::chrono::milliseconds(10);
 }  // namespace
 
 std::optional<ui::Icon> IconCache::icon(const std::string& path, int size)
@@ -21,14 +23,27 @@ std::optional<ui::Icon> IconCache::icon(const std::string& path, int size)
 
 void IconCache::waitFor(const std::vector<std::string>& paths, int size, std::chrono::milliseconds budget)
 {
-    const auto deadline = std::chrono::steady_clock::now() + budget;
+    using Clock = std::chrono::steady_clock;
+    const auto start = Clock::now();
+    const auto end = start + budget;
     std::unique_lock lock(mutex_);
+    const auto knownCount = [&] {
+        return std::count_if(paths.begin(), paths.end(), [&](const std::string& p) { return icons_.count({p, size}); });
+    };
     for (const std::string& path : paths) {
         if (!icons_.count({path, size})) ask({path, size});
     }
-    known_.wait_until(lock, deadline, [&] {
-        return std::all_of(paths.begin(), paths.end(), [&](const std::string& p) { return icons_.count({p, size}); });
-    });
+    auto deadline = end;
+    for (auto known = knownCount(); known < static_cast<std::ptrdiff_t>(paths.size());) {
+        const bool timedOut = known_.wait_until(lock, deadline) == std::cv_status::timeout;
+        const auto now = Clock::now();
+        if (const auto answered = knownCount(); answered > known) {
+            known = answered;
+            deadline = std::min(end, now + std::max<Clock::duration>(now - start, kStragglersAtLeast));
+        } else if (timedOut || now >= deadline) {
+            break;
+        }
+    }
 }
 
 void IconCache::clear()

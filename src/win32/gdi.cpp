@@ -6,6 +6,7 @@
 #include "ui/control.h"
 #include "ui/window.h"
 #include "ui/hit_test.h"
+#include "win32/image_decoder.h"
 #include "win32/text.h"
 
 namespace win32 {
@@ -55,7 +56,7 @@ HBITMAP Gdi::bitmap(ui::Art art, SIZE size)
     HRSRC resource = FindResourceW(module, name.c_str(), RT_RCDATA);
     HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
     const void* data = loaded ? LockResource(loaded) : nullptr;
-    HBITMAP bitmap = data ? images_.decode(data, SizeofResource(module, resource), size) : nullptr;
+    HBITMAP bitmap = data ? decodePicture(data, SizeofResource(module, resource), size) : nullptr;
     // A picture that failed is tried again the next time it is drawn.
     if (bitmap) bitmaps_.emplace(key, OwnedBitmap(bitmap));
     return bitmap;

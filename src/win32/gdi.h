@@ -11,7 +11,6 @@
 #include "ui/surface.h"
 #include "ui/types.h"
 #include "win32/handles.h"
-#include "win32/image_decoder.h"
 
 namespace ui {
 class Container;
@@ -58,7 +57,6 @@ private:
     void drawSurface(HDC dc, const ui::Surface& surface, const ui::Font& font, POINT origin, const ui::Scale& scale);
     void drawControl(HDC dc, ui::Control& control, const RECT& rect, const RECT& update);
 
-    ImageDecoder images_;
     std::map<std::tuple<ui::Art, LONG, LONG>, OwnedBitmap> bitmaps_;
     std::map<std::tuple<std::string, float, bool, int>, OwnedFont> fonts_;
     std::map<ui::Rgb, OwnedBrush> brushes_;

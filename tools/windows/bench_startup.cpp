@@ -1,15 +1,38 @@
 // Starts a program several times and measures how long its window takes to
-// become visible, and its peak memory. Usage:
+// become visible, and its peak memory; names the modules it held when its
+// window first showed. Usage:
 //   noctaris-bench-startup <exe> <window caption> <runs>
 #include <windows.h>
 #include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cwctype>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace {
+
+// The process's modules by file name, in lower case.
+std::set<std::wstring> modulesOf(HANDLE process)
+{
+    std::vector<HMODULE> modules(512);
+    DWORD needed = 0;
+    if (!EnumProcessModules(process, modules.data(), static_cast<DWORD>(modules.size() * sizeof(HMODULE)), &needed)) {
+        return {};
+    }
+    modules.resize(std::min<std::size_t>(modules.size(), needed / sizeof(HMODULE)));
+    std::set<std::wstring> names;
+    for (HMODULE module : modules) {
+        wchar_t name[MAX_PATH];
+        if (!GetModuleBaseNameW(process, module, name, MAX_PATH)) continue;
+        std::wstring lower = name;
+        for (wchar_t& c : lower) c = static_cast<wchar_t>(std::towlower(c));
+        names.insert(lower);
+    }
+    return names;
+}
 
 double msBetween(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency)
 {
@@ -33,6 +56,7 @@ int wmain(int argc, wchar_t** argv)
     QueryPerformanceFrequency(&frequency);
     std::vector<double> times;
     SIZE_T peak = 0;
+    std::set<std::wstring> firstModules;
     for (int run = 0; run < runs; ++run) {
         STARTUPINFOW si{};
         si.cb = sizeof si;
@@ -62,6 +86,7 @@ int wmain(int argc, wchar_t** argv)
             return 1;
         }
         times.push_back(msBetween(start, shown, frequency));
+        if (run == 0) firstModules = modulesOf(pi.hProcess);
         Sleep(1000);
         PROCESS_MEMORY_COUNTERS memory{};
         memory.cb = sizeof memory;
@@ -74,5 +99,8 @@ int wmain(int argc, wchar_t** argv)
     std::sort(times.begin(), times.end());
     std::printf("start to visible: median %.1f ms, fastest %.1f ms, slowest %.1f ms (%d runs); peak working set %.1f MB\n",
                 times[times.size() / 2], times.front(), times.back(), runs, static_cast<double>(peak) / (1024.0 * 1024.0));
+    std::printf("modules when first visible:");
+    for (const std::wstring& name : firstModules) std::printf(" %ls", name.c_str());
+    std::printf("\n");
     return 0;
 }
