@@ -16,7 +16,10 @@ namespace {
 constexpr int kToolSize = 16;
 constexpr int kTabWidth = 24;
 constexpr int kTabHeight = 14;
-constexpr std::chrono::milliseconds kFirstFacesBudget{50};
+// The first lookup also starts COM and the shell's icon lists on its worker,
+// tens of milliseconds on a busy machine; the wait ends well before this
+// once some lookups have answered.
+constexpr std::chrono::milliseconds kFirstFacesBudget{100};
 
 std::string indexed(const char* name, int index) { return std::string(name) + "(" + std::to_string(index) + ")"; }
 
