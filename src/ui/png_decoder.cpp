@@ -11,6 +11,7 @@
 
 #include <climits>
 #include <memory>
+#include <utility>
 
 #include "ui/pixels.h"
 
@@ -27,7 +28,8 @@ std::optional<Pixels> decodePng(std::span<const std::byte> file)
                               &height, &channels, 4),
         stbi_image_free);
     if (!rgba) return std::nullopt;
-    Pixels pixels{width, height, std::vector<std::uint8_t>(rgba.get(), rgba.get() + static_cast<std::size_t>(width) * height * 4)};
+    const std::size_t bytes = static_cast<std::size_t>(width) * height * 4;
+    Pixels pixels{width, height, std::vector<std::uint8_t>(rgba.get(), rgba.get() + bytes)};
     for (std::size_t i = 0; i < pixels.bgra.size(); i += 4) std::swap(pixels.bgra[i], pixels.bgra[i + 2]);
     return pixels;
 }

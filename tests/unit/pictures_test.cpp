@@ -19,7 +19,10 @@ std::span<const std::byte> bytesOf(const std::string& text)
 ui::Pixels grey(int width, int height, std::vector<int> values)
 {
     ui::Pixels pixels{width, height, {}};
-    for (const int v : values) pixels.bgra.insert(pixels.bgra.end(), {std::uint8_t(v), std::uint8_t(v), std::uint8_t(v), 255});
+    for (const int v : values) {
+        const auto level = static_cast<std::uint8_t>(v);
+        pixels.bgra.insert(pixels.bgra.end(), {level, level, level, 255});
+    }
     return pixels;
 }
 
