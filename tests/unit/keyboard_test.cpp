@@ -20,11 +20,11 @@ protected:
         registerSlot(43, "表", "C:\\sheet.exe");
         installDefaults(settings);
         start();
-        act([this] { form1().window.systemActivated(false); });
+        act([this] { platform.input(form1().window).systemActivated(false); });
     }
     void key(Key k, int shift = 0, int digit = 0)
     {
-        act([&] { form1().window.keyInput({k, digit, shift}); });
+        act([&] { platform.input(form1().window).keyInput({k, digit, shift}); });
     }
     ui::Control* focus() { return form1().window.keyboardFocus(); }
 };
@@ -51,7 +51,7 @@ TEST_F(Keyboard, ItArrivesOnAButtonAndMovesAlongTheBar)
 
     click(form1().ShortCut[2]);
     form1().window.setKeyboardFocus(nullptr);
-    act([this] { form1().window.systemActivated(true); });
+    act([this] { platform.input(form1().window).systemActivated(true); });
     EXPECT_EQ(focus(), &form1().ShortCut[2]) << "back on the button last used, cues shown after Alt+Tab";
     EXPECT_TRUE(form1().window.focusRingShown());
 }
@@ -113,13 +113,16 @@ TEST_F(Keyboard, TheMenuKeyOpensAtTheElementAndF2RenamesAGroup)
     EXPECT_EQ(app->form5().Text1.text(), "メモ帳");
     key(Key::Enter);
     EXPECT_EQ(shell.executions.size(), 0u) << "the bar takes no key while its dialog is open";
-    act([this] { app->openDialog()->closeRequest(); });
+    act([this] { platform.input(*app->openDialog()).closeRequest(); });
 
     for (int i = 0; i < 8; ++i) key(Key::Tab);
     key(Key::Right);
     key(Key::Right);
     key(Key::Menu);
     EXPECT_EQ(platform.popups.back(), "GrpNN");
+    const ui::Rect tab = ui::deviceRect(form1().Conts[2]);
+    EXPECT_EQ(platform.popupPoints.back(), form1().window.toScreen({tab.left, tab.top + tab.height}))
+        << "at the tab, not at the pointer";
     EXPECT_TRUE(form1().GrNO == 2);
     key(Key::F2);
     ASSERT_NE(app->openDialog(), nullptr);

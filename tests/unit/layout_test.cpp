@@ -107,6 +107,7 @@ TEST_F(Layout, NeitherLayoutWritesOrChangesTheStyleSetting)
     f.TateForm();
     f.YokoForm();
     EXPECT_EQ(f.FormStyle, 0);
+    ASSERT_TRUE(logHas("Form1 shown")) << "the layouts were logged";
     for (const auto& event : platform.log) EXPECT_EQ(event.rfind("write", 0), std::string::npos) << event;
 }
 

@@ -115,6 +115,7 @@ TEST_F(Menus, ExitCommandEndsWithoutWriting)
     tray(ui::TrayEvent::LeftDown);
     EXPECT_TRUE(platform.ended);
     EXPECT_TRUE(platform.trayIcons.empty());
+    ASSERT_TRUE(logHas("program ended"));
     for (const auto& event : platform.log) EXPECT_EQ(event.rfind("write", 0), std::string::npos) << event;
 }
 

@@ -30,7 +30,7 @@ protected:
     }
     void send(ui::MouseAction action, int button, int held, ui::Point at, unsigned timeMs)
     {
-        act([&] { form1().window.mouseInput(ui::MouseInput::of(action, button, held, at, timeMs)); });
+        act([&] { platform.input(form1().window).mouseInput(ui::MouseInput::of(action, button, held, at, timeMs)); });
     }
     void clickAt(ui::Point at, unsigned timeMs)
     {
@@ -41,6 +41,18 @@ protected:
 };
 
 constexpr const char* kHorizontal = "1,2,2,0,0,0,0";
+
+// A right click and a left press soon after at the same spot make no
+// double click: in double-click mode they launch nothing.
+TEST_F(MouseRouting, ARightClickAndALeftPressAreNoDoubleClick)
+{
+    startWith(kHorizontal);
+    const ui::Point spot = centreOf(form1().ShortCut[3]);
+    send(ui::MouseAction::Press, ui::mouse::kRight, ui::mouse::kRight, spot, 1000);
+    send(ui::MouseAction::Release, ui::mouse::kRight, 0, spot, 1050);
+    clickAt(spot, 1100);
+    EXPECT_EQ(launches(), 0u);
+}
 
 TEST_F(MouseRouting, OnlyTheFrontGroupsButtonsAreHit)
 {
@@ -123,9 +135,9 @@ TEST_F(MouseRouting, AClosedDialogTakesTheCaptureWithIt)
     chooseFromMenu(form1().ShortCut[5], "ExSet");
     ui::Window& dialog = *app->openDialog();
     const auto press = ui::MouseInput::of(ui::MouseAction::Press, ui::mouse::kLeft, ui::mouse::kLeft, {40, 60});
-    act([&] { dialog.mouseInput(press); });
+    act([&] { platform.input(dialog).mouseInput(press); });
     ASSERT_EQ(platform.capturedWindow, &dialog);
-    act([&] { dialog.closeRequest(); });
+    act([&] { platform.input(dialog).closeRequest(); });
     EXPECT_EQ(platform.capturedWindow, nullptr);
     hover(form1().ShortCut[3], 5, 5);
     EXPECT_EQ(platform.capturedControl(), &form1().ShortCut[3]);

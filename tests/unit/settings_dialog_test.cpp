@@ -55,7 +55,7 @@ protected:
     void userClicks(const std::string& name)
     {
         ui::Control& c = control(name);
-        act([&c] { c.window().nativeClick(c); });
+        act([this, &c] { platform.input(c.window()).nativeClick(c); });
     }
     std::set<std::string> selected()
     {
@@ -250,7 +250,7 @@ TEST_F(SettingsDialog, ShowingItAgainOnlyBringsItUpAndTheClosePictureUnloadsIt)
     open();
     EXPECT_TRUE(logHas("write apst.qdf")) << "a new opening runs the load step again";
 
-    act([this] { dialog().window.closeRequest(); });
+    act([this] { platform.input(dialog().window).closeRequest(); });
     EXPECT_EQ(form4().window(), nullptr);
 }
 
@@ -321,6 +321,7 @@ TEST_F(StartupShortcut, NoLinkIsWrittenWhereItCannotBeSavedOrThereIsNoStartupFol
     EXPECT_EQ(lastMessage(), "ショートカットが作成できませんでした。");
     push(dialog().Command2);
     EXPECT_EQ(lastMessage(), "ショートカットが削除できませんでした。\r\nもしくはすでにファイルは削除されています。");
+    ASSERT_TRUE(logHas("message: ショートカットが作成できませんでした。"));
     for (const std::string& event : platform.log) EXPECT_NE(event.rfind("link", 0), 0u) << "a link was written";
 }
 

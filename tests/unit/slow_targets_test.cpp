@@ -69,6 +69,19 @@ TEST_F(SlowTargets, ALaunchThatWaitsLeavesTheBarWorkingAndTellsItsEndOnce)
     EXPECT_EQ(platform.messages[0].text, "リンク先のファイルが見つかりません。");
 }
 
+TEST_F(SlowTargets, ATrayLaunchUnderWayIsNotStartedAgain)
+{
+    installDefaults();
+    start();
+    shell.hold(kShare);
+    platform.menuChoices = {"f1Ex(3)", "f1Ex(3)"};
+    tray(ui::TrayEvent::LeftDown);
+    tray(ui::TrayEvent::LeftDown);
+    shell.release(kShare);
+    act([] {});
+    EXPECT_EQ(shell.executions.size(), 1u);
+}
+
 TEST_F(SlowTargets, ExitDoesNotWaitForThem)
 {
     shell.hold(kShare);

@@ -7,6 +7,7 @@
 
 #include "bar_fixture.h"
 #include "dialogs/form5.h"
+#include "menus/form3.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -107,6 +108,39 @@ TEST_F(StartUp, MissingGroupAndShortcutFilesStartEmptyAndTouchNoSetting)
     EXPECT_EQ(form1().FomMov, 1);
 }
 
+TEST_F(StartUp, AnUnreadableGroupFileIsReportedAndNeverWrittenOver)
+{
+    installDefaults();
+    std::filesystem::remove(dataPath() / "group.qdf");
+    std::filesystem::create_directory(dataPath() / "group.qdf");
+    start();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_THAT(platform.messages[0].text, HasSubstr("group.qdf"));
+
+    chooseFromMenu(form1().Conts[1], "GrpHen");
+    app->form3().Text1.setText("仕事");
+    push(app->form3().Command1);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_THAT(platform.messages[1].text, HasSubstr("起動時に読み込めなかったため、書き換えません"));
+    EXPECT_FALSE(logHas("write group.qdf"));
+}
+
+// What the first paint shows is what the start-up drew, before anything
+// posted from the background has run: the icon, not the waiting face.
+TEST_F(StartUp, AnOrdinaryTargetShowsItsIconAtTheFirstPaint)
+{
+    registerSlot(3, "メモ帳", "C:\\memo.exe");
+    installDefaults();
+    app = std::make_unique<app::Noctaris>(platform, shell, platform.files, platform.codec());
+    act([this] {
+        app->start();
+        const ui::PictureBox& face = form1().ShortCut[3];
+        EXPECT_EQ(face.picture(), ui::Art::None);
+        ASSERT_EQ(face.surface().drawings().size(), 1u) << "the icon alone, no name over a waiting face";
+        EXPECT_EQ(headless::iconPath(face.surface().drawings()[0].icon), "C:\\memo.exe");
+    });
+}
+
 // Saving the empty table read in its place would lose every shortcut it holds.
 TEST_F(StartUp, AnUnreadableShortcutFileIsReportedAndNeverWrittenOver)
 {
@@ -160,6 +194,7 @@ TEST_F(StartUp, OtherTopmostValuesLeaveThePlacementAlone)
 {
     installDefaults("1,1,2,3,0,0,0");
     start();
+    ASSERT_TRUE(logHas("Form1 shown"));
     for (const std::string& event : platform.log) EXPECT_NE(event.rfind("Form1 placed", 0), 0u) << event;
 }
 
@@ -218,7 +253,7 @@ TEST_F(StartUp, NoLookupsAheadWhenNoOtherGroupHoldsATarget)
     installDefaults();
     start();
     const std::size_t before = count("background work");
-    act([this] { form1().window.firstPainted(); });
+    act([this] { platform.input(form1().window).firstPainted(); });
     EXPECT_EQ(count("background work"), before) << "a thread costs about a megabyte under Wine";
 }
 
@@ -268,7 +303,7 @@ TEST_F(StartUp, ClosingRemovesTheTrayIconAndWritesNothing)
     installDefaults();
     start();
     platform.log.clear();
-    act([this] { form1().window.closeRequest(); });
+    act([this] { platform.input(form1().window).closeRequest(); });
     EXPECT_TRUE(logHasInOrder({"tray icon removed for Form1", "Form1 hidden", "program ended"}));
     EXPECT_EQ(platform.log.size(), 3u);
 }

@@ -187,7 +187,7 @@ TEST_F(Toolbar, TheTrayIconComesBackWithARestartedTaskbar)
     platform.trayAvailable = false;
     startWith("1,1,1,0,0,0,0");
     platform.trayAvailable = true;
-    act([this] { form1().window.taskbarCreated(); });
+    act([this] { platform.input(form1().window).taskbarCreated(); });
     EXPECT_EQ(platform.trayIcons.count(&form1().window), 1u);
     platform.log.clear();
     click(form1().Picture1);
