@@ -28,10 +28,19 @@ std::string BarTest::readData(const std::string& name) const
     return text ? *text : std::string("<not code page 932>");
 }
 
-void BarTest::installDefaults(const std::string& settings, const std::string& position)
+std::string Settings::file() const
+{
+    std::string line;
+    for (const int value : {KidoA, SKidoA, SexeA, WindTop, FormStyle, SctName, FomMov}) {
+        line += (line.empty() ? "" : ",") + std::to_string(value);
+    }
+    return line + "\r\n";
+}
+
+void BarTest::installDefaults(const Settings& settings, const std::string& position)
 {
     writeData("fank.qdf", position + "\r\n");
-    writeData("apst.qdf", settings + "\r\n");
+    writeData("apst.qdf", settings.file());
     std::string groups;
     for (int g = 1; g <= 10; ++g) groups += "\"グループ" + std::to_string(g) + "\"\r\n";
     writeData("group.qdf", groups);

@@ -10,11 +10,12 @@
 namespace {
 
 using testing_support::BarTest;
+using testing_support::Settings;
 using ui::Key;
 
 class Keyboard : public BarTest {
 protected:
-    void startWith(const std::string& settings = "1,1,2,0,0,0,0")
+    void startWith(const Settings& settings = {})
     {
         registerSlot(2, "メモ帳", "C:\\memo.exe");
         registerSlot(43, "表", "C:\\sheet.exe");
@@ -58,7 +59,7 @@ TEST_F(Keyboard, ItArrivesOnAButtonAndMovesAlongTheBar)
 
 TEST_F(Keyboard, EnterAndSpaceLaunchWithTheClicksRules)
 {
-    startWith("1,2,1,0,1,0,0");  // double-click mode, hide after launching, vertical
+    startWith(Settings{.SKidoA = 2, .SexeA = 1, .FormStyle = 1});  // double-click mode, hide after launching, vertical
     key(Key::Down);
     key(Key::Down);
     key(Key::Enter);

@@ -9,6 +9,7 @@
 namespace {
 
 using testing_support::BarTest;
+using testing_support::Settings;
 
 class MouseRouting : public BarTest {
 protected:
@@ -18,7 +19,7 @@ protected:
         registerSlot(4, "電卓", "C:\\calc.exe");
         registerSlot(43, "表", "C:\\sheet.exe");
     }
-    void startWith(const std::string& settings)
+    void startWith(const Settings& settings = {})
     {
         installDefaults(settings);
         start();
@@ -40,7 +41,7 @@ protected:
     std::size_t launches() const { return shell.executions.size(); }
 };
 
-constexpr const char* kHorizontal = "1,2,2,0,0,0,0";
+const Settings kHorizontal{.SKidoA = 2};  // double-click mode
 
 // A right click and a left press soon after at the same spot make no
 // double click: in double-click mode they launch nothing.
@@ -69,7 +70,7 @@ TEST_F(MouseRouting, OnlyTheFrontGroupsButtonsAreHit)
 // On the vertical bar the buttons track no hover, which would let go of the mouse.
 TEST_F(MouseRouting, APressKeepsTheMouseUntilTheLastButtonIsReleased)
 {
-    startWith("1,2,2,0,1,0,0");
+    startWith(Settings{.SKidoA = 2, .FormStyle = 1});
     const ui::Point three = centreOf(form1().ShortCut[3]);
     const ui::Point four = centreOf(form1().ShortCut[4]);
     send(ui::MouseAction::Press, ui::mouse::kLeft, ui::mouse::kLeft, three, 1000);

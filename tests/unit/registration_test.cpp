@@ -9,6 +9,7 @@ namespace {
 
 using testing::HasSubstr;
 using testing_support::BarTest;
+using testing_support::Settings;
 
 constexpr const char* kNothingChosen = "ファイルまたはフォルダを選択してください。";
 const std::string kNotepad = "C:\\Windows\\notepad.exe";
@@ -16,7 +17,7 @@ const std::string kNotepad = "C:\\Windows\\notepad.exe";
 // The bar with slot 2 registered, group 0 shown.
 class Registration : public BarTest {
 protected:
-    void startBar(const std::string& settings = "1,1,2,0,0,0,0")
+    void startBar(const Settings& settings = {})
     {
         registerSlot(2, "メモ帳", kNotepad);
         installDefaults(settings);
@@ -108,7 +109,7 @@ TEST_F(Registration, LongPathsAreCompactedInTheBoxAndWholeInTheTooltip)
 
 class NamesOnButtons : public Registration, public testing::WithParamInterface<int> {
 protected:
-    void SetUp() override { startBar("1,1,2,0,0," + std::to_string(GetParam()) + ",0"); }
+    void SetUp() override { startBar(Settings{.SctName = GetParam()}); }
 };
 
 TEST_P(NamesOnButtons, ConfirmedFaceShowsTheIconAndTheNameWhenNamesAreShown)

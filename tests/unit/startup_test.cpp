@@ -14,6 +14,7 @@ namespace {
 
 using testing::HasSubstr;
 using testing_support::BarTest;
+using testing_support::Settings;
 
 class StartUp : public BarTest {};
 
@@ -94,7 +95,7 @@ TEST_F(StartUp, MissingPositionOrSettingsEndsWithAMessageNamingTheFile)
 
 TEST_F(StartUp, MissingGroupAndShortcutFilesStartEmptyAndTouchNoSetting)
 {
-    installDefaults("1,2,1,1,1,1,1");
+    installDefaults(Settings{.SKidoA = 2, .SexeA = 1, .WindTop = 1, .FormStyle = 1, .SctName = 1, .FomMov = 1});
     std::filesystem::remove(dataPath() / "group.qdf");
     std::filesystem::remove(dataPath() / "Shtct.qdf");
     start();
@@ -164,7 +165,7 @@ TEST_F(StartUp, AnUnreadableShortcutFileIsReportedAndNeverWrittenOver)
 
 TEST_F(StartUp, HiddenStartLeavesOnlyTheTrayIcon)
 {
-    installDefaults("2,1,2,0,0,0,0");
+    installDefaults(Settings{.KidoA = 2});
     start();
     EXPECT_FALSE(form1().window.visible());
     EXPECT_EQ(form4().TaskOn, 1);
@@ -175,7 +176,7 @@ TEST_F(StartUp, HiddenStartLeavesOnlyTheTrayIcon)
 
 TEST_F(StartUp, HiddenStartWithoutATrayKeepsTheBarShown)
 {
-    installDefaults("2,1,2,0,0,0,0");
+    installDefaults(Settings{.KidoA = 2});
     platform.trayAvailable = false;
     start();
     EXPECT_TRUE(form1().window.visible());
@@ -184,7 +185,7 @@ TEST_F(StartUp, HiddenStartWithoutATrayKeepsTheBarShown)
 
 TEST_F(StartUp, TopmostPlacementShowsWithoutActivatingAtThePixelRectangle)
 {
-    installDefaults("1,1,2,1,1,0,0", "-150,300");
+    installDefaults(Settings{.WindTop = 1, .FormStyle = 1}, "-150,300");
     start();
     EXPECT_TRUE(logHas("Form1 placed topmost at -10,20 67x366"));
     EXPECT_TRUE(form1().window.topmost());
@@ -192,7 +193,7 @@ TEST_F(StartUp, TopmostPlacementShowsWithoutActivatingAtThePixelRectangle)
 
 TEST_F(StartUp, OtherTopmostValuesLeaveThePlacementAlone)
 {
-    installDefaults("1,1,2,3,0,0,0");
+    installDefaults(Settings{.WindTop = 3});
     start();
     ASSERT_TRUE(logHas("Form1 shown"));
     for (const std::string& event : platform.log) EXPECT_NE(event.rfind("Form1 placed", 0), 0u) << event;
@@ -201,7 +202,7 @@ TEST_F(StartUp, OtherTopmostValuesLeaveThePlacementAlone)
 TEST_F(StartUp, SevenOnesStartVerticalOnTopNamedFixedAndShown)
 {
     registerSlot(3, "メモ", "C:\\memo.txt");
-    installDefaults("1,1,1,1,1,1,1");
+    installDefaults(Settings{.SexeA = 1, .WindTop = 1, .FormStyle = 1, .SctName = 1, .FomMov = 1});
     start();
     EXPECT_EQ(form1().window.picture(), ui::Art::TateHome);
     EXPECT_TRUE(form1().window.topmost());
@@ -213,7 +214,8 @@ TEST_F(StartUp, SevenOnesStartVerticalOnTopNamedFixedAndShown)
 
 TEST_F(StartUp, TwoSettingsStartInTheTrayHorizontalNotOnTopMovable)
 {
-    installDefaults("2,1");
+    installDefaults();
+    writeData("apst.qdf", "2,1\r\n");
     start();
     EXPECT_EQ(form1().window.picture(), ui::Art::YokoHome);
     EXPECT_FALSE(form1().window.visible());
@@ -226,7 +228,7 @@ TEST_F(StartUp, TwoSettingsStartInTheTrayHorizontalNotOnTopMovable)
 
 TEST_F(StartUp, VerticalLayoutIsVisibleBeforeTheShortcutsAreRead)
 {
-    installDefaults("1,1,2,0,1,0,0");
+    installDefaults(Settings{.FormStyle = 1});
     start();
     EXPECT_TRUE(logHasInOrder({"read apst.qdf", "Form1 shown", "read group.qdf", "read Shtct.qdf"}));
 }
@@ -261,7 +263,7 @@ TEST_F(StartUp, NamesOnButtonsAreOutlinedEvenOnEmptySlots)
 {
     registerSlot(2, "ブラウザ", "C:\\browser.exe");
     shell.missing.insert("C:\\browser.exe");
-    installDefaults("1,1,2,0,0,1,0");
+    installDefaults(Settings{.SctName = 1});
     start();
     const auto& named = form1().ShortCut[2].surface().drawings();
     ASSERT_EQ(named.size(), 10u) << "no icon for a vanished target, but its name";
@@ -276,7 +278,7 @@ TEST_F(StartUp, NamesOnButtonsAreOutlinedEvenOnEmptySlots)
 
 TEST_F(StartUp, BarStoredOffEveryMonitorIsBroughtBackWithoutRewritingItsPosition)
 {
-    installDefaults("1,1,2,0,0,0,0", "45000,30000");
+    installDefaults({}, "45000,30000");
     const std::string stored = readData("fank.qdf");
     start();
     EXPECT_EQ(form1().window.pixelBounds(), (ui::Rect{1920 - 366, 1040 - 74, 366, 74}));
@@ -285,14 +287,14 @@ TEST_F(StartUp, BarStoredOffEveryMonitorIsBroughtBackWithoutRewritingItsPosition
 
 TEST_F(StartUp, PartlyVisibleBarStaysWhereItWasStored)
 {
-    installDefaults("1,1,2,0,0,0,0", "-3000,-600");
+    installDefaults({}, "-3000,-600");
     start();
     EXPECT_EQ(form1().window.pixelBounds(), (ui::Rect{-200, -40, 366, 74}));
 }
 
 TEST_F(StartUp, AFractionalPositionIsRoundedHalfToEven)
 {
-    installDefaults("1,1,2,0,0,0,0", "-160,1012.5");
+    installDefaults({}, "-160,1012.5");
     start();
     EXPECT_EQ(form1().window.pixelBounds().left, -11) << "-10.67 px";
     EXPECT_EQ(form1().window.pixelBounds().top, 68) << "67.5 px";
