@@ -33,10 +33,10 @@ void MouseRouter::input(const MouseInput& in)
 {
     // A disabled window hears no mouse, as on the system, and an unloaded one none at all.
     if (!window_.takesInput()) return;
-    // A button held that was pressed elsewhere is someone else's drag. Wine:
-    // the window under the pointer gets moves during another program's drag,
-    // before and while the drag is reported over this window. They must not
-    // move the window or start hover tracking.
+    // A button held that was pressed elsewhere is someone else's drag: its
+    // moves must not move the window or start hover tracking. Wine: the
+    // window under the pointer gets such moves during another program's
+    // drag, before and while the drag is reported over this window.
     pressedHere_ &= in.held | (in.action == MouseAction::Press ? in.button : 0);
     if (in.action == MouseAction::Press) {
         pressedHere_ |= in.button;
