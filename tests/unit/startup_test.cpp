@@ -16,7 +16,27 @@ using testing::HasSubstr;
 using testing_support::BarTest;
 using testing_support::Settings;
 
-class StartUp : public BarTest {};
+class StartUp : public BarTest {
+protected:
+    // The data file is there but cannot be read (a folder in its place):
+    // the user hears of it at the start.
+    void startWithUnreadable(const std::string& file)
+    {
+        installDefaults();
+        std::filesystem::remove(dataPath() / file);
+        std::filesystem::create_directory(dataPath() / file);
+        start();
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_THAT(platform.messages[0].text, HasSubstr(file));
+    }
+    // Saving the empty table read in its place would lose what it holds.
+    void expectNotWrittenOver(const std::string& file)
+    {
+        ASSERT_EQ(platform.messages.size(), 2u);
+        EXPECT_THAT(platform.messages[1].text, HasSubstr("起動時に読み込めなかったため、書き換えません"));
+        EXPECT_FALSE(logHas("write " + file));
+    }
+};
 
 TEST_F(StartUp, ReadsTheFilesLaysOutShowsAndPlacesTheBarInOrder)
 {
@@ -111,19 +131,11 @@ TEST_F(StartUp, MissingGroupAndShortcutFilesStartEmptyAndTouchNoSetting)
 
 TEST_F(StartUp, AnUnreadableGroupFileIsReportedAndNeverWrittenOver)
 {
-    installDefaults();
-    std::filesystem::remove(dataPath() / "group.qdf");
-    std::filesystem::create_directory(dataPath() / "group.qdf");
-    start();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_THAT(platform.messages[0].text, HasSubstr("group.qdf"));
-
+    startWithUnreadable("group.qdf");
     chooseFromMenu(form1().Conts[1], "GrpHen");
     app->form3().Text1.setText("仕事");
     push(app->form3().Command1);
-    ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_THAT(platform.messages[1].text, HasSubstr("起動時に読み込めなかったため、書き換えません"));
-    EXPECT_FALSE(logHas("write group.qdf"));
+    expectNotWrittenOver("group.qdf");
 }
 
 // What the first paint shows is what the start-up drew, before anything
@@ -142,24 +154,16 @@ TEST_F(StartUp, AnOrdinaryTargetShowsItsIconAtTheFirstPaint)
     });
 }
 
-// Saving the empty table read in its place would lose every shortcut it holds.
 TEST_F(StartUp, AnUnreadableShortcutFileIsReportedAndNeverWrittenOver)
 {
-    installDefaults();
-    std::filesystem::remove(dataPath() / "Shtct.qdf");
-    std::filesystem::create_directory(dataPath() / "Shtct.qdf");
-    start();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_THAT(platform.messages[0].text, HasSubstr("Shtct.qdf"));
+    startWithUnreadable("Shtct.qdf");
     EXPECT_TRUE(form1().window.visible());
 
     chooseFromMenu(form1().ShortCut[0], "ExSet");
     shell.fileChoices.push_back("C:\\a\\report.txt");
     push(app->form5().Command1);
     push(app->form5().Command2);
-    ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_THAT(platform.messages[1].text, HasSubstr("起動時に読み込めなかったため、書き換えません"));
-    EXPECT_FALSE(logHas("write Shtct.qdf"));
+    expectNotWrittenOver("Shtct.qdf");
     EXPECT_EQ(form1().List2.list(0), "") << "the slot goes back to what the file holds";
 }
 
