@@ -115,8 +115,10 @@ ui::Window* Noctaris::openDialog() const
 
 bool Noctaris::raiseOpenDialog() { return form5_.raise() || form3_.raise(); }
 
-// The system would activate the closed window's owner only where it is
-// enabled, and some other program's window else.
+// The system itself hands the activation of a hidden active popup to its
+// owner when the owner is enabled (Wine: activate_other_window), else to some
+// other window, perhaps another program's. The program does not count on it:
+// under Wine the rename dialog once stayed active and the next click was lost.
 void Noctaris::returnForeground()
 {
     if (raiseOpenDialog()) return;
