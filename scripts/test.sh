@@ -48,6 +48,16 @@ session_fuzz() {
 # The Wine suites of the two builds run side by side, each on a display and a
 # prefix of its own: they spend most of their time waiting for windows.
 declare -A wine_pid
+# Ctrl+C (or a TERM) stops them too: each run closes its display and Wine
+# prefix on a TERM, and none is left running on its own.
+stop_wine_tests() {
+    local pid
+    for pid in "${wine_pid[@]}"; do kill -TERM "$pid" 2>/dev/null; done
+    wait
+    echo "TESTS INTERRUPTED"
+    exit 130
+}
+trap stop_wine_tests INT TERM
 start_wine_tests() {
     local preset=$1
     shift

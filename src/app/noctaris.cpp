@@ -1,5 +1,7 @@
 #include "app/noctaris.h"
 
+#include <stdexcept>
+
 #include "bar/form1.h"
 #include "dialogs/form4.h"
 #include "dialogs/form5.h"
@@ -16,7 +18,9 @@ Noctaris::Noctaris(ui::Platform& platform, shell::ShellApi& shell, model::FileSt
       shell_(shell),
       data_(platform.programFolder(), platform.pathSeparator(), files, codec),
       icons_(shell, platform),
-      launches_(shell, platform)
+      launches_(shell, platform),
+      form5_(*this),
+      form3_(*this)
 {
 }
 
@@ -45,42 +49,81 @@ ui::Answer Noctaris::msgBox(std::string_view text, ui::MessageStyle style, ui::W
     return platform_.messageBox(&over, text, style, kTitle);
 }
 
+// The bar is disabled before the dialog shows, as the system does for a
+// modal dialog.
+void Noctaris::openRegistration(int slot, Registration mode, const std::string& dropped)
+{
+    dialogs::Form5& form5 = form5_.load(*this);
+    form1_->window.setEnabled(false);
+    form5.ListNo = static_cast<std::int16_t>(slot);
+    switch (mode) {
+    case Registration::New:
+        break;
+    case Registration::Change:
+        form5.Label1.setCaption(launcher_.List2.list(slot));
+        form5.Text1.setText(launcher_.List1.list(slot));
+        form5.Henkou();
+        break;
+    case Registration::Drop:
+        form5.Label1.setCaption(dropped);
+        form5.DgAndDd();
+        break;
+    }
+    form5_.show();
+}
+
+void Noctaris::openRename(int group)
+{
+    menus::Form3& form3 = form3_.load(*this);
+    form1_->window.setEnabled(false);
+    form3.LstNNN = model::Variant::number(group);
+    form3.Form_Load();
+    form3_.show();
+}
+
+// The bar is enabled before the dialog goes, so that the system may hand it
+// the activation; it gets it in any case.
+void Noctaris::closeRegistration()
+{
+    form1_->window.setEnabled(true);
+    form5_.unload();
+}
+
+void Noctaris::closeRename()
+{
+    form1_->window.setEnabled(true);
+    form3_.unload();
+}
+
 dialogs::Form5& Noctaris::form5()
 {
-    if (!form5_) form5_ = std::make_unique<dialogs::Form5>(*this);
+    if (!form5_) throw std::logic_error("no registration dialog is open");
     return *form5_;
 }
 
-// The dialog closes from one of its own handlers: it goes once that has ended.
-void Noctaris::unloadForm5() { unload(form5_); }
-
 menus::Form3& Noctaris::form3()
 {
-    if (!form3_) form3_ = std::make_unique<menus::Form3>(*this);
+    if (!form3_) throw std::logic_error("no rename dialog is open");
     return *form3_;
 }
 
-void Noctaris::unloadForm3() { unload(form3_); }
-
-// The dialog closes from one of its own handlers, so it goes once the event
-// is over. The bar lent it the keyboard and takes it back: without that,
-// the system may leave the hidden dialog active and the next click lost.
-template <typename Dialog>
-void Noctaris::unload(std::unique_ptr<Dialog>& dialog)
+ui::Window* Noctaris::openDialog() const
 {
-    if (!dialog) return;
-    dialog->window.unload();
-    platform_.deleteLater(std::shared_ptr<Dialog>(dialog.release()));
-    if (form1_->window.visible()) form1_->window.setForeground();
+    if (form5_) return &form5_->window;
+    return form3_ ? &form3_->window : nullptr;
 }
 
-ui::Window* Noctaris::openDialog() const { return form5_ ? &form5_->window : form3_ ? &form3_->window : nullptr; }
+bool Noctaris::raiseOpenDialog() { return form5_.raise() || form3_.raise(); }
 
-bool Noctaris::raiseOpenDialog()
+// The system itself hands the activation of a hidden active popup to its
+// owner when the owner is enabled (Wine: activate_other_window), else to some
+// other window, perhaps another program's. The program does not count on it:
+// under Wine the rename dialog once stayed active and the next click was lost.
+void Noctaris::returnForeground()
 {
-    ui::Window* open = openDialog();
-    if (open) open->setForeground();
-    return open != nullptr;
+    if (raiseOpenDialog()) return;
+    ui::Window& bar = form1_->window;
+    if (bar.visible() && bar.takesInput()) bar.setForeground();
 }
 
 ui::Window& Noctaris::barWindow() { return form1_->window; }
@@ -126,20 +169,47 @@ bool Noctaris::parkBar() { return form1_->parkInTray(); }
 
 void Noctaris::exit() { form1_->Form_Unload(); }
 
+bool Noctaris::told(bool saved, const std::string& problem, ui::Window& over, std::string* unsaid)
+{
+    if (saved) return true;
+    if (!unsaid) {
+        msgBox(problem, ui::message_box::kExclamation, over);
+    } else if (unsaid->empty()) {
+        *unsaid = problem;
+    }
+    return false;
+}
+
 bool Noctaris::saveShortcuts(ui::Window& over)
 {
     std::string problem;
-    if (data_.writeShortcuts(launcher_.shortcutTable(), problem)) return true;
-    msgBox(problem, ui::message_box::kExclamation, over);
-    return false;
+    return told(data_.writeShortcuts(launcher_.shortcutTable(), problem), problem, over);
 }
 
 bool Noctaris::saveGroups(ui::Window& over)
 {
     std::string problem;
-    if (data_.writeGroups(launcher_.groupNames(), problem)) return true;
-    msgBox(problem, ui::message_box::kExclamation, over);
-    return false;
+    return told(data_.writeGroups(launcher_.groupNames(), problem), problem, over);
+}
+
+bool Noctaris::saveSettings(ui::Window& over, std::string* unsaid)
+{
+    std::string problem;
+    return told(data_.writeSettings(launcher_.settings, problem), problem, over, unsaid);
+}
+
+// Nothing shows what the file does not hold.
+std::optional<model::TableChange> Noctaris::commit(const model::TableChange& change, ui::Window& over)
+{
+    const model::TableChange undo = change.applyTo(launcher_);
+    const bool saved = change.file() == model::DataFile::Groups ? saveGroups(over) : saveShortcuts(over);
+    if (!saved) {
+        undo.applyTo(launcher_);
+        return std::nullopt;
+    }
+    for (const auto& [slot, entry] : change.slots()) slotChanged(slot);
+    for (const auto& [group, name] : change.groups()) groupRenamed(group);
+    return undo;
 }
 
 void Noctaris::settingsChanged() { form4_->showSettings(); }

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
+#include "app/per_showing.h"
 #include "app/title.h"
 #include "model/data_folder.h"
 #include "model/launcher.h"
+#include "model/table_change.h"
 #include "shell/icon_cache.h"
 #include "shell/launches.h"
 #include "ui/message_box.h"
@@ -31,6 +35,10 @@ class Seihin;
 }
 
 namespace app {
+
+// What the registration dialog opens for: a new entry in an empty slot, a
+// change of a slot's entry, or a target dropped on a button.
+enum class Registration { New, Change, Drop };
 
 // The program: it owns what the windows share and the services they use,
 // creates the windows, and carries the commands they give each other. A
@@ -61,17 +69,27 @@ public:
     dialogs::Form4& form4() { return *form4_; }
     dialogs::Seihin& seihin() { return *seihin_; }
 
-    // The registration and group-rename dialogs, loaded when first touched
-    // and unloaded when they close: the next touch loads a fresh one.
+    // The registration and group-rename dialogs. The program opens them:
+    // it disables the bar, hands the dialog what it works on and shows it;
+    // when the dialog closes, the program enables the bar again and gives
+    // it the keyboard back. One is open at a time.
+    // For a slot's new entry, its change (as the tables hold it), or the path
+    // dropped on its button.
+    void openRegistration(int slot, Registration mode, const std::string& dropped = {});
+    void closeRegistration();
+    void openRename(int group);
+    void closeRename();
+    // The open one; a logic_error when none is.
     dialogs::Form5& form5();
-    void unloadForm5();
     menus::Form3& form3();
-    void unloadForm3();
-    // The registration or rename dialog's window while one is open: there
-    // is one at a time, and the bar is disabled meanwhile.
+    // The registration or rename dialog's window while one is open.
     ui::Window* openDialog() const;
     // Brings that dialog to the front; false when none is open.
     bool raiseOpenDialog();
+    // A window of the program closed: the keyboard goes where the user
+    // carries on, to the registration or rename dialog if one is open, else
+    // to the bar if it takes input.
+    void returnForeground();
 
     // --- What the windows ask of the bar and the menus.
     // The bar's window, which owns every dialog.
@@ -96,10 +114,18 @@ public:
     bool parkBar();
     // Ends the program at once: nothing is written.
     void exit();
-    // Rewrite Shtct.qdf or group.qdf from the tables; a failure is told to
-    // the user over the window given, and the old file stays.
+    // Rewrite Shtct.qdf, group.qdf or apst.qdf from what the program holds.
+    // A failure is told to the user over the window given, or kept in
+    // `unsaid` (unless that holds one already) to be told later; the old
+    // file stays.
     bool saveShortcuts(ui::Window& over);
     bool saveGroups(ui::Window& over);
+    bool saveSettings(ui::Window& over, std::string* unsaid = nullptr);
+    // A change the user makes to the tables: applied, and saved to its file.
+    // When the file cannot be written the user is told over the window given
+    // and the tables are put back. The windows then show what changed. The
+    // change that undoes it, or nothing when nothing changed.
+    std::optional<model::TableChange> commit(const model::TableChange& change, ui::Window& over);
     // The bar's own switches changed a setting: an open settings dialog shows it.
     void settingsChanged();
 
@@ -109,8 +135,8 @@ public:
     ui::Answer msgBox(std::string_view text, ui::MessageStyle style, ui::Window& over);
 
 private:
-    template <typename Dialog>
-    void unload(std::unique_ptr<Dialog>& dialog);
+    // Told over the window given, or kept in unsaid; false on a failure.
+    bool told(bool saved, const std::string& problem, ui::Window& over, std::string* unsaid = nullptr);
 
     ui::Platform& platform_;
     shell::ShellApi& shell_;
@@ -123,8 +149,8 @@ private:
     std::unique_ptr<menus::Form2> form2_;
     std::unique_ptr<bar::Form1> form1_;
     // After the bar, so that they go first: the bar's window owns theirs.
-    std::unique_ptr<dialogs::Form5> form5_;
-    std::unique_ptr<menus::Form3> form3_;
+    PerShowing<dialogs::Form5> form5_;
+    PerShowing<menus::Form3> form3_;
 };
 
 }  // namespace app

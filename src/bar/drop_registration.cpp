@@ -1,6 +1,5 @@
 #include "app/noctaris.h"
 #include "bar/form1.h"
-#include "dialogs/form5.h"
 #include "ui/message_box.h"
 
 namespace bar {
@@ -25,12 +24,7 @@ void Form1::ShortCut_OLEDragDrop(int index, const ui::DropData& data)
         }
     }
     if (!data.files || data.files->empty()) return;
-    dialogs::Form5& form5 = app_.form5();
-    form5.Label1.setCaption(data.files->back());
-    window.setEnabled(false);
-    form5.ListNo = static_cast<std::int16_t>(index);
-    form5.DgAndDd();
-    form5.Show();
+    app_.openRegistration(index, app::Registration::Drop, data.files->back());
     if (replacing) Text1.setText("");
 }
 

@@ -100,8 +100,8 @@ void Form1::Form_KeyDown(const ui::KeyInput& key)
             touchSlot(slot);
             app_.form2().ListNoA = ShIn;
             SctExec(shell::Rights::Administrator);
-        } else {
-            window.defaultAction(focus);
+        } else if (focus.onDefaultAction) {
+            focus.onDefaultAction();
         }
         if (slot >= 0) lastUsed_ = slot;
         break;

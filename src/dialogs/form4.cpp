@@ -98,7 +98,8 @@ Form4::Form4(app::Noctaris& app)
       SexeA(app.settings().SexeA),
       WindTop(app.settings().WindTop),
       TaskOn(app.launcher().TaskOn),
-      app_(app)
+      app_(app),
+      controls_(app)
 {
 }
 
@@ -106,16 +107,11 @@ Form4::~Form4() = default;
 
 void Form4::Show()
 {
-    if (controls_) {
-        controls_->window.show();
-        controls_->window.setForeground();
-        return;
-    }
-    controls_ = std::make_unique<Controls>(app_.platform(), app_.barWindow());
+    if (controls_.raise()) return;
+    controls_.load(app_.platform(), app_.barWindow());
     wireEvents();
     Form_Load();
-    controls_->window.centreOnScreen();
-    controls_->window.show();
+    controls_.show();
     // Last: the dialog may be closed while the message is up.
     if (!unsaved_.empty()) app_.msgBox(std::exchange(unsaved_, {}), ui::message_box::kExclamation);
 }
@@ -186,16 +182,7 @@ void Form4::showSettings()
     c.Check2.reflectValue(settings.SctName == 1);
 }
 
-void Form4::SetSave()
-{
-    std::string problem;
-    if (app_.data().writeSettings(app_.settings(), problem)) return;
-    if (!loading_) {
-        app_.msgBox(problem, ui::message_box::kExclamation);
-    } else if (unsaved_.empty()) {
-        unsaved_ = problem;
-    }
-}
+void Form4::SetSave() { app_.saveSettings(app_.barWindow(), loading_ ? &unsaved_ : nullptr); }
 
 void Form4::StlT_Click()
 {
@@ -265,12 +252,6 @@ void Form4::Form_MouseMove(int button)
     if (button == ui::mouse::kLeft) controls_->window.moveBySystem();
 }
 
-// The window closes from one of its own handlers, perhaps inside a message
-// box's loop: it is hidden and deaf at once, and goes once the event is over.
-void Form4::Unload()
-{
-    controls_->window.unload();
-    app_.platform().deleteLater(std::shared_ptr<Controls>(std::move(controls_)));
-}
+void Form4::Unload() { controls_.unload(); }
 
 }  // namespace dialogs

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/variant.h"
+#include "app/per_showing.h"
 #include "ui/control.h"
 #include "ui/window.h"
 
@@ -47,8 +48,8 @@ public:
     explicit Form4(app::Noctaris& app);
     ~Form4();
 
-    // Loads the window and runs the load step; when the window is open
-    // already, only brings it up.
+    // Loads the window, runs the load step and shows it; when the window is
+    // open already, only brings it up.
     void Show();
     ui::Window* window() const { return controls_ ? &controls_->window : nullptr; }
     Controls* controls() const { return controls_.get(); }
@@ -87,7 +88,7 @@ private:
     void Unload();
 
     app::Noctaris& app_;
-    std::unique_ptr<Controls> controls_;
+    app::PerShowing<Controls> controls_;
     // While loading, a failed save is kept here and told once at the end.
     bool loading_ = false;
     std::string unsaved_;

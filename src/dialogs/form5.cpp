@@ -7,6 +7,7 @@
 #include "model/data_folder.h"
 #include "model/file_text.h"
 #include "model/paths.h"
+#include "model/table_change.h"
 #include "shell/shell_api.h"
 #include "shell/shell_services.h"
 #include "ui/message_box.h"
@@ -76,13 +77,6 @@ Form5::Form5(app::Noctaris& app)
     window.onMouseMove = [this](const ui::MouseEvent& e) { Form_MouseMove(e.button, e.shift, e.x, e.y); };
     // The close box, Alt+F4 and Esc cancel: the bar must not stay disabled.
     window.onCloseRequest = [this] { Command3_Click(); };
-}
-
-void Form5::Show()
-{
-    window.centreOnScreen();
-    window.show();
-    window.setForeground();
 }
 
 void Form5::Henkou()
@@ -156,30 +150,15 @@ void Form5::Command2_Click()
     const auto path = storablePath(Label1.caption(), before.path);
     if (!path) return;
 
-    launcher.List1.setList(slot, name);
-    launcher.List2.setList(slot, *path);
-    // The dialog stays open on a failed save, and nothing shows what the file does not hold.
-    if (!app_.saveShortcuts(window)) {
-        launcher.List1.setList(slot, before.name);
-        launcher.List2.setList(slot, before.path);
-        return;
-    }
-    app_.slotChanged(slot);
+    // The dialog stays open on a failed save.
+    if (!app_.commit(model::TableChange::ofSlots({{slot, {name, *path}}}), window)) return;
     app_.barWindow().show();
     close();
 }
 
-void Form5::Command3_Click()
-{
-    close();
-    app_.barWindow().setForeground();
-}
+void Form5::Command3_Click() { close(); }
 
-void Form5::close()
-{
-    app_.barWindow().setEnabled(true);
-    app_.unloadForm5();
-}
+void Form5::close() { app_.closeRegistration(); }
 
 void Form5::Form_MouseMove(int button, int, float, float)
 {

@@ -13,18 +13,16 @@ class Noctaris;
 
 namespace dialogs {
 
-// The registration dialog: the target and the name of one slot. Callers
-// prepare it for a new entry, a change (Henkou) or a dropped target
-// (DgAndDd), disable the bar and show it; it stores the entry on 決定（登録）,
-// and every way it closes enables the bar again.
+// The registration dialog: the target and the name of the slot in ListNo.
+// The program prepares it for a new entry, a change (Henkou) or a dropped
+// target (DgAndDd) and shows it; it stores the entry on 決定（登録）, and
+// every way it closes enables the bar again.
 class Form5 {
 public:
     explicit Form5(app::Noctaris& app);
     Form5(const Form5&) = delete;
     Form5& operator=(const Form5&) = delete;
 
-    // Shows the dialog in the middle of the screen.
-    void Show();
     // Change mode: the caller has put the slot's path into Label1 and its name into Text1.
     void Henkou();
     // Drop mode: the caller has put the dropped path into Label1.

@@ -73,22 +73,17 @@ Seihin::Controls::Controls(ui::Platform& platform, ui::Window& bar)
     for (ui::PictureBox* frame : {&Btn1b, &Btn2b}) frame->setBackColor(kHighlight);
 }
 
-Seihin::Seihin(app::Noctaris& app) : app_(app) {}
+Seihin::Seihin(app::Noctaris& app) : app_(app), controls_(app) {}
 
 Seihin::~Seihin() = default;
 
 void Seihin::Show()
 {
-    if (controls_) {
-        controls_->window.show();
-        controls_->window.setForeground();
-        return;
-    }
-    controls_ = std::make_unique<Controls>(app_.platform(), app_.barWindow());
+    if (controls_.raise()) return;
+    controls_.load(app_.platform(), app_.barWindow());
     wireEvents();
     Form_Load();
-    controls_->window.centreOnScreen();
-    controls_->window.show();
+    controls_.show();
 }
 
 void Seihin::wireEvents()
@@ -160,12 +155,6 @@ void Seihin::resetLinks()
     }
 }
 
-// The window closes from one of its own handlers, perhaps inside a message
-// box's loop: it is hidden and deaf at once, and goes once the event is over.
-void Seihin::Unload()
-{
-    controls_->window.unload();
-    app_.platform().deleteLater(std::shared_ptr<Controls>(std::move(controls_)));
-}
+void Seihin::Unload() { controls_.unload(); }
 
 }  // namespace dialogs

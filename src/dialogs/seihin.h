@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "app/per_showing.h"
 #include "ui/control.h"
 #include "ui/window.h"
 
@@ -63,7 +64,7 @@ private:
     void Unload();
 
     app::Noctaris& app_;
-    std::unique_ptr<Controls> controls_;
+    app::PerShowing<Controls> controls_;
 };
 
 }  // namespace dialogs

@@ -1,7 +1,5 @@
 #include "headless/platform.h"
 
-#include <thread>
-
 #include "ui/control.h"
 #include "ui/menu.h"
 #include "ui/message_box.h"
@@ -20,56 +18,12 @@ std::string nameOf(ui::Stacking stacking)
     return {};
 }
 
-// Threads that stay for the next background work, as the system's thread
-// pool does: starting a thread for each piece was a fifth of a fuzzed
-// session's time. Shared by every Platform and never destroyed, so that no
-// thread outlives what it waits on; a piece that blocks (a target the shell
-// holds) keeps its thread, and the next piece gets another.
-class Workers {
-public:
-    static Workers& shared()
-    {
-        static auto* const workers = new Workers;
-        return *workers;
-    }
-
-    void run(std::function<void()> work)
-    {
-        const std::lock_guard lock(mutex_);
-        queue_.push_back(std::move(work));
-        if (queue_.size() > idle_)
-            std::thread([this] { serve(); }).detach();
-        else
-            ready_.notify_one();
-    }
-
-private:
-    void serve()
-    {
-        std::unique_lock lock(mutex_);
-        for (;;) {
-            ++idle_;
-            ready_.wait(lock, [this] { return !queue_.empty(); });
-            --idle_;
-            auto work = std::move(queue_.front());
-            queue_.pop_front();
-            lock.unlock();
-            work();
-            lock.lock();
-        }
-    }
-
-    std::mutex mutex_;
-    std::condition_variable ready_;
-    std::deque<std::function<void()>> queue_;
-    std::size_t idle_ = 0;  // threads waiting for work
-};
-
 }  // namespace
 
 class WindowPeer final : public ui::WindowPeer {
 public:
-    WindowPeer(Platform& platform, ui::Window& window) : platform_(platform), window_(window)
+    WindowPeer(Platform& platform, ui::Window& window, ui::WindowInput& input)
+        : platform_(platform), window_(window), input_(input)
     {
         platform_.windows_.push_back(&window_);
     }
@@ -90,10 +44,10 @@ public:
     {
         platform_.note(window_.name() + " placed " + nameOf(stacking) + " at " + std::to_string(p.left) + "," +
                        std::to_string(p.top) + " " + std::to_string(p.width) + "x" + std::to_string(p.height));
-        if (stacking == ui::Stacking::Topmost) window_.systemPlaced(true);
-        if (stacking == ui::Stacking::NotTopmost) window_.systemPlaced(false);
-        window_.systemMoved({p.left, p.top});
-        window_.systemShown(true);
+        if (stacking == ui::Stacking::Topmost) input_.systemPlaced(true);
+        if (stacking == ui::Stacking::NotTopmost) input_.systemPlaced(false);
+        input_.systemMoved({p.left, p.top});
+        input_.systemShown(true);
         return true;
     }
 
@@ -102,7 +56,7 @@ public:
         platform_.releaseCapture();
         platform_.note(window_.name() + " moved by the system from " + std::to_string(start.x) + "," +
                        std::to_string(start.y));
-        if (platform_.dragTo) window_.systemMoved(*platform_.dragTo);
+        if (platform_.dragTo) input_.systemMoved(*platform_.dragTo);
         platform_.dragTo.reset();
     }
 
@@ -116,9 +70,12 @@ public:
         return window_.frame() == ui::WindowFrame::Dialog ? ui::Insets{3, 26, 3, 3} : ui::Insets{};
     }
 
+    ui::WindowInput& input() const { return input_; }
+
 private:
     Platform& platform_;
     ui::Window& window_;
+    ui::WindowInput& input_;
 };
 
 namespace {
@@ -140,22 +97,23 @@ private:
 // throughout, and what the user does meanwhile does not end the outer event.
 class ModalLoop {
 public:
-    ModalLoop(int& depth, ui::Window* owner) : depth_(depth), owner_(owner && owner->takesInput() ? owner : nullptr)
+    ModalLoop(const Platform& platform, int& depth, ui::Window* owner)
+        : depth_(depth), input_(owner && owner->takesInput() ? &platform.input(*owner) : nullptr)
     {
         ++depth_;
-        if (owner_) owner_->systemEnabled(false);
+        if (input_) input_->systemEnabled(false);
     }
     ModalLoop(const ModalLoop&) = delete;
     ModalLoop& operator=(const ModalLoop&) = delete;
     ~ModalLoop()
     {
-        if (owner_) owner_->systemEnabled(true);
+        if (input_) input_->systemEnabled(true);
         --depth_;
     }
 
 private:
     int& depth_;
-    ui::Window* owner_;
+    ui::WindowInput* input_;
 };
 
 const ui::MenuItem* findItem(const ui::MenuItem& menu, const std::string& name)
@@ -167,42 +125,23 @@ const ui::MenuItem* findItem(const ui::MenuItem& menu, const std::string& name)
     return nullptr;
 }
 
-std::string baseName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
-
 }  // namespace
 
-model::ReadStatus FileStore::readAll(const std::string& path, std::string& contents, std::string& error)
-{
-    platform_.note("read " + baseName(path));
-    return store_.readAll(path, contents, error);
-}
-
-bool FileStore::replaceAll(const std::string& path, std::string_view contents, std::string& error)
-{
-    platform_.note("write " + baseName(path));
-    if (failWrites) {
-        error = "ディスクに空き領域がありません。";
-        return false;
-    }
-    return store_.replaceAll(path, contents, error);
-}
-
-void FileStore::discardTemporary(const std::string& path)
-{
-    platform_.note("discard " + baseName(path) + ".tmp");
-    store_.discardTemporary(path);
-}
-
-Platform::Platform(std::string programFolder) : files(*this, disk_), programFolder_(std::move(programFolder)) {}
+Platform::Platform(std::string programFolder) : files(*this), programFolder_(std::move(programFolder)) {}
 
 Platform::Platform(std::string programFolder, model::FileStore& store)
     : files(*this, store), programFolder_(std::move(programFolder))
 {
 }
 
-std::unique_ptr<ui::WindowPeer> Platform::createWindowPeer(ui::Window& window)
+std::unique_ptr<ui::WindowPeer> Platform::createWindowPeer(ui::Window& window, ui::WindowInput& input)
 {
-    return std::make_unique<WindowPeer>(*this, window);
+    return std::make_unique<WindowPeer>(*this, window, input);
+}
+
+ui::WindowInput& Platform::input(ui::Window& window) const
+{
+    return static_cast<WindowPeer&>(*window.peer()).input();
 }
 
 std::unique_ptr<ui::ControlPeer> Platform::createControlPeer(ui::Control& control)
@@ -221,12 +160,18 @@ bool Platform::onAnyMonitor(const ui::Rect& p) const
     return false;
 }
 
+void Platform::note(std::string event)
+{
+    const std::lock_guard lock(logMutex_);
+    log.push_back(std::move(event));
+}
+
 void Platform::capture(ui::Window& window)
 {
     ui::Window* previous = capturedWindow;
     capturedWindow = &window;
     captureElsewhere = false;
-    if (previous && previous != &window) previous->systemCaptureLost();
+    if (previous && previous != &window) input(*previous).systemCaptureLost();
 }
 
 const ui::Control* Platform::capturedControl() const
@@ -241,7 +186,7 @@ void Platform::releaseCapture()
     ui::Window* previous = capturedWindow;
     capturedWindow = nullptr;
     captureElsewhere = false;
-    if (previous) previous->systemCaptureLost();
+    if (previous) input(*previous).systemCaptureLost();
 }
 
 ui::Answer Platform::messageBox(ui::Window* owner, std::string_view text, ui::MessageStyle style,
@@ -252,7 +197,7 @@ ui::Answer Platform::messageBox(ui::Window* owner, std::string_view text, ui::Me
     if (!whileMessageOpen.empty()) {
         const std::function<void()> meanwhile = std::move(whileMessageOpen.front());
         whileMessageOpen.pop_front();
-        const ModalLoop loop(modalDepth_, owner);
+        const ModalLoop loop(*this, modalDepth_, owner);
         meanwhile();
     }
     if (!answers.empty()) {
@@ -295,55 +240,7 @@ void Platform::removeTrayIcon(ui::Window& window)
 void Platform::runInBackground(std::function<void()> work)
 {
     note("background work");
-    {
-        const std::lock_guard lock(workMutex_);
-        ++working_;
-    }
-    Workers::shared().run([this, work = std::move(work)]() mutable {
-        work();
-        // What the work holds goes before the test hears that it is over.
-        work = nullptr;
-        const std::lock_guard lock(workMutex_);
-        --working_;
-        workChanged_.notify_all();
-    });
-}
-
-Platform::~Platform()
-{
-    std::unique_lock lock(workMutex_);
-    workChanged_.wait(lock, [this] { return working_ == 0; });
-}
-
-void Platform::post(std::function<void()> work)
-{
-    const std::lock_guard lock(workMutex_);
-    posted_.push_back(std::move(work));
-}
-
-void Platform::blocked(bool waiting)
-{
-    const std::lock_guard lock(workMutex_);
-    waiting_ += waiting ? 1 : -1;
-    workChanged_.notify_all();
-}
-
-void Platform::settle()
-{
-    for (;;) {
-        std::function<void()> next;
-        {
-            std::unique_lock lock(workMutex_);
-            workChanged_.wait(lock, [this] { return working_ == waiting_; });
-            // Once the program has ended, what its threads posted never runs:
-            // on Windows the process is gone.
-            if (ended) posted_.clear();
-            if (posted_.empty()) return;
-            next = std::move(posted_.front());
-            posted_.pop_front();
-        }
-        next();
-    }
+    background_.run(std::move(work));
 }
 
 void Platform::eventEnded()

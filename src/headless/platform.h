@@ -2,37 +2,17 @@
 
 #include <deque>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
-#include <condition_variable>
-#include <mutex>
 #include <vector>
 
-#include "posix/iconv_codec.h"
-#include "posix/posix_file_store.h"
+#include "headless/background.h"
+#include "headless/file_store.h"
 #include "ui/platform.h"
 
 namespace headless {
-
-class Platform;
-
-// The data folder on the local disk (or in the memory of a fuzzer), with
-// every read and write logged and a switch that makes writes fail as on a
-// full disk.
-class FileStore final : public model::FileStore {
-public:
-    FileStore(Platform& platform, model::FileStore& store) : platform_(platform), store_(store) {}
-    model::ReadStatus readAll(const std::string& path, std::string& contents, std::string& error) override;
-    bool replaceAll(const std::string& path, std::string_view contents, std::string& error) override;
-    void discardTemporary(const std::string& path) override;
-
-    bool failWrites = false;
-
-private:
-    Platform& platform_;
-    model::FileStore& store_;
-};
 
 // Thrown by endProgram, which must not return: the program's code after it
 // never runs, as in the product. The test fixture catches it.
@@ -44,21 +24,18 @@ struct ProgramEnded {};
 // in order, in the log.
 class Platform final : public ui::Platform {
 public:
+    // With the data folder on the disk.
     explicit Platform(std::string programFolder);
-    // With the data folder in another store than the disk.
+    // With the data folder in another store.
     Platform(std::string programFolder, model::FileStore& store);
-    // Background work still running uses the program's objects: a test
-    // ends it (releasing what the shell holds) while they exist.
-    ~Platform() override;
 
-    std::unique_ptr<ui::WindowPeer> createWindowPeer(ui::Window& window) override;
+    std::unique_ptr<ui::WindowPeer> createWindowPeer(ui::Window& window, ui::WindowInput& input) override;
     std::unique_ptr<ui::ControlPeer> createControlPeer(ui::Control& control) override;
 
     int systemDpi() const override { return dpi; }
     bool onAnyMonitor(const ui::Rect& pixels) const override;
     ui::Rect primaryWorkArea() const override { return workArea; }
 
-    ui::Point cursorPosition() const override { return cursor; }
     bool captureHeld() const override { return capturedWindow != nullptr || captureElsewhere; }
     void releaseCapture() override;
     unsigned doubleClickTimeMs() const override { return 500; }
@@ -74,33 +51,27 @@ public:
     bool claimSingleInstance() override { return !anotherCopyRunning; }
     [[noreturn]] void endProgram() override;
     void deleteLater(std::shared_ptr<void> object) override { graveyard_.push_back(std::move(object)); }
-    // On another thread, as on Windows, so that a race shows under
-    // ThreadSanitizer; every event of a test waits for it to end (or to
+    // On another thread; every event of a test waits for it to end (or to
     // block in a target the shell holds).
     void runInBackground(std::function<void()> work) override;
     // Queued, and run once the event and its background work are over.
-    void post(std::function<void()> work) override;
+    void post(std::function<void()> work) override { background_.post(std::move(work)); }
     std::string programFolder() const override { return programFolder_; }
     std::string programPath() const override { return programFolder_ + "/Noctaris.exe"; }
     char pathSeparator() const override { return '/'; }
-    // The code page of the data files: CP932 through iconv.
-    const model::AnsiCodec& codec() const { return codec_; }
+    const model::AnsiCodec& codec() const { return codePage; }
 
     // Also from background work.
-    void note(std::string event)
-    {
-        const std::lock_guard lock(logMutex_);
-        log.push_back(std::move(event));
-    }
+    void note(std::string event);
     // The window takes the mouse capture from whoever held it.
     void capture(ui::Window& window);
     // The control that holds the mouse, if a control does.
     const ui::Control* capturedControl() const;
     // Waits until the background work has ended or blocks, running what it
     // posted, until nothing is left to run.
-    void settle();
+    void settle() { background_.settle(ended); }
     // Background work waits for the test (a target the shell holds), or goes on.
-    void blocked(bool waiting);
+    void blocked(bool waiting) { background_.blocked(waiting); }
     bool inModalLoop() const { return modalDepth_ > 0; }
     // Runs what the user or the system does, as one event: the program may
     // end inside it, and inside a message box's loop that ends the outer
@@ -115,22 +86,33 @@ public:
         }
         eventEnded();
     }
-    // A control changed after its window was unloaded: a fault.
-    std::vector<std::string> touchedAfterUnload;
+    // The program's top-level windows that exist now.
+    const std::vector<ui::Window*>& windows() const { return windows_; }
+    // What the system reports to a window, for a test that plays the user or the system.
+    ui::WindowInput& input(ui::Window& window) const;
+
+    // --- What a test sets and reads.
 
     // What happened, in order: windows shown and hidden, files read and
     // written, message boxes, menus, tray icons, placements, launches.
     std::vector<std::string> log;
+    // A control changed after its window was unloaded: a fault.
+    std::vector<std::string> touchedAfterUnload;
+
+    // The data folder, and the code page of its files.
+    FileStore files;
+    CodePage codePage;
 
     // The screen.
     int dpi = 96;
     std::vector<ui::Rect> monitors{{0, 0, 1920, 1080}};
     ui::Rect workArea{0, 0, 1920, 1040};
-    ui::Point cursor{};
 
     // The mouse capture: a window of the program, or another program's window.
     ui::Window* capturedWindow = nullptr;
     bool captureElsewhere = false;
+    // Where the system's move leaves a window that the user drags.
+    std::optional<ui::Point> dragTo;
 
     // Message boxes shown, and the answers the user gives, in order; without
     // a scripted answer the first button is pressed.
@@ -157,14 +139,8 @@ public:
     std::string trayTip;
     bool trayAvailable = true;
 
-    // Where the system's move leaves a window that the user drags.
-    std::optional<ui::Point> dragTo;
-
     bool anotherCopyRunning = false;
     bool ended = false;
-
-    // The program's top-level windows that exist now.
-    const std::vector<ui::Window*>& windows() const { return windows_; }
 
 private:
     friend class WindowPeer;
@@ -173,23 +149,13 @@ private:
     // message box's loop, whose caller is still running.
     void eventEnded();
 
-    posix::PosixFileStore disk_;
-
-public:
-    FileStore files;
-
-private:
-    std::vector<ui::Window*> windows_;
     std::string programFolder_;
-    posix::IconvCodec codec_;
+    std::vector<ui::Window*> windows_;
     std::vector<std::shared_ptr<void>> graveyard_;
     int modalDepth_ = 0;
-    std::mutex workMutex_;
-    std::condition_variable workChanged_;
-    int working_ = 0;  // background threads running
-    int waiting_ = 0;  // of them, those waiting for the test
-    std::deque<std::function<void()>> posted_;
     std::mutex logMutex_;
+    // Last: work still running ends while the rest is there.
+    Background background_;
 };
 
 }  // namespace headless

@@ -4,6 +4,7 @@
 #include "dialogs/twips.h"
 #include "model/data_folder.h"
 #include "model/file_text.h"
+#include "model/table_change.h"
 #include "ui/message_box.h"
 
 namespace menus {
@@ -29,24 +30,11 @@ Form3::Form3(app::Noctaris& app)
     Command2.onClick = [this] { Command2_Click(); };
     // The close box, Alt+F4 and Esc cancel: the bar must not stay disabled.
     window.onCloseRequest = [this] { Command2_Click(); };
-    Form_Load();
 }
 
-void Form3::Form_Load()
-{
-    model::Launcher& launcher = app_.launcher();
-    LstNNN = launcher.ShIn;
-    // The group's own entry: the list's selection follows the hover, which a
-    // capture elsewhere may have kept on another group.
-    Text1.setText(launcher.List3.list(LstNNN.toInt16().value_or(-1)));
-}
-
-void Form3::Show()
-{
-    window.centreOnScreen();
-    window.show();
-    window.setForeground();
-}
+// The group's own entry: the list's selection follows the hover, which a
+// capture elsewhere may have kept on another group.
+void Form3::Form_Load() { Text1.setText(app_.launcher().List3.list(LstNNN.toInt16().value_or(-1))); }
 
 // Refused and failed names change nothing and keep the dialog open, so
 // that the user can correct the name, try again or cancel.
@@ -60,27 +48,11 @@ void Form3::Command1_Click()
                     window);
         return;
     }
-    showName(group, name);
-    if (!app_.saveGroups(window)) {
-        showName(group, before);
-        return;
-    }
-    close();
+    if (app_.commit(model::TableChange::ofGroup(group, name), window)) close();
 }
 
 void Form3::Command2_Click() { close(); }
 
-void Form3::showName(int group, const std::string& name)
-{
-    if (group < 0 || group >= model::kGroupCount) return;
-    app_.launcher().List3.setList(group, name);
-    app_.groupRenamed(group);
-}
-
-void Form3::close()
-{
-    app_.barWindow().setEnabled(true);
-    app_.unloadForm3();
-}
+void Form3::close() { app_.closeRename(); }
 
 }  // namespace menus

@@ -1,8 +1,7 @@
 #include "app/noctaris.h"
-#include "dialogs/form5.h"
 #include "menus/form2.h"
-#include "menus/form3.h"
 #include "model/launcher_data.h"
+#include "model/table_change.h"
 #include "ui/message_box.h"
 
 namespace menus {
@@ -25,10 +24,7 @@ void Form2::ExSet()
     if (!launcher.List2.text().empty()) {
         app_.msgBox("ファイルはすでに登録されています。", ui::message_box::kExclamation);
     } else if (slot >= 0) {
-        app_.barWindow().setEnabled(false);
-        dialogs::Form5& form5 = app_.form5();
-        form5.ListNo = static_cast<std::int16_t>(slot);
-        form5.Show();
+        app_.openRegistration(slot, app::Registration::New);
     }
     app_.clearInfoLine();
 }
@@ -43,13 +39,7 @@ void Form2::ExHen()
     if (launcher.List2.text().empty()) {
         app_.msgBox(kNotRegistered, ui::message_box::kExclamation);
     } else {
-        app_.barWindow().setEnabled(false);
-        dialogs::Form5& form5 = app_.form5();
-        form5.ListNo = static_cast<std::int16_t>(slot);
-        form5.Label1.setCaption(launcher.List2.text());
-        form5.Text1.setText(launcher.List1.text());
-        form5.Henkou();
-        form5.Show();
+        app_.openRegistration(slot, app::Registration::Change);
     }
     app_.clearInfoLine();
 }
@@ -67,22 +57,13 @@ void Form2::ExDel()
         return;
     }
     if (app_.msgBox("ここのショートカットを削除しますか？", ui::message_box::kQuestion) != ui::Answer::Yes) return;
-    const model::Slot before{launcher.List1.list(slot), launcher.List2.list(slot)};
-    launcher.List1.setList(slot, "");
-    launcher.List2.setList(slot, "");
-    // What the file still holds stays on the button and in the tray menu.
-    if (!app_.saveShortcuts(app_.barWindow())) {
-        launcher.List1.setList(slot, before.name);
-        launcher.List2.setList(slot, before.path);
-    }
-    app_.slotChanged(slot);
+    app_.commit(model::TableChange::ofSlots({{slot, {}}}), app_.barWindow());
 }
 
 void Form2::GrpHen()
 {
     if (app_.raiseOpenDialog()) return;
-    app_.form3().Show();
-    app_.barWindow().setEnabled(false);
+    app_.openRename(app_.launcher().ShIn.toInt16().value_or(-1));
 }
 
 }  // namespace menus

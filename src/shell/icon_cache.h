@@ -69,8 +69,8 @@ private:
     std::set<Key> asked_;  // checks queued or running
     unsigned generation_ = 0;
     // Shell lookups one at a time where they can be: the shell fills its
-    // icon lists as it looks up, and Wine's are not safe for two threads at
-    // once. A lookup that takes too long lets the next one go.
+    // icon lists as it looks up. Wine: its icon lists are not safe for two
+    // threads at once. A lookup that takes too long lets the next one go.
     ui::Icon lookUp(const Key& key);
     std::mutex turnMutex_;
     std::condition_variable turnFree_;

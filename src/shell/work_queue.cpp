@@ -10,8 +10,8 @@ void WorkQueue::push(std::function<void()> job)
     {
         const std::lock_guard lock(mutex_);
         jobs_.push_back(std::move(job));
-        // A thread costs memory (about a megabyte under Wine): none for a
-        // job a free thread will take.
+        // A thread costs memory (Wine: about a megabyte): none for a job a
+        // free thread will take.
         if (static_cast<int>(jobs_.size()) > free_ && threads_ < kMostThreads) {
             ++threads_;
             ++free_;

@@ -14,7 +14,6 @@ Control::Control(Container& container, ControlKind kind, std::string name)
     // A new control comes in front of its siblings, as on the platform.
     container_.children_.insert(container_.children_.begin(), this);
     if (!isWindowless(*this)) window().addTabStop(*this);
-    peer_ = window().platform().createControlPeer(*this);
 }
 
 Control::~Control()
@@ -25,10 +24,18 @@ Control::~Control()
     siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
 }
 
-void Control::changed(Change what)
+void Control::attachPeer()
 {
-    if (peer_) peer_->changed(what);
+    if (!peer_) peer_ = window().platform().createControlPeer(*this);
 }
+
+ControlPeer& Control::attachedPeer()
+{
+    attachPeer();
+    return *peer_;
+}
+
+void Control::changed(Change what) { attachedPeer().changed(what); }
 
 void Control::setBounds(const Rect& bounds)
 {
@@ -197,9 +204,9 @@ void TextBox::typedByUser(std::string text)
     if (onChange) onChange();
 }
 
-int TextBox::textRoom() const
+int TextBox::textRoom()
 {
-    const auto room = peer() ? peer()->textRoom() : std::nullopt;
+    const auto room = attachedPeer().textRoom();
     return room ? *room : window().scale().pixels(width());
 }
 

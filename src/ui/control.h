@@ -21,7 +21,11 @@ enum class ControlKind { PictureBox, Label, TextBox, CommandButton, OptionButton
 enum class AccessibleRole { None, PushButton, PageTab, StaticText };
 
 // A control on a window. Its geometry is in pixels within its container.
-// The control holds its own state; its backend peer shows it.
+// The control holds its own state; its backend peer shows it. The peer is
+// attached once the control is whole, never while it is being made: at its
+// first change, or when its window first shows (a peer reads the control's
+// state, and a derived control's part does not exist during this base's
+// constructor).
 class Control {
 public:
     Control(const Control&) = delete;
@@ -32,6 +36,7 @@ public:
     const std::string& name() const { return name_; }
     Container& container() const { return container_; }
     Window& window() const { return container_.window(); }
+    // Nothing until attached.
     ControlPeer* peer() const { return peer_.get(); }
 
     const Rect& bounds() const { return bounds_; }
@@ -78,8 +83,12 @@ public:
 protected:
     Control(Container& container, ControlKind kind, std::string name);
     void changed(Change what);
+    ControlPeer& attachedPeer();
 
 private:
+    friend class Window;
+    void attachPeer();
+
     Container& container_;
     ControlKind kind_;
     std::string name_;
@@ -121,8 +130,6 @@ public:
     const Surface& surface() const { return surface_; }
     void cls();
     void drawIcon(const Icon& icon, int x, int y);
-    float currentX() const { return currentX_; }
-    float currentY() const { return currentY_; }
     void setCurrentPosition(float x, float y);
     // Prints text at the current position in the fore colour, transparently.
     void print(std::string text);
@@ -178,7 +185,7 @@ public:
     const Font& font() const { return font_; }
     void setFont(Font font);
     // How wide a line of text the box shows, in device pixels.
-    int textRoom() const;
+    int textRoom();
     std::function<void()> onChange;
 
     // The user's typing, as the backend reports it: no echo back to the peer.

@@ -33,18 +33,18 @@ void MouseRouter::input(const MouseInput& in)
 {
     // A disabled window hears no mouse, as on the system, and an unloaded one none at all.
     if (!window_.takesInput()) return;
-    // A button held that was pressed elsewhere is someone else's drag: Wine
-    // sends the window under the pointer moves during another program's
-    // drag, before and while the drag is reported over this window. They
-    // must not move the window or start hover tracking.
+    // A button held that was pressed elsewhere is someone else's drag: its
+    // moves must not move the window or start hover tracking. Wine: the
+    // window under the pointer gets such moves during another program's
+    // drag, before and while the drag is reported over this window.
     pressedHere_ &= in.held | (in.action == MouseAction::Press ? in.button : 0);
     if (in.action == MouseAction::Press) {
         pressedHere_ |= in.button;
         // No drag is over a window pressed on: one whose source went away
         // without leaving ends here.
-        window_.dragLeave();
+        dragging_ = false;
     }
-    if (in.action == MouseAction::Move && ((in.held & ~pressedHere_) != 0 || window_.dragging())) return;
+    if (in.action == MouseAction::Move && ((in.held & ~pressedHere_) != 0 || dragging_)) return;
     Control* target = owner_ ? *owner_ : controlAt(window_, in.point, HitFor::Mouse);
     bool doubleClick = false;
     if (in.action == MouseAction::Press) {

@@ -32,6 +32,10 @@ public:
     // Where the left button was last pressed, in the client area.
     Point leftPress() const { return leftPress_; }
 
+    // A drag from another program is over the window, or has left it.
+    void dragOver(bool over) { dragging_ = over; }
+    bool dragging() const { return dragging_; }
+
 private:
     bool isDoubleClick(const MouseInput& press);
     void deliver(Control* target, const MouseInput& input, bool doubleClick);
@@ -40,6 +44,7 @@ private:
     std::optional<Control*> owner_;
     Point leftPress_;
     int pressedHere_ = 0;  // the buttons held since a press on this window
+    bool dragging_ = false;
     // The last press that may still become the first half of a double click.
     struct Press {
         int button = 0;

@@ -14,6 +14,7 @@ namespace ui {
 
 class Control;
 class Window;
+class WindowInput;
 struct MenuItem;
 
 // The windowing system as the windows of the program use it. Implemented by
@@ -22,7 +23,8 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    virtual std::unique_ptr<WindowPeer> createWindowPeer(Window& window) = 0;
+    // A window's peer, which reports what happens to it through its input side.
+    virtual std::unique_ptr<WindowPeer> createWindowPeer(Window& window, WindowInput& input) = 0;
     virtual std::unique_ptr<ControlPeer> createControlPeer(Control& control) = 0;
 
     // The screen: the system's display scale in dots per inch (96 at 100 %).
@@ -32,7 +34,6 @@ public:
     virtual Rect primaryWorkArea() const = 0;
 
     // The mouse. A window takes the capture through Window::captureMouse.
-    virtual Point cursorPosition() const = 0;
     virtual bool captureHeld() const = 0;
     virtual void releaseCapture() = 0;
     // How soon, and how close to the first, a second press makes a double click.

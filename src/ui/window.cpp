@@ -1,7 +1,5 @@
 #include "ui/window.h"
 
-#include <algorithm>
-
 #include "ui/control.h"
 #include "ui/hit_test.h"
 #include "ui/platform.h"
@@ -11,7 +9,7 @@ namespace ui {
 Window::Window(Platform& platform, WindowFrame frame, std::string name, Window* owner)
     : platform_(platform), frame_(frame), name_(std::move(name)), owner_(owner), dpi_(platform.systemDpi())
 {
-    peer_ = platform_.createWindowPeer(*this);
+    peer_ = platform_.createWindowPeer(*this, input_);
 }
 
 // The peer goes first, as the last member: nothing it still reports during
@@ -23,73 +21,6 @@ void Window::unload()
     if (unloaded_) return;
     hide();
     unloaded_ = true;
-}
-
-void Window::defaultAction(Control& control)
-{
-    if (!takesInput() || !accessibleChildren) return;
-    const std::vector<Control*> children = accessibleChildren();
-    // Only a control that is still one of them: a reader may ask late.
-    if (std::find(children.begin(), children.end(), &control) == children.end()) return;
-    if (control.onDefaultAction) control.onDefaultAction();
-}
-
-void Window::nativeClick(Control& control)
-{
-    if (!takesInput() || !control.enabled()) return;
-    switch (control.kind()) {
-    case ControlKind::OptionButton:
-        static_cast<OptionButton&>(control).setValue(true);
-        break;
-    case ControlKind::CheckBox: {
-        auto& check = static_cast<CheckBox&>(control);
-        check.setValue(!check.value());
-        break;
-    }
-    default:
-        if (control.onClick) control.onClick();
-        break;
-    }
-}
-
-void Window::nativeTyping(TextBox& box, std::string text)
-{
-    if (!unloaded_) box.typedByUser(std::move(text));
-}
-
-void Window::acceptRequest()
-{
-    for (Control* c : tabOrder_) {
-        if (c->kind() == ControlKind::CommandButton && static_cast<CommandButton*>(c)->isDefault()) {
-            nativeClick(*c);
-            return;
-        }
-    }
-}
-
-void Window::trayEvent(TrayEvent event)
-{
-    if (!unloaded_ && onTrayEvent) onTrayEvent(event);
-}
-
-void Window::closeRequest()
-{
-    if (!unloaded_ && onCloseRequest) onCloseRequest();
-}
-
-void Window::taskbarCreated()
-{
-    if (!unloaded_ && onTaskbarCreated) onTaskbarCreated();
-}
-
-void Window::shellIconsChanged()
-{
-    if (!unloaded_ && onShellIconsChanged) onShellIconsChanged();
-}
-
-void Window::firstPainted()
-{
-    if (!unloaded_ && onFirstPaint) onFirstPaint();
 }
 
 void Window::changed(Change what)
@@ -124,16 +55,6 @@ void Window::setClientSize(float widthTwips, float heightTwips)
     const Insets frame = peer_ ? peer_->frameInsets() : Insets{};
     setPixelBounds({bounds_.left, bounds_.top, scale().twipsToPixels(widthTwips) + frame.left + frame.right,
                     scale().twipsToPixels(heightTwips) + frame.top + frame.bottom});
-}
-
-void Window::systemScaleChanged(int dpi, const Rect& suggested)
-{
-    if (dpi_ != dpi) {
-        dpi_ = dpi;
-        changed(Change::Scale);
-        if (onScaleChanged && !unloaded_) onScaleChanged();
-    }
-    setPixelBounds(suggested);
 }
 
 Point Window::clientSize() const
@@ -172,6 +93,7 @@ void Window::setCaption(std::string caption)
 void Window::setVisible(bool visible)
 {
     if (visible_ == visible) return;
+    if (visible) attachControlPeers();
     visible_ = visible;
     changed(Change::Visible);
 }
@@ -208,8 +130,10 @@ void Window::setMousePointer(MousePointer pointer)
     changed(Change::Pointer);
 }
 
+// A placement shows the window.
 bool Window::place(Stacking stacking, const Rect& pixels)
 {
+    attachControlPeers();
     return peer_ && peer_->place(stacking, pixels);
 }
 
@@ -229,65 +153,21 @@ void Window::setForeground()
     if (peer_) peer_->setForeground();
 }
 
-void Window::forget(const Control& control)
-{
-    mouse_.forget(control);
-    std::erase(tabOrder_, &control);
-    if (lastFocus_ == &control) lastFocus_ = nullptr;
-    if (keyboardFocus_ == &control) keyboardFocus_ = nullptr;
-}
-
 void Window::setKeyboardFocus(Control* control)
 {
-    if (keyboardFocus_ == control) return;
-    keyboardFocus_ = control;
-    changed(Change::KeyboardFocus);
+    if (focus_.set(control)) changed(Change::KeyboardFocus);
 }
-
-void Window::keyInput(const KeyInput& key)
-{
-    if (!takesInput()) return;
-    systemKeyboardCues(true);
-    if (onKeyDown) onKeyDown(key);
-}
-
-void Window::systemActivated(bool cues)
-{
-    if (unloaded_) return;
-    systemKeyboardCues(cues);
-    if (onActivate) onActivate();
-}
-
-void Window::systemKeyboardCues(bool cues)
-{
-    if (focusRingShown_ == cues) return;
-    focusRingShown_ = cues;
-    changed(Change::KeyboardFocus);
-}
-
-void Window::addTabStop(Control& control) { tabOrder_.push_back(&control); }
 
 void Window::setTabIndex(Control& control, int index)
 {
-    std::erase(tabOrder_, &control);
-    const auto at = std::min(static_cast<std::size_t>(std::max(index, 0)), tabOrder_.size());
-    tabOrder_.insert(tabOrder_.begin() + static_cast<std::ptrdiff_t>(at), &control);
+    focus_.setTabIndex(control, index);
     changed(Change::TabOrder);
 }
 
-Control* Window::focusTarget() const
+void Window::forget(const Control& control)
 {
-    const auto takes = [](const Control* c) { return c->visible() && c->enabled(); };
-    if (lastFocus_ && takes(lastFocus_)) return lastFocus_;
-    const auto first = std::find_if(tabOrder_.begin(), tabOrder_.end(), takes);
-    return first != tabOrder_.end() ? *first : nullptr;
-}
-
-MousePointer Window::pointerAt(Point point)
-{
-    if (pointer_ != MousePointer::Default) return pointer_;
-    const Control* under = controlAt(*this, point, HitFor::ToolTip);
-    return under ? under->mousePointer() : MousePointer::Default;
+    mouse_.forget(control);
+    focus_.forget(control);
 }
 
 namespace {
@@ -304,6 +184,24 @@ bool holdsDropTargetsIn(const Container& container)
 
 }  // namespace
 
+void Window::attachControlPeers()
+{
+    const auto attachIn = [](const auto& self, Container& container) -> void {
+        for (Control* c : container.children()) {
+            c->attachPeer();
+            if (Container* inner = containerOf(*c)) self(self, *inner);
+        }
+    };
+    attachIn(attachIn, *this);
+}
+
+MousePointer Window::pointerAt(Point point)
+{
+    if (pointer_ != MousePointer::Default) return pointer_;
+    const Control* under = controlAt(*this, point, HitFor::ToolTip);
+    return under ? under->mousePointer() : MousePointer::Default;
+}
+
 bool Window::holdsDropTargets() const { return holdsDropTargetsIn(*this); }
 
 PictureBox* Window::dropTargetAt(Point point)
@@ -314,35 +212,5 @@ PictureBox* Window::dropTargetAt(Point point)
     auto* box = static_cast<PictureBox*>(under);
     return box->acceptsDrops() && box->onDrop ? box : nullptr;
 }
-
-bool Window::dragEnter(Point point)
-{
-    dragging_ = true;
-    return dropTargetAt(point) != nullptr;
-}
-
-bool Window::dragOver(Point point)
-{
-    dragging_ = true;
-    return dropTargetAt(point) != nullptr;
-}
-
-bool Window::drop(Point point, const DropData& data)
-{
-    dragging_ = false;
-    PictureBox* target = dropTargetAt(point);
-    if (target) target->onDrop(data);
-    return target != nullptr;
-}
-
-void Window::systemMoved(Point topLeft)
-{
-    bounds_.left = topLeft.x;
-    bounds_.top = topLeft.y;
-}
-
-void Window::systemShown(bool visible) { visible_ = visible; }
-
-void Window::systemPlaced(bool topmost) { topmost_ = topmost; }
 
 }  // namespace ui

@@ -9,10 +9,12 @@
 #include "ui/art.h"
 #include "ui/container.h"
 #include "ui/drop.h"
+#include "ui/keyboard_focus.h"
 #include "ui/mouse_router.h"
 #include "ui/peer.h"
 #include "ui/scale.h"
 #include "ui/types.h"
+#include "ui/window_input.h"
 
 namespace ui {
 
@@ -25,12 +27,14 @@ enum class WindowFrame {
     Dialog,  // a fixed-size window with a title bar and a close box
 };
 
-// A top-level window. Its position and size are in twips, as the data files
-// keep them; the system places it in whole device pixels, and reading them
-// back gives the pixel position in twips. The position converts at the
-// system's display scale, so that a saved place comes back exactly; the size
-// converts at the scale of the window's monitor. Everything inside is in
-// design pixels (those of a 96-dpi screen), scaled by the backend.
+// A top-level window, as the forms see it: properties they set and events
+// they handle. Its position and size are in twips, as the data files keep
+// them; the system places it in whole device pixels, and reading them back
+// gives the pixel position in twips. The position converts at the system's
+// display scale, so that a saved place comes back exactly; the size converts
+// at the scale of the window's monitor. Everything inside is in design
+// pixels (those of a 96-dpi screen), scaled by the backend. What the backend
+// reports comes in through the window's other side, WindowInput.
 class Window : public Container {
 public:
     // An owned window stays in front of its owner.
@@ -108,79 +112,26 @@ public:
     void moveBySystem();
     void setForeground();
 
-    // The mouse, as the backend reports it in device pixels: routed to the
-    // control under the pointer or to the window's own background.
-    void mouseInput(const MouseInput& input) { mouse_.input(input); }
     // The window takes the mouse for a control, or for its own background
     // (nullptr), until the capture is released.
     void captureMouse(Control* owner);
     std::optional<Control*> mouseOwner() const { return mouse_.owner(); }
-    // The control is going away.
-    void forget(const Control& control);
-
-    // The keyboard among the windowless controls, for a window the dialog
-    // manager does not serve (the bar): the control that has it, shown with
-    // a ring once the user has used the keyboard, as Windows does.
-    Control* keyboardFocus() const { return keyboardFocus_; }
-    void setKeyboardFocus(Control* control);
-    bool focusRingShown() const { return focusRingShown_; }
-    Rgb focusRingColor() const { return focusRingColor_; }
-    void setFocusRingColor(Rgb color) { focusRingColor_ = color; }
-    // A key, as the backend reports it; dropped while the window takes no input.
-    void keyInput(const KeyInput& key);
-    std::function<void(const KeyInput&)> onKeyDown;
-    // The window has been activated; cues says whether keyboard cues show
-    // (after Alt+Tab, not after a click).
-    void systemActivated(bool cues);
-    void systemKeyboardCues(bool cues);
-    std::function<void()> onActivate;
-    bool active() const { return peer_ && peer_->active(); }
-
-    // The keyboard among the system's own controls (text boxes and
-    // buttons): they are visited in tab order, their creation order unless
-    // a control is given a place in it.
-    const std::vector<Control*>& tabOrder() const { return tabOrder_; }
-    void addTabStop(Control& control);
-    void setTabIndex(Control& control, int index);
-    // The control that gets the keyboard when the window is activated: the
-    // one that had it when the window was last left, else the first tab
-    // stop that is shown and enabled.
-    Control* focusTarget() const;
-    // The backend reports which of the window's controls has the keyboard.
-    void systemFocused(Control* control) { lastFocus_ = control; }
-
-    // Files dragged over the window from another program, as the backend
-    // reports them. Enter and over tell whether a drop at the point would be
-    // taken: only by a picture box that accepts drops, under the pointer, in
-    // an enabled window. While a drag is over the window its mouse moves
-    // reach no handler: Wine keeps sending them, button held, during a drag.
-    bool dragEnter(Point point);
-    bool dragOver(Point point);
-    void dragLeave() { dragging_ = false; }
-    // The drag ends; the picture box under the point, if it takes drops,
-    // gets the data. False when nothing took it.
-    bool drop(Point point, const DropData& data);
-    bool dragging() const { return dragging_; }
+    // Whether a drag from another program is over the window.
+    bool dragging() const { return mouse_.dragging(); }
     // Whether any picture box of the window takes drops: the backend then
     // registers for them.
     bool holdsDropTargets() const;
 
-    // What the backend reports, each dropped once the window is unloaded and,
-    // for input, while it takes none.
-    // A screen reader's default action on one of the accessible children.
-    void defaultAction(Control& control);
-    // A click on a native control (BN_CLICKED): an option button is
-    // selected, a check box turns over, a button runs its onClick.
-    void nativeClick(Control& control);
-    // The user typed into a native text box.
-    void nativeTyping(TextBox& box, std::string text);
-    void trayEvent(TrayEvent event);
-    void closeRequest();
-    // Enter in a dialog: its default button is pressed, if it has one.
-    void acceptRequest();
-    void taskbarCreated();
-    void shellIconsChanged();
-    void firstPainted();
+    // The keyboard among the windowless controls (KeyboardFocus).
+    Control* keyboardFocus() const { return focus_.current(); }
+    void setKeyboardFocus(Control* control);
+    bool focusRingShown() const { return focus_.ringShown(); }
+    Rgb focusRingColor() const { return focusRingColor_; }
+    void setFocusRingColor(Rgb color) { focusRingColor_ = color; }
+    bool active() const { return peer_ && peer_->active(); }
+    // The keyboard among the system's own controls (KeyboardFocus).
+    const std::vector<Control*>& tabOrder() const { return focus_.tabOrder(); }
+    Control* focusTarget() const { return focus_.target(); }
 
     // Mouse events on the window's own background, in pixels.
     std::function<void(const MouseEvent&)> onMouseDown;
@@ -188,6 +139,10 @@ public:
     std::function<void(const MouseEvent&)> onMouseUp;
     std::function<void()> onClick;
     std::function<void()> onDblClick;
+    // A key, while the window takes input.
+    std::function<void(const KeyInput&)> onKeyDown;
+    // The window has been activated.
+    std::function<void()> onActivate;
     // A mouse event on the window's notification-area icon.
     std::function<void(TrayEvent)> onTrayEvent;
     // The shell's taskbar started again: its notification-area icons are gone.
@@ -206,18 +161,17 @@ public:
     std::function<std::vector<Control*>()> accessibleChildren;
     void accessibleChildrenChanged() { changed(Change::AccessibleChildren); }
 
-    // What the system did to the window, as its backend reports it.
-    // Disabled by the system: the owner of a message box while it is open.
-    void systemEnabled(bool enabled) { systemEnabled_ = enabled; }
-    void systemMoved(Point topLeft);
-    void systemShown(bool visible);
-    void systemPlaced(bool topmost);
-    void systemCaptureLost() { mouse_.captureLost(); }
-    // The window is now on a monitor of this many dots per inch, and the
-    // system suggests this rectangle for it.
-    void systemScaleChanged(int dpi, const Rect& suggested);
-
 private:
+    friend class Control;
+    friend class WindowInput;
+
+    // A control comes, takes its place in the tab order, or goes.
+    void addTabStop(Control& control) { focus_.addTabStop(control); }
+    void setTabIndex(Control& control, int index);
+    void forget(const Control& control);
+    // Every control gets its peer, if it has none yet: before the window shows.
+    void attachControlPeers();
+
     // Positions convert at the system's scale, sizes at the monitor's.
     Scale positionScale() const;
     PictureBox* dropTargetAt(Point point);
@@ -235,17 +189,14 @@ private:
     bool systemEnabled_ = true;
     bool unloaded_ = false;
     bool topmost_ = false;
-    bool dragging_ = false;
     Art picture_ = Art::None;
     Rgb backColor_ = rgb(0xF0, 0xF0, 0xF0);
     Font font_;
     MousePointer pointer_ = MousePointer::Default;
     MouseRouter mouse_{*this};
-    std::vector<Control*> tabOrder_;
-    Control* lastFocus_ = nullptr;
-    Control* keyboardFocus_ = nullptr;
-    bool focusRingShown_ = false;
+    KeyboardFocus focus_;
     Rgb focusRingColor_ = rgb(0, 0, 0);
+    WindowInput input_{*this};
     std::unique_ptr<WindowPeer> peer_;
 };
 

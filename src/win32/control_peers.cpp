@@ -241,10 +241,10 @@ public:
                 std::wstring typed(static_cast<std::size_t>(n) + 1, L'\0');
                 GetWindowTextW(hwnd_, typed.data(), n + 1);
                 typed.resize(static_cast<std::size_t>(n));
-                control_.window().nativeTyping(static_cast<ui::TextBox&>(control_), narrow(typed));
+                windowPeerOf(control_).input().nativeTyping(static_cast<ui::TextBox&>(control_), narrow(typed));
             }
         } else if (code == BN_CLICKED) {
-            control_.window().nativeClick(control_);
+            windowPeerOf(control_).input().nativeClick(control_);
         }
     }
 

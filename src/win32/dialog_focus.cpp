@@ -39,7 +39,7 @@ void focusDialog(ui::Window& window)
     }
 }
 
-void rememberFocus(HWND dialog, ui::Window& window)
+void rememberFocus(HWND dialog, ui::WindowInput& window)
 {
     HWND focus = GetFocus();
     if (focus && IsChild(dialog, focus)) window.systemFocused(nativeControlOf(focus));

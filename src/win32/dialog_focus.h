@@ -4,6 +4,10 @@
 
 #include "ui/forward.h"
 
+namespace ui {
+class WindowInput;
+}
+
 namespace win32 {
 
 // The keyboard in a dialog, as the portable window decides it: its tab
@@ -18,6 +22,6 @@ void orderTabStops(ui::Window& window);
 // The dialog was activated: the keyboard goes to Window::focusTarget.
 void focusDialog(ui::Window& window);
 // The dialog is being left: the window remembers which control had the keyboard.
-void rememberFocus(HWND dialog, ui::Window& window);
+void rememberFocus(HWND dialog, ui::WindowInput& window);
 
 }  // namespace win32

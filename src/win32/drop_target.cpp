@@ -89,7 +89,7 @@ HRESULT DropTarget::Drop(IDataObject* data, DWORD, POINTL point, DWORD* effect)
     return S_OK;
 }
 
-void deliverDrop(ui::Window& window, LPARAM posted)
+void deliverDrop(ui::WindowInput& window, LPARAM posted)
 {
     const std::unique_ptr<PostedDrop> drop(reinterpret_cast<PostedDrop*>(posted));
     window.drop(drop->point, drop->data);

@@ -7,7 +7,7 @@
 #include "win32/messages.h"
 
 namespace ui {
-class Window;
+class WindowInput;
 }
 
 namespace win32 {
@@ -20,7 +20,7 @@ namespace win32 {
 // the other program should not wait for the answer.
 class DropTarget final : public ComObject<IDropTarget, IID_IDropTarget> {
 public:
-    DropTarget(HWND hwnd, ui::Window& window) : hwnd_(hwnd), window_(&window) {}
+    DropTarget(HWND hwnd, ui::WindowInput& window) : hwnd_(hwnd), window_(&window) {}
 
     // The window is going away: nothing more reaches it.
     void detach() { window_ = nullptr; }
@@ -35,10 +35,10 @@ private:
     POINT clientPoint(POINTL screen) const;
 
     HWND hwnd_;
-    ui::Window* window_;
+    ui::WindowInput* window_;
 };
 
 // Hands a drop posted with kDropMessage to the window.
-void deliverDrop(ui::Window& window, LPARAM posted);
+void deliverDrop(ui::WindowInput& window, LPARAM posted);
 
 }  // namespace win32

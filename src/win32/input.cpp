@@ -60,7 +60,7 @@ bool keyboardCues(HWND hwnd)
 
 }  // namespace
 
-std::optional<LRESULT> keyboardMessage(ui::Window& window, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+std::optional<LRESULT> keyboardMessage(ui::WindowInput& window, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_ACTIVATE:

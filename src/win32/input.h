@@ -7,7 +7,7 @@
 #include "ui/types.h"
 
 namespace ui {
-class Window;
+class WindowInput;
 }
 
 namespace win32 {
@@ -24,7 +24,7 @@ std::optional<ui::TrayEvent> trayEventOf(UINT message);
 // keys, the keyboard's context menu (Shift+F10, the menu key), activation
 // and keyboard cues, which show once the user has used the keyboard, as
 // Windows shows them. The message's result when it was the keyboard's.
-std::optional<LRESULT> keyboardMessage(ui::Window& window, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+std::optional<LRESULT> keyboardMessage(ui::WindowInput& window, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // The system's cursor for a pointer.
 LPCWSTR cursorOf(ui::MousePointer pointer);
 

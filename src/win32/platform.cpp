@@ -80,9 +80,9 @@ Platform::Platform() : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")
 
 Platform::~Platform() = default;
 
-std::unique_ptr<ui::WindowPeer> Platform::createWindowPeer(ui::Window& window)
+std::unique_ptr<ui::WindowPeer> Platform::createWindowPeer(ui::Window& window, ui::WindowInput& input)
 {
-    return std::make_unique<WindowPeer>(*this, window);
+    return std::make_unique<WindowPeer>(*this, window, input);
 }
 
 std::unique_ptr<ui::ControlPeer> Platform::createControlPeer(ui::Control& control)
@@ -103,13 +103,6 @@ ui::Rect Platform::primaryWorkArea() const
     RECT r{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-ui::Point Platform::cursorPosition() const
-{
-    POINT p{};
-    GetCursorPos(&p);
-    return {p.x, p.y};
 }
 
 bool Platform::captureHeld() const { return GetCapture() != nullptr; }
@@ -217,13 +210,6 @@ void CALLBACK Platform::runJob(PTP_CALLBACK_INSTANCE, void* context)
     if (started) com::stop();
     const std::lock_guard lock(job->platform->workMutex_);
     --job->platform->working_;
-    job->platform->workDone_.notify_all();
-}
-
-void Platform::waitForBackgroundWork()
-{
-    std::unique_lock lock(workMutex_);
-    workDone_.wait(lock, [this] { return working_ == 0; });
 }
 
 // A lookup or a launch may still wait for a dead network share: the process

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -22,14 +21,13 @@ public:
     Platform();
     ~Platform() override;
 
-    std::unique_ptr<ui::WindowPeer> createWindowPeer(ui::Window& window) override;
+    std::unique_ptr<ui::WindowPeer> createWindowPeer(ui::Window& window, ui::WindowInput& input) override;
     std::unique_ptr<ui::ControlPeer> createControlPeer(ui::Control& control) override;
 
     int systemDpi() const override;
     bool onAnyMonitor(const ui::Rect& pixels) const override;
     ui::Rect primaryWorkArea() const override;
 
-    ui::Point cursorPosition() const override;
     bool captureHeld() const override;
     void releaseCapture() override;
     unsigned doubleClickTimeMs() const override;
@@ -55,8 +53,6 @@ public:
     int run();
     // Waits until the work handed to runInBackground has finished: for the
     // benchmarks, which time what the user sees once it has.
-    void waitForBackgroundWork();
-
     Gdi& gdi() { return gdi_; }
     static HWND hwndOf(ui::Window& window);
     UINT taskbarCreatedMessage() const { return taskbarCreated_; }
@@ -75,7 +71,6 @@ private:
     // The background jobs still running; they are not waited for: the
     // program ends at once, whatever a lookup still waits for.
     std::mutex workMutex_;
-    std::condition_variable workDone_;
     int working_ = 0;
 };
 

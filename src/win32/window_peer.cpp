@@ -33,7 +33,8 @@ DWORD exStyleOf(ui::WindowFrame frame) { return frame == ui::WindowFrame::Dialog
 
 }  // namespace
 
-WindowPeer::WindowPeer(Platform& platform, ui::Window& window) : platform_(platform), window_(window), tips_(window)
+WindowPeer::WindowPeer(Platform& platform, ui::Window& window, ui::WindowInput& input)
+    : platform_(platform), window_(window), input_(input), tips_(window)
 {
     // No CS_DBLCLKS: the portable router tells double clicks itself.
     const wchar_t* windowClass = registerWindowClass(L"NoctarisWindow", 0, LoadCursorW(nullptr, IDC_ARROW));
@@ -46,7 +47,7 @@ WindowPeer::WindowPeer(Platform& platform, ui::Window& window) : platform_(platf
     readers_ = std::make_unique<Readers>(hwnd(), window);
     // The system's scale is a guess: the window knows its monitor now.
     const int dpi = dpiOfWindow(hwnd());
-    if (dpi != window.scale().dpi) window.systemScaleChanged(dpi, window.pixelBounds());
+    if (dpi != window.scale().dpi) input_.systemScaleChanged(dpi, window.pixelBounds());
 }
 
 WindowPeer::~WindowPeer()
@@ -70,7 +71,7 @@ void WindowPeer::watchShellIcons()
 void WindowPeer::acceptDrops()
 {
     if (dropTarget_ || !window_.holdsDropTargets() || !com::ensureOleStarted()) return;
-    const auto target = makeComObject<DropTarget>(hwnd(), window_);
+    const auto target = makeComObject<DropTarget>(hwnd(), input_);
     if (SUCCEEDED(com::registerDragDrop(hwnd(), target.Get()))) dropTarget_ = target;
 }
 
@@ -160,9 +161,9 @@ void WindowPeer::echoPlacement()
 {
     RECT r;
     GetWindowRect(hwnd(), &r);
-    window_.systemMoved({r.left, r.top});
-    window_.systemShown(IsWindowVisible(hwnd()) != 0);
-    window_.systemPlaced((GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+    input_.systemMoved({r.left, r.top});
+    input_.systemShown(IsWindowVisible(hwnd()) != 0);
+    input_.systemPlaced((GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
 }
 
 // Buffered; the first paint is when the user sees the window, and what can
@@ -187,7 +188,7 @@ void WindowPeer::paint()
         painted_ = true;
         watchShellIcons();
         acceptDrops();
-        window_.firstPainted();
+        input_.firstPainted();
     }
 }
 
@@ -216,40 +217,40 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     // box's loop, to be destroyed: nothing reaches the form again.
     if (window_.unloaded()) return message == WM_CLOSE ? 0 : defaultHandling(message, wParam, lParam);
     if (window_.frame() == ui::WindowFrame::None) {
-        if (const auto handled = keyboardMessage(window_, hwnd(), message, wParam, lParam)) return *handled;
+        if (const auto handled = keyboardMessage(input_, hwnd(), message, wParam, lParam)) return *handled;
     }
     if (message >= WM_MOUSEFIRST && message <= WM_MBUTTONDBLCLK) {
         tips_.mouse(message, wParam, lParam);
         // The window may be gone once the handlers have run.
-        if (const auto input = mouseInputOf(message, wParam, lParam)) window_.mouseInput(*input);
+        if (const auto input = mouseInputOf(message, wParam, lParam)) input_.mouseInput(*input);
         return 0;
     }
     if (message == kTrayMessage) {
-        if (const auto event = trayEventOf(LOWORD(lParam))) window_.trayEvent(*event);
+        if (const auto event = trayEventOf(LOWORD(lParam))) input_.trayEvent(*event);
         return 0;
     }
     if (message == platform_.taskbarCreatedMessage() && message != 0) {
-        window_.taskbarCreated();
+        input_.taskbarCreated();
         return 0;
     }
     switch (message) {
     case kShellChangeMessage:
-    case WM_SETTINGCHANGE: window_.shellIconsChanged(); break;
+    case WM_SETTINGCHANGE: input_.shellIconsChanged(); break;
     case WM_ENABLE:
         // A message box disables its owner for as long as it is open.
-        window_.systemEnabled(wParam != 0);
+        input_.systemEnabled(wParam != 0);
         return 0;
     case WM_PAINT: paint(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_MOVE: echoPlacement(); return 0;
-    case WM_CAPTURECHANGED: window_.systemCaptureLost(); return 0;
+    case WM_CAPTURECHANGED: input_.systemCaptureLost(); return 0;
     case WM_GETOBJECT:
         if (const LRESULT answer = readers_->answer(wParam, lParam)) return answer;
         break;
-    case kDefaultActionMessage: window_.defaultAction(*reinterpret_cast<ui::Control*>(lParam)); return 0;
+    case kDefaultActionMessage: input_.defaultAction(*reinterpret_cast<ui::Control*>(lParam)); return 0;
     case WM_DPICHANGED: {
         const RECT& r = *reinterpret_cast<const RECT*>(lParam);
-        window_.systemScaleChanged(LOWORD(wParam), {r.left, r.top, r.right - r.left, r.bottom - r.top});
+        input_.systemScaleChanged(LOWORD(wParam), {r.left, r.top, r.right - r.left, r.bottom - r.top});
         return 0;
     }
     case WM_SETCURSOR:
@@ -269,23 +270,23 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (nativeCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) return 0;
         // Esc and Enter in a dialog, as the dialog manager reports them.
         if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
-            window_.closeRequest();
+            input_.closeRequest();
             return 0;
         }
         if (LOWORD(wParam) == IDOK) {
-            window_.acceptRequest();
+            input_.acceptRequest();
             return 0;
         }
         break;
     case WM_ACTIVATE:
-        if (window_.frame() == ui::WindowFrame::Dialog && LOWORD(wParam) == WA_INACTIVE) rememberFocus(hwnd(), window_);
+        if (window_.frame() == ui::WindowFrame::Dialog && LOWORD(wParam) == WA_INACTIVE) rememberFocus(hwnd(), input_);
         break;
     case WM_SETFOCUS:
         if (window_.frame() != ui::WindowFrame::Dialog) break;
         focusDialog(window_);
         return 0;
-    case kDropMessage: deliverDrop(window_, lParam); return 0;
-    case WM_CLOSE: window_.closeRequest(); return 0;
+    case kDropMessage: deliverDrop(input_, lParam); return 0;
+    case WM_CLOSE: input_.closeRequest(); return 0;
     default: break;
     }
     return defaultHandling(message, wParam, lParam);

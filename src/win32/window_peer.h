@@ -26,10 +26,12 @@ class Platform;
 // their own files.
 class WindowPeer final : public MessageTarget, public ui::WindowPeer {
 public:
-    WindowPeer(Platform& platform, ui::Window& window);
+    WindowPeer(Platform& platform, ui::Window& window, ui::WindowInput& input);
     ~WindowPeer() override;
 
     ui::Window& window() const { return window_; }
+    // What the window hears of the system through this peer.
+    ui::WindowInput& input() const { return input_; }
     bool dialogKeyboard() const override { return window_.frame() == ui::WindowFrame::Dialog; }
 
     void changed(ui::Change what) override;
@@ -65,6 +67,7 @@ private:
 
     Platform& platform_;
     ui::Window& window_;
+    ui::WindowInput& input_;
     // What has been marked since the last paint: marking a part of it again
     // would only cost another round trip to the window system.
     RECT invalid_{};

@@ -255,7 +255,7 @@ private:
         const int dpi = c.window().scale().dpi;
         ui::MouseInput input = ui::MouseInput::of(action, button, held,
                                                   {r.left + x * dpi / 96, r.top + y * dpi / 96}, clock_);
-        act([&] { c.window().mouseInput(input); });
+        act([&] { platform_.input(c.window()).mouseInput(input); });
     }
 
     // A window goes with its controls once the event that closed it is over.
@@ -303,34 +303,34 @@ private:
             for (const ui::MouseInput& input : {ui::MouseInput::of(ui::MouseAction::Press, left, left, from, clock_),
                                                 ui::MouseInput::of(ui::MouseAction::Move, 0, left, to, clock_),
                                                 ui::MouseInput::of(ui::MouseAction::Release, left, 0, to, clock_)}) {
-                if (exists(&w)) act([&] { w.mouseInput(input); });
+                if (exists(&w)) act([&] { platform_.input(w).mouseInput(input); });
             }
             break;
         }
         case Op::NativeClick:
-            if (ui::Control* c = control(window(), true)) act([&] { c->window().nativeClick(*c); });
+            if (ui::Control* c = control(window(), true)) act([&] { platform_.input(c->window()).nativeClick(*c); });
             break;
         case Op::Type:
             if (ui::Control* c = control(window(), true); c && c->kind() == ui::ControlKind::TextBox) {
                 std::string text = in_.typed();
-                act([&] { c->window().nativeTyping(static_cast<ui::TextBox&>(*c), std::move(text)); });
+                act([&] { platform_.input(c->window()).nativeTyping(static_cast<ui::TextBox&>(*c), std::move(text)); });
             }
             break;
         case Op::Close: {
             ui::Window& w = window();
-            act([&] { w.closeRequest(); });
+            act([&] { platform_.input(w).closeRequest(); });
             break;
         }
         case Op::ReaderAction: {
             ui::Window& bar = app_->form1().window;
             const std::vector<ui::Control*> children = bar.accessibleChildren();
             ui::Control* c = from_(children, in_.byte());
-            act([&] { bar.defaultAction(*c); });
+            act([&] { platform_.input(bar).defaultAction(*c); });
             break;
         }
         case Op::Tray: {
             const auto e = static_cast<ui::TrayEvent>(in_.pick(8));
-            act([&] { app_->form1().window.trayEvent(e); });
+            act([&] { platform_.input(app_->form1().window).trayEvent(e); });
             break;
         }
         case Op::Drop:
@@ -367,16 +367,16 @@ private:
         case Op::Scale: {
             ui::Window& w = window();
             const int dpi = from(session::kDpis, in_.byte());
-            act([&] { w.systemScaleChanged(dpi, w.pixelBounds()); });
+            act([&] { platform_.input(w).systemScaleChanged(dpi, w.pixelBounds()); });
             break;
         }
         case Op::TaskbarRestart:
             platform_.trayIcons.clear();
             platform_.trayAvailable = in_.pick(4) != 0;
-            act([this] { app_->form1().window.taskbarCreated(); });
+            act([this] { platform_.input(app_->form1().window).taskbarCreated(); });
             break;
-        case Op::ShellIconsChanged: act([this] { app_->form1().window.shellIconsChanged(); }); break;
-        case Op::FirstPaint: act([this] { app_->form1().window.firstPainted(); }); break;
+        case Op::ShellIconsChanged: act([this] { platform_.input(app_->form1().window).shellIconsChanged(); }); break;
+        case Op::FirstPaint: act([this] { platform_.input(app_->form1().window).firstPainted(); }); break;
         case Op::Key: {
             const auto key = static_cast<ui::Key>(in_.pick(static_cast<int>(ui::Key::Digit) + 1));
             const int shift = in_.pick(8);
@@ -384,9 +384,9 @@ private:
             ui::Window& bar = app_->form1().window;
             act([&] {
                 if (key == ui::Key::Other) {
-                    bar.systemActivated(shift % 2 == 1);
+                    platform_.input(bar).systemActivated(shift % 2 == 1);
                 } else {
-                    bar.keyInput(input);
+                    platform_.input(bar).keyInput(input);
                 }
             });
             break;
@@ -410,9 +410,10 @@ private:
             data.files.emplace();
             for (int i = 0; i < count; ++i) data.files->push_back(from(session::kPaths, in_.byte()));
         }
+        ui::WindowInput& input = platform_.input(bar.window);
         act([&] {
-            if (bar.window.dragEnter(at)) bar.window.drop(at, data);
-            else bar.window.dragLeave();
+            if (input.dragEnter(at)) input.drop(at, data);
+            else input.dragLeave();
         });
     }
 

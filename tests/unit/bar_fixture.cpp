@@ -28,10 +28,19 @@ std::string BarTest::readData(const std::string& name) const
     return text ? *text : std::string("<not code page 932>");
 }
 
-void BarTest::installDefaults(const std::string& settings, const std::string& position)
+std::string Settings::file() const
+{
+    std::string line;
+    for (const int value : {KidoA, SKidoA, SexeA, WindTop, FormStyle, SctName, FomMov}) {
+        line += (line.empty() ? "" : ",") + std::to_string(value);
+    }
+    return line + "\r\n";
+}
+
+void BarTest::installDefaults(const Settings& settings, const std::string& position)
 {
     writeData("fank.qdf", position + "\r\n");
-    writeData("apst.qdf", settings + "\r\n");
+    writeData("apst.qdf", settings.file());
     std::string groups;
     for (int g = 1; g <= 10; ++g) groups += "\"グループ" + std::to_string(g) + "\"\r\n";
     writeData("group.qdf", groups);
@@ -76,13 +85,13 @@ void BarTest::send(ui::Control& control, ui::MouseInput input, float x, float y)
     // A pointer moving over from a control that tracks the hover passes that
     // control first, which lets go of the mouse once the pointer is outside.
     if (input.action == ui::MouseAction::Move && receiver() != &control && window.mouseOwner()) {
-        act([&] { window.mouseInput(input); });
+        act([&] { platform.input(window).mouseInput(input); });
     }
     if (receiver() != &control) {
         ADD_FAILURE() << "the mouse meant for " << control.name() << " lands on "
                       << (receiver() ? receiver()->name() : window.name() + "'s background");
     }
-    act([&] { window.mouseInput(input); });
+    act([&] { platform.input(window).mouseInput(input); });
 }
 
 void BarTest::press(ui::Control& control, int button, float x, float y)
@@ -118,12 +127,12 @@ void BarTest::hover(ui::Control& control, float x, float y, int held)
 void BarTest::mouseOnWindow(ui::Window& window, ui::MouseAction action, int button, int held, ui::Point at)
 {
     clock_ += 1000;
-    act([&] { window.mouseInput(ui::MouseInput::of(action, button, held, at, clock_)); });
+    act([&] { platform.input(window).mouseInput(ui::MouseInput::of(action, button, held, at, clock_)); });
 }
 
 void BarTest::tray(ui::TrayEvent event)
 {
-    act([&] { form1().window.trayEvent(event); });
+    act([&] { platform.input(form1().window).trayEvent(event); });
 }
 
 void BarTest::chooseFromMenu(ui::Control& control, const std::string& command)
@@ -134,7 +143,7 @@ void BarTest::chooseFromMenu(ui::Control& control, const std::string& command)
 
 void BarTest::push(ui::CommandButton& button)
 {
-    act([&] { button.window().nativeClick(button); });
+    act([&] { platform.input(button.window()).nativeClick(button); });
 }
 
 ::testing::AssertionResult BarTest::logHasInOrder(const std::vector<std::string>& events) const

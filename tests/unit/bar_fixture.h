@@ -17,6 +17,20 @@
 
 namespace testing_support {
 
+// apst.qdf's seven values by their names, as a first installation has them
+// unless a test says otherwise.
+struct Settings {
+    int KidoA = 1;
+    int SKidoA = 1;
+    int SexeA = 2;
+    int WindTop = 0;
+    int FormStyle = 0;
+    int SctName = 0;
+    int FomMov = 0;
+    // The file as the program writes it.
+    std::string file() const;
+};
+
 // The program on the headless backend, in a fresh program folder whose Data
 // folder a test fills before starting it.
 class BarTest : public ::testing::Test {
@@ -31,7 +45,7 @@ protected:
     void writeData(const std::string& name, const std::string& utf8);
     std::string readData(const std::string& name) const;
     // The files of a first installation, with the given settings line and position.
-    void installDefaults(const std::string& settings = "1,1,2,0,0,0,0", const std::string& position = "1500,900");
+    void installDefaults(const Settings& settings = {}, const std::string& position = "1500,900");
     void registerSlot(int slot, const std::string& name, const std::string& path);
     // Shtct.qdf as installed, with these slots' lines ("\"name\",\"path\"") in place of theirs.
     std::string shortcutsWith(const std::map<int, std::string>& lines) const;

@@ -39,10 +39,11 @@ protected:
     bool dropAt(ui::Window& window, ui::Point point, const ui::DropData& data)
     {
         bool taken = false;
+        ui::WindowInput& input = platform.input(window);
         act([&] {
-            const bool entered = window.dragEnter(point);
-            EXPECT_EQ(window.dragOver(point), entered);
-            taken = window.drop(point, data);
+            const bool entered = input.dragEnter(point);
+            EXPECT_EQ(input.dragOver(point), entered);
+            taken = input.drop(point, data);
             EXPECT_EQ(taken, entered) << "the drop lands where the drag said it would";
         });
         return taken;
@@ -137,11 +138,11 @@ TEST_F(Drop, MovesDuringAnotherProgramsDragNeitherMoveTheBarNorTrackTheHover)
     // Before the drag is reported: moves with a button pressed elsewhere.
     mouseOnWindow(f.window, ui::MouseAction::Move, 0, ui::mouse::kLeft, {200, 62});
     mouseOnWindow(f.window, ui::MouseAction::Move, 0, ui::mouse::kLeft, {button.left + 3, button.top + 3});
-    act([&] { f.window.dragEnter({200, 62}); });
+    act([&] { platform.input(f.window).dragEnter({200, 62}); });
     mouseOnWindow(f.window, ui::MouseAction::Move, 0, ui::mouse::kLeft, {201, 62});
     mouseOnWindow(f.window, ui::MouseAction::Move, 0, ui::mouse::kLeft, {button.left + 4, button.top + 4});
     EXPECT_FALSE(platform.captureHeld());
-    act([&] { f.window.dragLeave(); });
+    act([&] { platform.input(f.window).dragLeave(); });
     EXPECT_FALSE(logHas("Form1 moved by the system from 300,122"));
     EXPECT_EQ(platform.log, std::vector<std::string>{});
 

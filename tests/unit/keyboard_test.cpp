@@ -10,21 +10,22 @@
 namespace {
 
 using testing_support::BarTest;
+using testing_support::Settings;
 using ui::Key;
 
 class Keyboard : public BarTest {
 protected:
-    void startWith(const std::string& settings = "1,1,2,0,0,0,0")
+    void startWith(const Settings& settings = {})
     {
         registerSlot(2, "メモ帳", "C:\\memo.exe");
         registerSlot(43, "表", "C:\\sheet.exe");
         installDefaults(settings);
         start();
-        act([this] { form1().window.systemActivated(false); });
+        act([this] { platform.input(form1().window).systemActivated(false); });
     }
     void key(Key k, int shift = 0, int digit = 0)
     {
-        act([&] { form1().window.keyInput({k, digit, shift}); });
+        act([&] { platform.input(form1().window).keyInput({k, digit, shift}); });
     }
     ui::Control* focus() { return form1().window.keyboardFocus(); }
 };
@@ -51,14 +52,14 @@ TEST_F(Keyboard, ItArrivesOnAButtonAndMovesAlongTheBar)
 
     click(form1().ShortCut[2]);
     form1().window.setKeyboardFocus(nullptr);
-    act([this] { form1().window.systemActivated(true); });
+    act([this] { platform.input(form1().window).systemActivated(true); });
     EXPECT_EQ(focus(), &form1().ShortCut[2]) << "back on the button last used, cues shown after Alt+Tab";
     EXPECT_TRUE(form1().window.focusRingShown());
 }
 
 TEST_F(Keyboard, EnterAndSpaceLaunchWithTheClicksRules)
 {
-    startWith("1,2,1,0,1,0,0");  // double-click mode, hide after launching, vertical
+    startWith(Settings{.SKidoA = 2, .SexeA = 1, .FormStyle = 1});  // double-click mode, hide after launching, vertical
     key(Key::Down);
     key(Key::Down);
     key(Key::Enter);
@@ -113,13 +114,16 @@ TEST_F(Keyboard, TheMenuKeyOpensAtTheElementAndF2RenamesAGroup)
     EXPECT_EQ(app->form5().Text1.text(), "メモ帳");
     key(Key::Enter);
     EXPECT_EQ(shell.executions.size(), 0u) << "the bar takes no key while its dialog is open";
-    act([this] { app->openDialog()->closeRequest(); });
+    act([this] { platform.input(*app->openDialog()).closeRequest(); });
 
     for (int i = 0; i < 8; ++i) key(Key::Tab);
     key(Key::Right);
     key(Key::Right);
     key(Key::Menu);
     EXPECT_EQ(platform.popups.back(), "GrpNN");
+    const ui::Rect tab = ui::deviceRect(form1().Conts[2]);
+    EXPECT_EQ(platform.popupPoints.back(), form1().window.toScreen({tab.left, tab.top + tab.height}))
+        << "at the tab, not at the pointer";
     EXPECT_TRUE(form1().GrNO == 2);
     key(Key::F2);
     ASSERT_NE(app->openDialog(), nullptr);

@@ -6,10 +6,11 @@
 namespace {
 
 using testing_support::BarTest;
+using testing_support::Settings;
 
 class Launch : public BarTest {
 protected:
-    void startWith(const std::string& settings)
+    void startWith(const Settings& settings = {})
     {
         registerSlot(3, "メモ帳", "C:\\Windows\\notepad.exe");
         installDefaults(settings);
@@ -21,7 +22,7 @@ protected:
 
 TEST_F(Launch, SingleClickLaunchesThroughTheShellFromTheProgramFolder)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     click(form1().ShortCut[3]);
     ASSERT_EQ(launches(), 1u);
     const auto& run = shell.executions[0];
@@ -33,14 +34,14 @@ TEST_F(Launch, SingleClickLaunchesThroughTheShellFromTheProgramFolder)
 
 TEST_F(Launch, FastDoubleClickInSingleClickModeLaunchesTwice)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     doubleClick(form1().ShortCut[3]);
     EXPECT_EQ(launches(), 2u);
 }
 
 TEST_F(Launch, DoubleClickModeLaunchesOnlyOnTheDoubleClick)
 {
-    startWith("1,2,2,0,0,0,0");
+    startWith(Settings{.SKidoA = 2});
     click(form1().ShortCut[3]);
     EXPECT_EQ(launches(), 0u);
     EXPECT_TRUE(form1().ShIn == 3) << "a click still selects";
@@ -50,7 +51,7 @@ TEST_F(Launch, DoubleClickModeLaunchesOnlyOnTheDoubleClick)
 
 TEST_F(Launch, AfterLaunchSettingHidesTheBarFirstOrNeverLaunches)
 {
-    startWith("1,1,1,0,0,0,0");
+    startWith(Settings{.SexeA = 1});
     click(form1().ShortCut[3]);
     EXPECT_TRUE(logHasInOrder({"Form1 hidden", "shell open C:\\Windows\\notepad.exe"}));
     EXPECT_FALSE(form1().window.visible());
@@ -67,7 +68,7 @@ TEST_F(Launch, AfterLaunchSettingHidesTheBarFirstOrNeverLaunches)
 
 TEST_F(Launch, EmptySlotDoesNothingOnClickOrDoubleClick)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     click(form1().ShortCut[4]);
     form4().SKidoA = model::Variant::number(2);
     doubleClick(form1().ShortCut[4]);
@@ -77,7 +78,7 @@ TEST_F(Launch, EmptySlotDoesNothingOnClickOrDoubleClick)
 
 TEST_F(Launch, VanishedTargetShowsTheMessageAndBringsTheBarBack)
 {
-    startWith("1,1,1,0,0,0,0");
+    startWith(Settings{.SexeA = 1});
     shell.missing.insert("C:\\Windows\\notepad.exe");
     click(form1().ShortCut[3]);
     ASSERT_EQ(platform.messages.size(), 1u);
@@ -91,7 +92,7 @@ TEST_F(Launch, VanishedTargetShowsTheMessageAndBringsTheBarBack)
 TEST_F(Launch, WithoutATrayIconTheBarStaysShownAfterLaunching)
 {
     platform.trayAvailable = false;
-    startWith("1,1,1,0,0,0,0");
+    startWith(Settings{.SexeA = 1});
     click(form1().ShortCut[3]);
     EXPECT_EQ(launches(), 1u);
     EXPECT_TRUE(form1().window.visible());
@@ -99,7 +100,7 @@ TEST_F(Launch, WithoutATrayIconTheBarStaysShownAfterLaunching)
 
 TEST_F(Launch, PressAndRightReleaseSetTheMenuSlotAndOpenTheShortcutMenu)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     click(form1().ShortCut[7], ui::mouse::kRight);
     EXPECT_TRUE(form2().ListNoA == 7);
     EXPECT_TRUE(form1().ShIn == 7);
@@ -110,7 +111,7 @@ TEST_F(Launch, PressAndRightReleaseSetTheMenuSlotAndOpenTheShortcutMenu)
 
 TEST_F(Launch, HoverShowsTheNameInTheInfoLineOnlyOnTheHorizontalBar)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     auto& button = form1().ShortCut[3];
     hover(button, 4, 4);
     EXPECT_EQ(button.toolTip(), "メモ帳");
@@ -130,7 +131,7 @@ TEST_F(Launch, HoverShowsTheNameInTheInfoLineOnlyOnTheHorizontalBar)
 
 TEST_F(Launch, EmptySlotHasNoTooltip)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     hover(form1().ShortCut[5], 4, 4);
     EXPECT_EQ(form1().ShortCut[5].toolTip(), "");
 }

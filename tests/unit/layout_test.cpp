@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <string>
+#include <vector>
+
 #include "bar_fixture.h"
 
 namespace {
@@ -29,55 +33,89 @@ protected:
     }
 };
 
-TEST_F(Layout, HorizontalPlacesEveryElement)
+// Every element of a shape lies inside the bar, the buttons inside their
+// panel, and nothing overlaps; buttons and tabs go in even steps.
+class Shape : public Layout, public testing::WithParamInterface<void (bar::Form1::*)()> {};
+
+TEST_P(Shape, KeepsEveryElementInsideAndApart)
 {
     bar::Form1& f = form1();
-    f.YokoForm();
-    EXPECT_EQ(f.window.width(), 5490);
-    EXPECT_EQ(f.window.height(), 1110);
-    EXPECT_EQ(f.window.picture(), ui::Art::YokoHome);
-    EXPECT_EQ(f.Grp[4].bounds(), (Rect{23, 23, 340, 32}));
-    EXPECT_EQ(f.ShortCut[40].bounds(), (Rect{0, 0, 32, 32}));
-    EXPECT_EQ(f.ShortCut[49].bounds(), (Rect{306, 0, 32, 32})) << "the last button ends at 338, inside the panel";
-    EXPECT_EQ(f.Conts[0].bounds(), (Rect{60, 4, 24, 14}));
-    EXPECT_EQ(f.Conts[9].bounds(), (Rect{285, 4, 24, 14}));
-    EXPECT_EQ(f.Picture4.bounds(), (Rect{2, 2, 16, 16}));
-    EXPECT_EQ(f.Picture1.bounds(), (Rect{22, 3, 16, 16}));
-    EXPECT_EQ(f.Picture2.bounds(), (Rect{40, 3, 16, 16}));
-    EXPECT_EQ(f.Picture3.bounds(), (Rect{312, 3, 53, 16}));
-    EXPECT_EQ(f.Picture3.picture(), ui::Art::SeiY);
-    EXPECT_EQ(f.Picture5.bounds(), (Rect{2, 55, 16, 16}));
-    EXPECT_EQ(f.Picture6.bounds(), (Rect{24, 56, 16, 16}));
-    EXPECT_EQ(f.FormStyleHen.bounds(), (Rect{2, 37, 16, 16}));
-    EXPECT_EQ(f.FormStyleHen.picture(), ui::Art::StyleT);
-    EXPECT_EQ(f.FormStyleHen.toolTip(), "縦型に変更");
-    EXPECT_TRUE(f.Label1.visible());
-    EXPECT_EQ(f.Label1.bounds(), (Rect{46, 58, 315, 12}));
-    for (int s = 0; s < 100; ++s) EXPECT_TRUE(f.ShortCut[s].acceptsDrops()) << s;
+    (f.*GetParam())();
+    const ui::Point bar = f.window.clientSize();
+    const auto inside = [](const Rect& inner, int width, int height) {
+        return inner.left >= 0 && inner.top >= 0 && inner.left + inner.width <= width &&
+               inner.top + inner.height <= height;
+    };
+    const auto overlap = [](const Rect& a, const Rect& b) {
+        return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+               b.top < a.top + a.height;
+    };
+    const auto evenSteps = [](const std::vector<Rect>& row) {
+        const ui::Point step{row[1].left - row[0].left, row[1].top - row[0].top};
+        for (std::size_t i = 1; i < row.size(); ++i) {
+            if (row[i].left - row[i - 1].left != step.x || row[i].top - row[i - 1].top != step.y) return false;
+        }
+        return step.x != 0 || step.y != 0;
+    };
+
+    const Rect panel = f.Grp[0].bounds();
+    std::vector<std::pair<std::string, Rect>> apart{{"panel", panel}};
+    std::vector<Rect> tabs;
+    for (int g = 0; g < 10; ++g) {
+        EXPECT_EQ(f.Grp[g].bounds(), panel) << "every group in the same place";
+        std::vector<Rect> buttons;
+        for (int k = 0; k < 10; ++k) {
+            const ui::PictureBox& button = f.ShortCut[g * 10 + k];
+            EXPECT_TRUE(inside(button.bounds(), panel.width, panel.height)) << button.name();
+            EXPECT_TRUE(button.acceptsDrops()) << button.name();
+            if (k > 0) {
+                EXPECT_FALSE(overlap(buttons.back(), button.bounds())) << button.name();
+            }
+            buttons.push_back(button.bounds());
+        }
+        EXPECT_TRUE(evenSteps(buttons)) << "group " << g;
+        tabs.push_back(f.Conts[g].bounds());
+        apart.emplace_back(f.Conts[g].name(), f.Conts[g].bounds());
+    }
+    EXPECT_TRUE(evenSteps(tabs));
+    for (const ui::PictureBox* tool : {&f.Picture1, &f.Picture2, &f.Picture3, &f.Picture4, &f.Picture5, &f.Picture6,
+                                       &f.FormStyleHen}) {
+        apart.emplace_back(tool->name(), tool->bounds());
+    }
+    if (f.Label1.visible()) apart.emplace_back("Label1", f.Label1.bounds());
+    for (std::size_t i = 0; i < apart.size(); ++i) {
+        EXPECT_TRUE(inside(apart[i].second, bar.x, bar.y)) << apart[i].first;
+        for (std::size_t j = i + 1; j < apart.size(); ++j) {
+            EXPECT_FALSE(overlap(apart[i].second, apart[j].second)) << apart[i].first << " and " << apart[j].first;
+        }
+    }
 }
 
-TEST_F(Layout, VerticalPlacesEveryElement)
+INSTANTIATE_TEST_SUITE_P(BothShapes, Shape, testing::Values(&bar::Form1::YokoForm, &bar::Form1::TateForm),
+                         [](const auto& p) { return p.index == 0 ? std::string("Horizontal") : "Vertical"; });
+
+// Where every element goes, as drawn: tests/fixtures/bar_layouts.txt.
+TEST_F(Layout, BothShapesAreAsDrawn)
 {
     bar::Form1& f = form1();
-    f.TateForm();
-    EXPECT_EQ(f.window.pixelBounds().width, 67) << "1010 twips is 67 pixels";
-    EXPECT_EQ(f.window.pixelBounds().height, 366);
-    EXPECT_EQ(f.window.picture(), ui::Art::TateHome);
-    EXPECT_EQ(f.Grp[0].bounds(), (Rect{32, 24, 32, 340}));
-    EXPECT_EQ(f.ShortCut[7].bounds(), (Rect{0, 238, 32, 32}));
-    EXPECT_EQ(f.Conts[0].bounds(), (Rect{2, 90, 24, 14}));
-    EXPECT_EQ(f.Conts[9].bounds(), (Rect{2, 243, 24, 14}));
-    EXPECT_EQ(f.Picture4.bounds(), (Rect{2, 2, 16, 16}));
-    EXPECT_EQ(f.Picture1.bounds(), (Rect{5, 43, 16, 16}));
-    EXPECT_EQ(f.Picture2.bounds(), (Rect{5, 24, 16, 16}));
-    EXPECT_EQ(f.Picture3.bounds(), (Rect{1, 333, 29, 31}));
-    EXPECT_EQ(f.Picture3.picture(), ui::Art::SeiT);
-    EXPECT_EQ(f.Picture5.bounds(), (Rect{48, 2, 16, 16}));
-    EXPECT_EQ(f.Picture6.bounds(), (Rect{5, 65, 16, 16}));
-    EXPECT_EQ(f.FormStyleHen.bounds(), (Rect{30, 2, 16, 16}));
-    EXPECT_EQ(f.FormStyleHen.picture(), ui::Art::StyleY);
-    EXPECT_EQ(f.FormStyleHen.toolTip(), "横型に変更");
-    EXPECT_FALSE(f.Label1.visible());
+    std::ostringstream shapes;
+    const auto element = [&shapes](const std::string& name, const Rect& r, std::string_view more) {
+        shapes << "  " << name << ' ' << r.left << ',' << r.top << ' ' << r.width << 'x' << r.height << more << '\n';
+    };
+    for (auto [name, layOut] : {std::pair{"horizontal", &bar::Form1::YokoForm}, {"vertical", &bar::Form1::TateForm}}) {
+        (f.*layOut)();
+        shapes << name << ": " << ui::artName(f.window.picture()) << ' ' << f.window.pixelBounds().width << 'x'
+               << f.window.pixelBounds().height << '\n';
+        element("Grp", f.Grp[0].bounds(), "");
+        for (int k = 0; k < 10; ++k) element("ShortCut(" + std::to_string(k) + ")", f.ShortCut[k].bounds(), "");
+        for (int g = 0; g < 10; ++g) element(f.Conts[g].name(), f.Conts[g].bounds(), "");
+        for (const ui::PictureBox* tool : {&f.Picture1, &f.Picture2, &f.Picture3, &f.Picture4, &f.Picture5,
+                                           &f.Picture6, &f.FormStyleHen}) {
+            element(tool->name(), tool->bounds(), " " + std::string(ui::artName(tool->picture())) + ' ' + tool->toolTip());
+        }
+        element("Label1", f.Label1.bounds(), f.Label1.visible() ? "" : " hidden");
+    }
+    EXPECT_EQ(shapes.str(), testing_support::readFile(testing_support::fixture("bar_layouts.txt")));
 }
 
 TEST_F(Layout, RoundTripRestoresEveryElementAndKeepsTheFrontGroup)
@@ -107,6 +145,7 @@ TEST_F(Layout, NeitherLayoutWritesOrChangesTheStyleSetting)
     f.TateForm();
     f.YokoForm();
     EXPECT_EQ(f.FormStyle, 0);
+    ASSERT_TRUE(logHas("Form1 shown")) << "the layouts were logged";
     for (const auto& event : platform.log) EXPECT_EQ(event.rfind("write", 0), std::string::npos) << event;
 }
 

@@ -8,6 +8,7 @@
 namespace {
 
 using testing_support::BarTest;
+using testing_support::Settings;
 
 std::vector<std::string> captions(const ui::MenuItem& menu)
 {
@@ -22,7 +23,7 @@ protected:
     {
         registerSlot(45, "ゲーム", "D:\\game.exe");
         registerSlot(0, "A&B", "C:\\ab.exe");
-        installDefaults("1,1,2,0,0,0,0");
+        installDefaults();
         start();
         platform.log.clear();
     }
@@ -115,6 +116,7 @@ TEST_F(Menus, ExitCommandEndsWithoutWriting)
     tray(ui::TrayEvent::LeftDown);
     EXPECT_TRUE(platform.ended);
     EXPECT_TRUE(platform.trayIcons.empty());
+    ASSERT_TRUE(logHas("program ended"));
     for (const auto& event : platform.log) EXPECT_EQ(event.rfind("write", 0), std::string::npos) << event;
 }
 

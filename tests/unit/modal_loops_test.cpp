@@ -28,10 +28,23 @@ protected:
         const ui::Rect r = ui::windowRect(control);
         const ui::Point middle{r.left + r.width / 2, r.top + r.height / 2};
         bool taken = false;
-        act([&] { taken = control.window().dragEnter(middle) && control.window().drop(middle, data); });
+        ui::WindowInput& input = platform.input(control.window());
+        act([&] { taken = input.dragEnter(middle) && input.drop(middle, data); });
         return taken;
     }
 };
+
+// The checks of touchedAfterUnload mean something only if the backend hears such a touch.
+TEST_F(ModalLoops, TheBackendRecordsAControlTouchedAfterItsWindowIsUnloaded)
+{
+    act([this] { form4().Show(); });
+    dialogs::Form4::Controls& c = *form4().controls();
+    act([&] {
+        platform.input(c.window).closeRequest();
+        c.Label2.setCaption("遅い");
+    });
+    EXPECT_EQ(platform.touchedAfterUnload, std::vector<std::string>{"Label2"});
+}
 
 TEST_F(ModalLoops, SettingsClosedUnderItsOwnMessageIsHiddenAndDeafAtOnce)
 {
@@ -41,10 +54,10 @@ TEST_F(ModalLoops, SettingsClosedUnderItsOwnMessageIsHiddenAndDeafAtOnce)
     platform.whileMessageOpen.push_back([&] {
         click(c.Image1);
         EXPECT_FALSE(c.window.visible()) << "closed while the message is still up";
-        act([&] { c.window.nativeClick(c.Check1); });
+        act([&] { platform.input(c.window).nativeClick(c.Check1); });
         mouseOnWindow(c.window, ui::MouseAction::Move, 0, ui::mouse::kLeft, {200, 100});
     });
-    act([&] { c.window.nativeClick(c.Op4); });
+    act([&] { platform.input(c.window).nativeClick(c.Op4); });
     EXPECT_EQ(form4().controls(), nullptr);
     EXPECT_FALSE(form1().window.topmost()) << "the click on 前面に表示する reached nothing";
     EXPECT_TRUE(platform.touchedAfterUnload.empty());
@@ -55,7 +68,7 @@ TEST_F(ModalLoops, SettingsClosedUnderItsOwnMessageIsHiddenAndDeafAtOnce)
 TEST_F(ModalLoops, SettingsClosedUnderTheirOpeningMessageAreGone)
 {
     platform.files.failWrites = true;
-    platform.whileMessageOpen.push_back([&] { act([&] { form4().window()->closeRequest(); }); });
+    platform.whileMessageOpen.push_back([&] { act([&] { platform.input(*form4().window()).closeRequest(); }); });
     act([this] { form4().Show(); });
     EXPECT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(form4().window(), nullptr);
@@ -66,7 +79,7 @@ TEST_F(ModalLoops, ProductWindowClosedUnderABarMessageIsDeafAtOnce)
     act([this] { app->seihin().Show(); });
     ui::Window& info = *app->seihin().window();
     platform.whileMessageOpen.push_back([&] {
-        act([&] { info.closeRequest(); });
+        act([&] { platform.input(info).closeRequest(); });
         for (int x = 0; x < 400; x += 20) mouseOnWindow(info, ui::MouseAction::Move, 0, 0, {x, 100});
     });
     click(form1().ShortCut[4]);
@@ -97,7 +110,7 @@ TEST_F(ModalLoops, AReaderCannotPressWhatTheDisabledBarRefuses)
     const auto pressAll = [&] {
         for (ui::Control* c : {static_cast<ui::Control*>(&bar.ShortCut[3]), static_cast<ui::Control*>(&bar.Conts[2]),
                                static_cast<ui::Control*>(&bar.Picture1), static_cast<ui::Control*>(&bar.Picture4)}) {
-            act([&] { bar.window.defaultAction(*c); });
+            act([&] { platform.input(bar.window).defaultAction(*c); });
         }
     };
     platform.whileMessageOpen.push_back(pressAll);

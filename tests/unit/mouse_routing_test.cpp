@@ -9,6 +9,7 @@
 namespace {
 
 using testing_support::BarTest;
+using testing_support::Settings;
 
 class MouseRouting : public BarTest {
 protected:
@@ -18,7 +19,7 @@ protected:
         registerSlot(4, "電卓", "C:\\calc.exe");
         registerSlot(43, "表", "C:\\sheet.exe");
     }
-    void startWith(const std::string& settings)
+    void startWith(const Settings& settings = {})
     {
         installDefaults(settings);
         start();
@@ -30,7 +31,7 @@ protected:
     }
     void send(ui::MouseAction action, int button, int held, ui::Point at, unsigned timeMs)
     {
-        act([&] { form1().window.mouseInput(ui::MouseInput::of(action, button, held, at, timeMs)); });
+        act([&] { platform.input(form1().window).mouseInput(ui::MouseInput::of(action, button, held, at, timeMs)); });
     }
     void clickAt(ui::Point at, unsigned timeMs)
     {
@@ -40,7 +41,19 @@ protected:
     std::size_t launches() const { return shell.executions.size(); }
 };
 
-constexpr const char* kHorizontal = "1,2,2,0,0,0,0";
+const Settings kHorizontal{.SKidoA = 2};  // double-click mode
+
+// A right click and a left press soon after at the same spot make no
+// double click: in double-click mode they launch nothing.
+TEST_F(MouseRouting, ARightClickAndALeftPressAreNoDoubleClick)
+{
+    startWith(kHorizontal);
+    const ui::Point spot = centreOf(form1().ShortCut[3]);
+    send(ui::MouseAction::Press, ui::mouse::kRight, ui::mouse::kRight, spot, 1000);
+    send(ui::MouseAction::Release, ui::mouse::kRight, 0, spot, 1050);
+    clickAt(spot, 1100);
+    EXPECT_EQ(launches(), 0u);
+}
 
 TEST_F(MouseRouting, OnlyTheFrontGroupsButtonsAreHit)
 {
@@ -57,7 +70,7 @@ TEST_F(MouseRouting, OnlyTheFrontGroupsButtonsAreHit)
 // On the vertical bar the buttons track no hover, which would let go of the mouse.
 TEST_F(MouseRouting, APressKeepsTheMouseUntilTheLastButtonIsReleased)
 {
-    startWith("1,2,2,0,1,0,0");
+    startWith(Settings{.SKidoA = 2, .FormStyle = 1});
     const ui::Point three = centreOf(form1().ShortCut[3]);
     const ui::Point four = centreOf(form1().ShortCut[4]);
     send(ui::MouseAction::Press, ui::mouse::kLeft, ui::mouse::kLeft, three, 1000);
@@ -123,9 +136,9 @@ TEST_F(MouseRouting, AClosedDialogTakesTheCaptureWithIt)
     chooseFromMenu(form1().ShortCut[5], "ExSet");
     ui::Window& dialog = *app->openDialog();
     const auto press = ui::MouseInput::of(ui::MouseAction::Press, ui::mouse::kLeft, ui::mouse::kLeft, {40, 60});
-    act([&] { dialog.mouseInput(press); });
+    act([&] { platform.input(dialog).mouseInput(press); });
     ASSERT_EQ(platform.capturedWindow, &dialog);
-    act([&] { dialog.closeRequest(); });
+    act([&] { platform.input(dialog).closeRequest(); });
     EXPECT_EQ(platform.capturedWindow, nullptr);
     hover(form1().ShortCut[3], 5, 5);
     EXPECT_EQ(platform.capturedControl(), &form1().ShortCut[3]);

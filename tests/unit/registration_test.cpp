@@ -9,6 +9,7 @@ namespace {
 
 using testing::HasSubstr;
 using testing_support::BarTest;
+using testing_support::Settings;
 
 constexpr const char* kNothingChosen = "ファイルまたはフォルダを選択してください。";
 const std::string kNotepad = "C:\\Windows\\notepad.exe";
@@ -16,7 +17,7 @@ const std::string kNotepad = "C:\\Windows\\notepad.exe";
 // The bar with slot 2 registered, group 0 shown.
 class Registration : public BarTest {
 protected:
-    void startBar(const std::string& settings = "1,1,2,0,0,0,0")
+    void startBar(const Settings& settings = {})
     {
         registerSlot(2, "メモ帳", kNotepad);
         installDefaults(settings);
@@ -42,6 +43,21 @@ protected:
     }
     bool dialogOpen() const { return count("Form5 shown") > count("Form5 hidden"); }
 };
+
+// Slot 0 is a slot like any other for every command of the button menu.
+TEST_F(Registration, SlotZeroIsRegisteredChangedAndDeletedThroughTheMenu)
+{
+    registerFile(0, "C:\\a\\report.txt");
+    push(dialog().Command2);
+    EXPECT_EQ(form1().List2.list(0), "C:\\a\\report.txt");
+    chooseFromMenu(form1().ShortCut[0], "ExHen");
+    ASSERT_NE(app->openDialog(), nullptr) << "the change dialog for slot 0";
+    dialog().Text1.setText("報告");
+    push(dialog().Command2);
+    EXPECT_EQ(form1().List1.list(0), "報告");
+    chooseFromMenu(form1().ShortCut[0], "ExDel");
+    EXPECT_EQ(shortcuts(), shortcutsWith({})) << "slot 0 empty again in the file";
+}
 
 TEST_F(Registration, RegisterThroughTheMenuStoresTheSlotEverywhere)
 {
@@ -93,7 +109,7 @@ TEST_F(Registration, LongPathsAreCompactedInTheBoxAndWholeInTheTooltip)
 
 class NamesOnButtons : public Registration, public testing::WithParamInterface<int> {
 protected:
-    void SetUp() override { startBar("1,1,2,0,0," + std::to_string(GetParam()) + ",0"); }
+    void SetUp() override { startBar(Settings{.SctName = GetParam()}); }
 };
 
 TEST_P(NamesOnButtons, ConfirmedFaceShowsTheIconAndTheNameWhenNamesAreShown)
@@ -252,7 +268,7 @@ TEST_F(Registration, CancelAndEveryOtherWayOutStoreNothingAndEnableTheBar)
         if (std::string(way) == "cancel") {
             push(dialog().Command3);
         } else {
-            act([&] { dialog().window.closeRequest(); });
+            act([&] { platform.input(dialog().window).closeRequest(); });
         }
         EXPECT_TRUE(logHasInOrder({"Form1 enabled", "Form5 hidden", "Form1 brought to the foreground"}));
         EXPECT_TRUE(form1().window.enabled());
@@ -267,7 +283,7 @@ TEST_F(Registration, TheKeyboardStartsOnTheNameAndEnterRegisters)
 {
     registerFile(4, "C:\\a\\report.txt");
     EXPECT_EQ(dialog().window.focusTarget(), &dialog().Text1);
-    act([&] { dialog().window.acceptRequest(); });
+    act([&] { platform.input(dialog().window).acceptRequest(); });
     EXPECT_EQ(form1().List2.list(4), "C:\\a\\report.txt");
     EXPECT_TRUE(form1().window.enabled());
 }

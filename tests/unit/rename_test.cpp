@@ -38,7 +38,7 @@ protected:
 TEST_F(Rename, DialogOpensOnTheRightClickedGroupWithItsName)
 {
     menus::Form3& f = open(3);
-    EXPECT_TRUE(logHasInOrder({"chosen GrpHen", "Form3 shown", "Form1 disabled"}));
+    EXPECT_TRUE(logHasInOrder({"chosen GrpHen", "Form1 disabled", "Form3 shown"}));
     EXPECT_EQ(f.window.caption(), "グループ名の変更");
     EXPECT_EQ(f.window.clientSize(), (ui::Point{342, 65}));
     EXPECT_TRUE(f.LstNNN == 3);
@@ -55,6 +55,19 @@ TEST_F(Rename, DialogTakesTheNameOfItsOwnGroupWhereverTheListStands)
     chooseFromMenu(form1().Conts[4], "GrpHen");
     EXPECT_TRUE(app->form3().LstNNN == 4);
     EXPECT_EQ(app->form3().Text1.text(), "グループ5");
+}
+
+// A character that stands for a raw byte the file reader kept would be
+// written as that byte: refused, even by a code page that has a form for it.
+TEST_F(Rename, ACharacterStandingForAKeptByteIsRefusedWhateverTheCodePage)
+{
+    platform.codePage.writesKeptBytes = true;
+    menus::Form3& f = open(3);
+    f.Text1.setText("仕事\xEF\x9E\x81");  // U+F781, the kept byte 0x81
+    push(f.Command1);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_FALSE(logHas("write group.qdf"));
+    EXPECT_TRUE(dialogOpen());
 }
 
 TEST_F(Rename, ApplyReplacesTheNameInTheListTheTrayMenuAndTheFile)
@@ -92,7 +105,7 @@ TEST_F(Rename, CancelAndTheCloseBoxChangeNothing)
         menus::Form3& f = open(2);
         f.Text1.typedByUser("別の名前");
         if (closeBox) {
-            act([&] { f.window.closeRequest(); });
+            act([&] { platform.input(f.window).closeRequest(); });
         } else {
             push(f.Command2);
         }

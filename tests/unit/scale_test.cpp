@@ -115,7 +115,7 @@ TEST_F(AtScale, AWindowMovedToAMonitorOfAnotherScaleRedrawsItsFacesForIt)
     registerSlot(3, "メモ帳", "C:\\notepad.exe");
     installDefaults();
     start();
-    act([this] { form1().window.systemScaleChanged(144, {150, 90, 549, 111}); });
+    act([this] { platform.input(form1().window).systemScaleChanged(144, {150, 90, 549, 111}); });
     EXPECT_EQ(form1().window.scale().dpi, 144);
     EXPECT_EQ(form1().window.pixelBounds(), (ui::Rect{150, 90, 549, 111}));
     const auto& icon = dynamic_cast<const headless::Icon&>(*form1().ShortCut[3].surface().drawings().at(0).icon);

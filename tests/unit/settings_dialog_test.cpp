@@ -10,6 +10,7 @@ namespace {
 
 using testing::HasSubstr;
 using testing_support::BarTest;
+using testing_support::Settings;
 
 // The controls whose selection follows the stored values.
 constexpr const char* kChoices[] = {"Op1", "Op2", "Op3", "Op4", "Op5", "Op6", "StlY", "StlT", "Check1", "Check2"};
@@ -33,7 +34,7 @@ bool isOn(const ui::Control& c)
 
 class SettingsDialog : public BarTest {
 protected:
-    void startWith(const std::string& settings)
+    void startWith(const Settings& settings = {})
     {
         installDefaults(settings);
         start();
@@ -55,7 +56,7 @@ protected:
     void userClicks(const std::string& name)
     {
         ui::Control& c = control(name);
-        act([&c] { c.window().nativeClick(c); });
+        act([this, &c] { platform.input(c.window()).nativeClick(c); });
     }
     std::set<std::string> selected()
     {
@@ -80,9 +81,9 @@ protected:
 
 struct Load {
     const char* name;
-    const char* stored;
+    Settings stored;
     std::set<std::string> selected;
-    const char* saved;
+    std::string saved;
     std::size_t writes;
 };
 
@@ -104,15 +105,19 @@ INSTANTIATE_TEST_SUITE_P(
     Values, SettingsLoad,
     testing::Values(
         // In the tray, vertical: the bar is laid out again and goes back to the tray.
-        Load{"ParkedVertical", "2,1,2,0,1,0,0", {"Op2", "Op3", "Op6", "StlT"}, "2,1,2,0,1,0,0\r\n", 4},
+        Load{"ParkedVertical", Settings{.KidoA = 2, .FormStyle = 1}, {"Op2", "Op3", "Op6", "StlT"},
+             Settings{.KidoA = 2, .FormStyle = 1}.file(), 4},
         // Values neither 1 nor 2 become 2; unknown topmost, style and names values select nothing.
-        Load{"OutOfRange", "7,0,3,5,2,4,0", {"Op2", "Op4", "Op6"}, "2,2,2,5,2,4,0\r\n", 3},
-        Load{"AllOnes", "1,1,1,1,0,1,1", {"Op1", "Op3", "Op5", "StlY", "Check1", "Check2"}, "1,1,1,1,0,1,1\r\n", 6}),
+        Load{"OutOfRange", Settings{.KidoA = 7, .SKidoA = 0, .SexeA = 3, .WindTop = 5, .FormStyle = 2, .SctName = 4},
+             {"Op2", "Op4", "Op6"}, Settings{.KidoA = 2, .SKidoA = 2, .WindTop = 5, .FormStyle = 2, .SctName = 4}.file(), 3},
+        Load{"AllOnes", Settings{.SexeA = 1, .WindTop = 1, .SctName = 1, .FomMov = 1},
+             {"Op1", "Op3", "Op5", "StlY", "Check1", "Check2"},
+             Settings{.SexeA = 1, .WindTop = 1, .SctName = 1, .FomMov = 1}.file(), 6}),
     [](const testing::TestParamInfo<Load>& p) { return std::string(p.param.name); });
 
 TEST_F(SettingsDialog, ParkedVerticalBarIsLaidOutAgainThenHidden)
 {
-    startWith("2,1,2,0,1,0,0");
+    startWith(Settings{.KidoA = 2, .FormStyle = 1});
     platform.log.clear();
     open();
     EXPECT_TRUE(logHasInOrder({"Form1 shown", "write apst.qdf", "Form1 hidden", "Form4 shown"}));
@@ -120,10 +125,12 @@ TEST_F(SettingsDialog, ParkedVerticalBarIsLaidOutAgainThenHidden)
     EXPECT_EQ(form4().window()->clientSize(), (ui::Point{325, 278}));
 }
 
+// A control's click sets one value of the stored ones.
 struct Action {
-    const char* stored;
+    Settings stored;
     const char* control;
-    const char* saved;
+    int Settings::*value;
+    int set;
 };
 
 class SettingsAction : public SettingsDialog, public testing::WithParamInterface<Action> {};
@@ -134,34 +141,37 @@ TEST_P(SettingsAction, AppliesToTheBarAndSavesAtOnce)
     open();
     platform.log.clear();
     userClicks(GetParam().control);
-    EXPECT_EQ(settingsFile(), GetParam().saved);
+    Settings saved = GetParam().stored;
+    saved.*GetParam().value = GetParam().set;
+    EXPECT_EQ(settingsFile(), saved.file());
     EXPECT_EQ(count("write apst.qdf"), 1u);
     expectBarFollowsTheSettings();
 }
+
+const Settings kShown{};
+const Settings kParkedVertical{
+    .KidoA = 2, .SKidoA = 2, .SexeA = 1, .WindTop = 1, .FormStyle = 1, .SctName = 1, .FomMov = 1};
 
 // Every control from both sides: from a shown horizontal bar, and from a
 // vertical one parked in the tray, which each action must leave there.
 INSTANTIATE_TEST_SUITE_P(
     Controls, SettingsAction,
-    testing::Values(Action{"1,1,2,0,0,0,0", "Op2", "2,1,2,0,0,0,0\r\n"},
-                    Action{"1,1,2,0,0,0,0", "Op4", "1,2,2,0,0,0,0\r\n"},
-                    Action{"1,1,2,0,0,0,0", "Op5", "1,1,1,0,0,0,0\r\n"},
-                    Action{"1,1,2,0,0,0,0", "StlT", "1,1,2,0,1,0,0\r\n"},
-                    Action{"1,1,2,0,0,0,0", "Check1", "1,1,2,1,0,0,0\r\n"},
-                    Action{"1,1,2,0,0,0,0", "Check2", "1,1,2,0,0,1,0\r\n"},
-                    Action{"2,2,1,1,1,1,1", "Op1", "1,2,1,1,1,1,1\r\n"},
-                    Action{"2,2,1,1,1,1,1", "Op3", "2,1,1,1,1,1,1\r\n"},
-                    Action{"2,2,1,1,1,1,1", "Op6", "2,2,2,1,1,1,1\r\n"},
-                    Action{"2,2,1,1,1,1,1", "StlY", "2,2,1,1,0,1,1\r\n"},
-                    Action{"2,2,1,1,1,1,1", "Check1", "2,2,1,0,1,1,1\r\n"},
-                    Action{"2,2,1,1,1,1,1", "Check2", "2,2,1,1,1,0,1\r\n"}),
+    testing::Values(Action{kShown, "Op2", &Settings::KidoA, 2}, Action{kShown, "Op4", &Settings::SKidoA, 2},
+                    Action{kShown, "Op5", &Settings::SexeA, 1}, Action{kShown, "StlT", &Settings::FormStyle, 1},
+                    Action{kShown, "Check1", &Settings::WindTop, 1}, Action{kShown, "Check2", &Settings::SctName, 1},
+                    Action{kParkedVertical, "Op1", &Settings::KidoA, 1},
+                    Action{kParkedVertical, "Op3", &Settings::SKidoA, 1},
+                    Action{kParkedVertical, "Op6", &Settings::SexeA, 2},
+                    Action{kParkedVertical, "StlY", &Settings::FormStyle, 0},
+                    Action{kParkedVertical, "Check1", &Settings::WindTop, 0},
+                    Action{kParkedVertical, "Check2", &Settings::SctName, 0}),
     [](const testing::TestParamInfo<Action>& p) {
-        return std::string(p.param.control) + (p.param.stored[0] == '1' ? "OnShownBar" : "OnParkedBar");
+        return std::string(p.param.control) + (p.param.stored.KidoA == 1 ? "OnShownBar" : "OnParkedBar");
     });
 
 TEST_F(SettingsDialog, TopmostIsPlacedWhereTheBarIsWithoutActivatingIt)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     open();
     platform.log.clear();
     userClicks("Check1");
@@ -176,7 +186,7 @@ TEST_F(SettingsDialog, NamesGoOnAllButtonsAndComeOffTheShownGroupAndTheLastPress
     registerSlot(3, "メモ", "C:\\memo.exe");
     registerSlot(33, "表", "C:\\calc.exe");
     registerSlot(55, "遠い", "C:\\far.exe");
-    startWith("1,1,2,0,0,1,0");
+    startWith(Settings{.SctName = 1});
     click(form1().Conts[3], ui::mouse::kRight);  // GrNO = 3, group 1 stays on the buttons
     ASSERT_TRUE(form1().GrNO == 3);
     const std::size_t drawnOnButton3 = form1().ShortCut[3].surface().drawings().size();
@@ -196,14 +206,14 @@ TEST_F(SettingsDialog, NamesGoOnAllButtonsAndComeOffTheShownGroupAndTheLastPress
     EXPECT_EQ(headless::iconPath(form1().ShortCut[33].surface().drawings()[0].icon), "C:\\calc.exe");
     EXPECT_EQ(form1().ShortCut[4].picture(), ui::Art::Aki);
     EXPECT_GT(texts(55), 0) << "other groups keep their names until they are drawn again";
-    EXPECT_EQ(settingsFile(), "1,1,2,0,0,0,0\r\n");
+    EXPECT_EQ(settingsFile(), Settings{}.file());
 }
 
 // Owned by the bar, so that a bar on top never covers it; and it shows what
 // the bar's own switches did, so that its next click acts at once.
 TEST_F(SettingsDialog, FollowsTheBarsOwnSwitches)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     open();
     EXPECT_EQ(dialog().window.owner(), &form1().window);
     for (const char* first : {"Op1", "Op3", "Op5", "StlY", "Check1"}) {
@@ -215,14 +225,14 @@ TEST_F(SettingsDialog, FollowsTheBarsOwnSwitches)
     EXPECT_EQ(selected(), (std::set<std::string>{"Op1", "Op3", "Op6", "StlT", "Check1"}));
     userClicks("StlY");
     userClicks("Check1");
-    EXPECT_EQ(settingsFile(), "1,1,2,0,0,0,0\r\n");
+    EXPECT_EQ(settingsFile(), Settings{}.file());
     EXPECT_EQ(form1().window.picture(), ui::Art::YokoHome);
     EXPECT_FALSE(form1().window.topmost());
 }
 
 TEST_F(SettingsDialog, UnwritableDataFolderIsToldOncePerOpeningAndPerAction)
 {
-    startWith("1,1,1,1,1,1,0");
+    startWith(Settings{.SexeA = 1, .WindTop = 1, .FormStyle = 1, .SctName = 1});
     platform.files.failWrites = true;
     open();
     ASSERT_EQ(platform.messages.size(), 1u);
@@ -230,12 +240,12 @@ TEST_F(SettingsDialog, UnwritableDataFolderIsToldOncePerOpeningAndPerAction)
     EXPECT_EQ(platform.messages[0].style, ui::message_box::kExclamation);
     userClicks("Op2");
     EXPECT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(settingsFile(), "1,1,1,1,1,1,0\r\n");
+    EXPECT_EQ(settingsFile(), (Settings{.SexeA = 1, .WindTop = 1, .FormStyle = 1, .SctName = 1}.file()));
 }
 
 TEST_F(SettingsDialog, ShowingItAgainOnlyBringsItUpAndTheClosePictureUnloadsIt)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     open();
     ui::Window* first = form4().window();
     platform.log.clear();
@@ -250,13 +260,13 @@ TEST_F(SettingsDialog, ShowingItAgainOnlyBringsItUpAndTheClosePictureUnloadsIt)
     open();
     EXPECT_TRUE(logHas("write apst.qdf")) << "a new opening runs the load step again";
 
-    act([this] { dialog().window.closeRequest(); });
+    act([this] { platform.input(dialog().window).closeRequest(); });
     EXPECT_EQ(form4().window(), nullptr);
 }
 
 TEST_F(SettingsDialog, ClosingWhileTheBarIsParkedLeavesItInTheTray)
 {
-    startWith("2,1,2,0,0,0,0");
+    startWith(Settings{.KidoA = 2});
     open();
     click(dialog().Image1);
     EXPECT_FALSE(logHas("Form1 placed top at 100,60 366x74"));
@@ -266,7 +276,7 @@ TEST_F(SettingsDialog, ClosingWhileTheBarIsParkedLeavesItInTheTray)
 // (250, 100) is bare background, right of the second frame.
 TEST_F(SettingsDialog, DraggingTheBackgroundWithTheLeftButtonAloneMovesIt)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     open();
     ui::Window& w = dialog().window;
     const ui::Point at = w.toScreen({250, 100});
@@ -282,7 +292,7 @@ class StartupShortcut : public SettingsDialog {
 protected:
     void SetUp() override
     {
-        startWith("1,1,2,0,0,0,0");
+        startWith();
         open();
     }
     std::string lastMessage() { return platform.messages.empty() ? "" : platform.messages.back().text; }
@@ -321,6 +331,7 @@ TEST_F(StartupShortcut, NoLinkIsWrittenWhereItCannotBeSavedOrThereIsNoStartupFol
     EXPECT_EQ(lastMessage(), "ショートカットが作成できませんでした。");
     push(dialog().Command2);
     EXPECT_EQ(lastMessage(), "ショートカットが削除できませんでした。\r\nもしくはすでにファイルは削除されています。");
+    ASSERT_TRUE(logHas("message: ショートカットが作成できませんでした。"));
     for (const std::string& event : platform.log) EXPECT_NE(event.rfind("link", 0), 0u) << "a link was written";
 }
 

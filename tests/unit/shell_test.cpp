@@ -83,7 +83,7 @@ TEST_F(ShellServices, OutlinedTextWithoutThicknessPrintsTwiceAtTheSamePlace)
     EXPECT_EQ(prints[0].x, prints[1].x);
 }
 
-TEST_F(ShellServices, PickersAskWithTheirTitlesAndTellAFailureFromACancel)
+TEST_F(ShellServices, TheFilePickerAsksWithItsTitleAndFilters)
 {
     std::string failure = "stale";
     const std::vector<shell::FileFilter> any{{"各種ファイル(*.*)", "*.*"}};
@@ -94,20 +94,32 @@ TEST_F(ShellServices, PickersAskWithTheirTitlesAndTellAFailureFromACancel)
     EXPECT_EQ(shell.fileRequests[0].title, "ファイルを開く");
     EXPECT_EQ(shell.fileRequests[0].filters, any);
     EXPECT_EQ(shell.fileRequests[0].owner, &window);
+}
+
+TEST_F(ShellServices, TheFilePickerTellsAFailureFromACancel)
+{
+    std::string failure = "stale";
+    const std::vector<shell::FileFilter> any{{"各種ファイル(*.*)", "*.*"}};
     shell.fileChoices.push_back(std::nullopt);
     EXPECT_EQ(shell::FileOpen(shell, &window, any, failure), "") << "cancelled";
     EXPECT_EQ(failure, "");
     shell.fileDialogFailure = "0x3003";
     EXPECT_EQ(shell::FileOpen(shell, &window, any, failure), "");
     EXPECT_EQ(failure, "0x3003");
+}
 
+TEST_F(ShellServices, TheFolderPickerAsksWithItsTitle)
+{
     shell.folderChoices.push_back("C:\\a\\docs");
     EXPECT_EQ(shell::FolderOpen(shell, &window), "C:\\a\\docs");
     EXPECT_EQ(shell.folderRequests[0].title, "フォルダの選択");
     shell.folderChoices.push_back(std::nullopt);
-    EXPECT_EQ(shell::FolderOpen(shell, &window), "");
+    EXPECT_EQ(shell::FolderOpen(shell, &window), "") << "cancelled";
+}
 
-    EXPECT_EQ(shell::SpecialFolderPath(shell, shell::SpecialFolder::Startup), "") << "no file-system path";
+TEST_F(ShellServices, ASpecialFolderWithoutAFileSystemPathIsEmpty)
+{
+    EXPECT_EQ(shell::SpecialFolderPath(shell, shell::SpecialFolder::Startup), "");
     shell.specialFolders[shell::SpecialFolder::Startup] = "C:\\Startup";
     EXPECT_EQ(shell::SpecialFolderPath(shell, shell::SpecialFolder::Startup), "C:\\Startup");
 }

@@ -9,6 +9,7 @@
 namespace {
 
 using testing_support::BarTest;
+using testing_support::Settings;
 
 const std::string kShare = "\\\\server\\share\\資料.xls";
 
@@ -50,7 +51,7 @@ TEST_F(SlowTargets, TheBarStartsWithoutThemAndTheirFacesComeWhenTheyAnswer)
 TEST_F(SlowTargets, ALaunchThatWaitsLeavesTheBarWorkingAndTellsItsEndOnce)
 {
     shell.missing.insert(kShare);
-    installDefaults("1,1,1,0,0,0,0");
+    installDefaults(Settings{.SexeA = 1});
     start();
     shell.hold(kShare);
     click(form1().ShortCut[3]);
@@ -67,6 +68,19 @@ TEST_F(SlowTargets, ALaunchThatWaitsLeavesTheBarWorkingAndTellsItsEndOnce)
     act([] {});
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "リンク先のファイルが見つかりません。");
+}
+
+TEST_F(SlowTargets, ATrayLaunchUnderWayIsNotStartedAgain)
+{
+    installDefaults();
+    start();
+    shell.hold(kShare);
+    platform.menuChoices = {"f1Ex(3)", "f1Ex(3)"};
+    tray(ui::TrayEvent::LeftDown);
+    tray(ui::TrayEvent::LeftDown);
+    shell.release(kShare);
+    act([] {});
+    EXPECT_EQ(shell.executions.size(), 1u);
 }
 
 TEST_F(SlowTargets, ExitDoesNotWaitForThem)
@@ -87,7 +101,7 @@ TEST_F(SlowTargets, ExitDoesNotWaitForThem)
 // prompt says nothing, a missing target what a click says.
 TEST_F(SlowTargets, CtrlShiftClickRunsAsAdministrator)
 {
-    installDefaults("1,2,2,0,0,0,0");
+    installDefaults(Settings{.SKidoA = 2});
     start();
     const auto ctrlShiftClick = [this](int slot) {
         act([&] { form1().ShortCut_MouseUp(slot, ui::mouse::kLeft, ui::shift::kCtrl | ui::shift::kShift, 5, 5); });

@@ -7,14 +7,36 @@
 
 #include "bar_fixture.h"
 #include "dialogs/form5.h"
+#include "menus/form3.h"
 #include "ui/message_box.h"
 
 namespace {
 
 using testing::HasSubstr;
 using testing_support::BarTest;
+using testing_support::Settings;
 
-class StartUp : public BarTest {};
+class StartUp : public BarTest {
+protected:
+    // The data file is there but cannot be read (a folder in its place):
+    // the user hears of it at the start.
+    void startWithUnreadable(const std::string& file)
+    {
+        installDefaults();
+        std::filesystem::remove(dataPath() / file);
+        std::filesystem::create_directory(dataPath() / file);
+        start();
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_THAT(platform.messages[0].text, HasSubstr(file));
+    }
+    // Saving the empty table read in its place would lose what it holds.
+    void expectNotWrittenOver(const std::string& file)
+    {
+        ASSERT_EQ(platform.messages.size(), 2u);
+        EXPECT_THAT(platform.messages[1].text, HasSubstr("起動時に読み込めなかったため、書き換えません"));
+        EXPECT_FALSE(logHas("write " + file));
+    }
+};
 
 TEST_F(StartUp, ReadsTheFilesLaysOutShowsAndPlacesTheBarInOrder)
 {
@@ -93,7 +115,7 @@ TEST_F(StartUp, MissingPositionOrSettingsEndsWithAMessageNamingTheFile)
 
 TEST_F(StartUp, MissingGroupAndShortcutFilesStartEmptyAndTouchNoSetting)
 {
-    installDefaults("1,2,1,1,1,1,1");
+    installDefaults(Settings{.SKidoA = 2, .SexeA = 1, .WindTop = 1, .FormStyle = 1, .SctName = 1, .FomMov = 1});
     std::filesystem::remove(dataPath() / "group.qdf");
     std::filesystem::remove(dataPath() / "Shtct.qdf");
     start();
@@ -107,30 +129,47 @@ TEST_F(StartUp, MissingGroupAndShortcutFilesStartEmptyAndTouchNoSetting)
     EXPECT_EQ(form1().FomMov, 1);
 }
 
-// Saving the empty table read in its place would lose every shortcut it holds.
+TEST_F(StartUp, AnUnreadableGroupFileIsReportedAndNeverWrittenOver)
+{
+    startWithUnreadable("group.qdf");
+    chooseFromMenu(form1().Conts[1], "GrpHen");
+    app->form3().Text1.setText("仕事");
+    push(app->form3().Command1);
+    expectNotWrittenOver("group.qdf");
+}
+
+// What the first paint shows is what the start-up drew, before anything
+// posted from the background has run: the icon, not the waiting face.
+TEST_F(StartUp, AnOrdinaryTargetShowsItsIconAtTheFirstPaint)
+{
+    registerSlot(3, "メモ帳", "C:\\memo.exe");
+    installDefaults();
+    app = std::make_unique<app::Noctaris>(platform, shell, platform.files, platform.codec());
+    act([this] {
+        app->start();
+        const ui::PictureBox& face = form1().ShortCut[3];
+        EXPECT_EQ(face.picture(), ui::Art::None);
+        ASSERT_EQ(face.surface().drawings().size(), 1u) << "the icon alone, no name over a waiting face";
+        EXPECT_EQ(headless::iconPath(face.surface().drawings()[0].icon), "C:\\memo.exe");
+    });
+}
+
 TEST_F(StartUp, AnUnreadableShortcutFileIsReportedAndNeverWrittenOver)
 {
-    installDefaults();
-    std::filesystem::remove(dataPath() / "Shtct.qdf");
-    std::filesystem::create_directory(dataPath() / "Shtct.qdf");
-    start();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_THAT(platform.messages[0].text, HasSubstr("Shtct.qdf"));
+    startWithUnreadable("Shtct.qdf");
     EXPECT_TRUE(form1().window.visible());
 
     chooseFromMenu(form1().ShortCut[0], "ExSet");
     shell.fileChoices.push_back("C:\\a\\report.txt");
     push(app->form5().Command1);
     push(app->form5().Command2);
-    ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_THAT(platform.messages[1].text, HasSubstr("起動時に読み込めなかったため、書き換えません"));
-    EXPECT_FALSE(logHas("write Shtct.qdf"));
+    expectNotWrittenOver("Shtct.qdf");
     EXPECT_EQ(form1().List2.list(0), "") << "the slot goes back to what the file holds";
 }
 
 TEST_F(StartUp, HiddenStartLeavesOnlyTheTrayIcon)
 {
-    installDefaults("2,1,2,0,0,0,0");
+    installDefaults(Settings{.KidoA = 2});
     start();
     EXPECT_FALSE(form1().window.visible());
     EXPECT_EQ(form4().TaskOn, 1);
@@ -141,7 +180,7 @@ TEST_F(StartUp, HiddenStartLeavesOnlyTheTrayIcon)
 
 TEST_F(StartUp, HiddenStartWithoutATrayKeepsTheBarShown)
 {
-    installDefaults("2,1,2,0,0,0,0");
+    installDefaults(Settings{.KidoA = 2});
     platform.trayAvailable = false;
     start();
     EXPECT_TRUE(form1().window.visible());
@@ -150,7 +189,7 @@ TEST_F(StartUp, HiddenStartWithoutATrayKeepsTheBarShown)
 
 TEST_F(StartUp, TopmostPlacementShowsWithoutActivatingAtThePixelRectangle)
 {
-    installDefaults("1,1,2,1,1,0,0", "-150,300");
+    installDefaults(Settings{.WindTop = 1, .FormStyle = 1}, "-150,300");
     start();
     EXPECT_TRUE(logHas("Form1 placed topmost at -10,20 67x366"));
     EXPECT_TRUE(form1().window.topmost());
@@ -158,15 +197,16 @@ TEST_F(StartUp, TopmostPlacementShowsWithoutActivatingAtThePixelRectangle)
 
 TEST_F(StartUp, OtherTopmostValuesLeaveThePlacementAlone)
 {
-    installDefaults("1,1,2,3,0,0,0");
+    installDefaults(Settings{.WindTop = 3});
     start();
+    ASSERT_TRUE(logHas("Form1 shown"));
     for (const std::string& event : platform.log) EXPECT_NE(event.rfind("Form1 placed", 0), 0u) << event;
 }
 
 TEST_F(StartUp, SevenOnesStartVerticalOnTopNamedFixedAndShown)
 {
     registerSlot(3, "メモ", "C:\\memo.txt");
-    installDefaults("1,1,1,1,1,1,1");
+    installDefaults(Settings{.SexeA = 1, .WindTop = 1, .FormStyle = 1, .SctName = 1, .FomMov = 1});
     start();
     EXPECT_EQ(form1().window.picture(), ui::Art::TateHome);
     EXPECT_TRUE(form1().window.topmost());
@@ -178,7 +218,8 @@ TEST_F(StartUp, SevenOnesStartVerticalOnTopNamedFixedAndShown)
 
 TEST_F(StartUp, TwoSettingsStartInTheTrayHorizontalNotOnTopMovable)
 {
-    installDefaults("2,1");
+    installDefaults();
+    writeData("apst.qdf", "2,1\r\n");
     start();
     EXPECT_EQ(form1().window.picture(), ui::Art::YokoHome);
     EXPECT_FALSE(form1().window.visible());
@@ -191,7 +232,7 @@ TEST_F(StartUp, TwoSettingsStartInTheTrayHorizontalNotOnTopMovable)
 
 TEST_F(StartUp, VerticalLayoutIsVisibleBeforeTheShortcutsAreRead)
 {
-    installDefaults("1,1,2,0,1,0,0");
+    installDefaults(Settings{.FormStyle = 1});
     start();
     EXPECT_TRUE(logHasInOrder({"read apst.qdf", "Form1 shown", "read group.qdf", "read Shtct.qdf"}));
 }
@@ -218,7 +259,7 @@ TEST_F(StartUp, NoLookupsAheadWhenNoOtherGroupHoldsATarget)
     installDefaults();
     start();
     const std::size_t before = count("background work");
-    act([this] { form1().window.firstPainted(); });
+    act([this] { platform.input(form1().window).firstPainted(); });
     EXPECT_EQ(count("background work"), before) << "a thread costs about a megabyte under Wine";
 }
 
@@ -226,7 +267,7 @@ TEST_F(StartUp, NamesOnButtonsAreOutlinedEvenOnEmptySlots)
 {
     registerSlot(2, "ブラウザ", "C:\\browser.exe");
     shell.missing.insert("C:\\browser.exe");
-    installDefaults("1,1,2,0,0,1,0");
+    installDefaults(Settings{.SctName = 1});
     start();
     const auto& named = form1().ShortCut[2].surface().drawings();
     ASSERT_EQ(named.size(), 10u) << "no icon for a vanished target, but its name";
@@ -241,7 +282,7 @@ TEST_F(StartUp, NamesOnButtonsAreOutlinedEvenOnEmptySlots)
 
 TEST_F(StartUp, BarStoredOffEveryMonitorIsBroughtBackWithoutRewritingItsPosition)
 {
-    installDefaults("1,1,2,0,0,0,0", "45000,30000");
+    installDefaults({}, "45000,30000");
     const std::string stored = readData("fank.qdf");
     start();
     EXPECT_EQ(form1().window.pixelBounds(), (ui::Rect{1920 - 366, 1040 - 74, 366, 74}));
@@ -250,14 +291,14 @@ TEST_F(StartUp, BarStoredOffEveryMonitorIsBroughtBackWithoutRewritingItsPosition
 
 TEST_F(StartUp, PartlyVisibleBarStaysWhereItWasStored)
 {
-    installDefaults("1,1,2,0,0,0,0", "-3000,-600");
+    installDefaults({}, "-3000,-600");
     start();
     EXPECT_EQ(form1().window.pixelBounds(), (ui::Rect{-200, -40, 366, 74}));
 }
 
 TEST_F(StartUp, AFractionalPositionIsRoundedHalfToEven)
 {
-    installDefaults("1,1,2,0,0,0,0", "-160,1012.5");
+    installDefaults({}, "-160,1012.5");
     start();
     EXPECT_EQ(form1().window.pixelBounds().left, -11) << "-10.67 px";
     EXPECT_EQ(form1().window.pixelBounds().top, 68) << "67.5 px";
@@ -268,7 +309,7 @@ TEST_F(StartUp, ClosingRemovesTheTrayIconAndWritesNothing)
     installDefaults();
     start();
     platform.log.clear();
-    act([this] { form1().window.closeRequest(); });
+    act([this] { platform.input(form1().window).closeRequest(); });
     EXPECT_TRUE(logHasInOrder({"tray icon removed for Form1", "Form1 hidden", "program ended"}));
     EXPECT_EQ(platform.log.size(), 3u);
 }

@@ -86,13 +86,13 @@ TEST_F(Tabs, IconsAreLookedUpAgainWhenFileTypesChangeTheirLook)
     click(form1().Conts[0]);
     click(form1().Conts[4]);
     EXPECT_EQ(lookOf42(), 0) << "kept while nothing says the look changed";
-    act([this] { form1().window.shellIconsChanged(); });
+    act([this] { platform.input(form1().window).shellIconsChanged(); });
     EXPECT_EQ(lookOf42(), 1) << "the group on screen shows the new look at once";
 }
 
 TEST_F(Tabs, IconsLookedUpAheadMakeTheFirstShowingQuickAndStayRight)
 {
-    act([this] { form1().window.firstPainted(); });
+    act([this] { platform.input(form1().window).firstPainted(); });
     EXPECT_TRUE(logHas("background work"));
     const int ahead = shell.iconLookups;
     shell.written["C:\\calc.exe"] = 7;  // changed after it was looked up
@@ -107,7 +107,7 @@ TEST_F(Tabs, IconsLookedUpAheadMakeTheFirstShowingQuickAndStayRight)
 TEST_F(Tabs, LookupsAheadAndTheGroupSwitchShareTheIconsSafely)
 {
     act([this] {
-        form1().window.firstPainted();
+        platform.input(form1().window).firstPainted();
         for (const int group : {4, 0, 4}) form1().Conts_MouseUp(group, ui::mouse::kLeft, 0, 0, 0);
     });
     EXPECT_EQ(headless::iconPath(form1().ShortCut[42].surface().drawings().at(0).icon), "C:\\calc.exe");

@@ -8,10 +8,11 @@ namespace {
 
 using testing::HasSubstr;
 using testing_support::BarTest;
+using testing_support::Settings;
 
 class Toolbar : public BarTest {
 protected:
-    void startWith(const std::string& settings)
+    void startWith(const Settings& settings = {})
     {
         installDefaults(settings);
         start();
@@ -22,7 +23,7 @@ protected:
 
 TEST_F(Toolbar, HoverTextsFollowTheStateOnTheHorizontalBar)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     bar::Form1& f = form1();
     hover(f.Picture1, 3, 3);
     EXPECT_EQ(f.Text1.text(), "タスクトレイに格納");
@@ -38,12 +39,12 @@ TEST_F(Toolbar, HoverTextsFollowTheStateOnTheHorizontalBar)
 
 TEST_F(Toolbar, TopmostSwitchPlacesSavesAndItsTooltipFollows)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     bar::Form1& f = form1();
     click(f.Picture5);
     EXPECT_TRUE(logHasInOrder({"Form1 placed topmost at 100,60 366x74", "write apst.qdf"}));
     EXPECT_TRUE(f.window.topmost());
-    EXPECT_EQ(settingsFile(), "1,1,2,1,0,0,0\r\n");
+    EXPECT_EQ(settingsFile(), Settings{.WindTop = 1}.file());
     EXPECT_EQ(f.Picture5.toolTip(), "前面に表示") << "the tooltip follows on the next move";
     hover(f.Picture5, 3, 3);
     EXPECT_EQ(f.Picture5.toolTip(), "前面に表示を解除する");
@@ -51,12 +52,12 @@ TEST_F(Toolbar, TopmostSwitchPlacesSavesAndItsTooltipFollows)
 
     click(f.Picture5);
     EXPECT_FALSE(f.window.topmost());
-    EXPECT_EQ(settingsFile(), "1,1,2,0,0,0,0\r\n");
+    EXPECT_EQ(settingsFile(), Settings{}.file());
 }
 
 TEST_F(Toolbar, TopmostTooltipFollowsOnTheVerticalBarToo)
 {
-    startWith("1,1,2,1,1,0,0");
+    startWith(Settings{.WindTop = 1, .FormStyle = 1});
     form1().Text1.setText("kept");
     hover(form1().Picture5, 3, 3);
     EXPECT_EQ(form1().Picture5.toolTip(), "前面に表示を解除する");
@@ -65,54 +66,54 @@ TEST_F(Toolbar, TopmostTooltipFollowsOnTheVerticalBarToo)
 
 TEST_F(Toolbar, UnknownSettingValuesOnlySave)
 {
-    startWith("1,1,2,5,0,0,3");
+    startWith(Settings{.WindTop = 5, .FomMov = 3});
     click(form1().Picture5);
     click(form1().Picture6);
     EXPECT_FALSE(logHas("Form1 placed topmost at 100,60 366x74"));
     EXPECT_EQ(count("write apst.qdf"), 2u);
-    EXPECT_EQ(settingsFile(), "1,1,2,5,0,0,3\r\n");
+    EXPECT_EQ(settingsFile(), (Settings{.WindTop = 5, .FomMov = 3}.file()));
 }
 
 TEST_F(Toolbar, FixSwitchTogglesPictureTooltipAndSaves)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     bar::Form1& f = form1();
     click(f.Picture6, ui::mouse::kRight);
     EXPECT_EQ(f.FomMov, 1) << "any mouse button works the switch";
     EXPECT_EQ(f.Picture6.picture(), ui::Art::FomDragNo);
     EXPECT_EQ(f.Picture6.toolTip(), "画面を移動可能にする");
-    EXPECT_EQ(settingsFile(), "1,1,2,0,0,0,1\r\n");
+    EXPECT_EQ(settingsFile(), Settings{.FomMov = 1}.file());
     click(f.Picture6);
     EXPECT_EQ(f.Picture6.picture(), ui::Art::FomDragOk);
-    EXPECT_EQ(settingsFile(), "1,1,2,0,0,0,0\r\n");
+    EXPECT_EQ(settingsFile(), Settings{}.file());
 }
 
 TEST_F(Toolbar, StyleSwitchLaysOutFirstThenSavesTheNewStyle)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     click(form1().FormStyleHen);
     EXPECT_EQ(form1().window.picture(), ui::Art::TateHome);
-    EXPECT_EQ(settingsFile(), "1,1,2,0,1,0,0\r\n");
+    EXPECT_EQ(settingsFile(), Settings{.FormStyle = 1}.file());
     click(form1().FormStyleHen);
     EXPECT_EQ(form1().window.picture(), ui::Art::YokoHome);
-    EXPECT_EQ(settingsFile(), "1,1,2,0,0,0,0\r\n");
+    EXPECT_EQ(settingsFile(), Settings{}.file());
 }
 
 TEST_F(Toolbar, FailedSaveIsToldAndTheOldFileStays)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     platform.files.failWrites = true;
     click(form1().FormStyleHen);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_THAT(platform.messages[0].text, HasSubstr("apst.qdf"));
     EXPECT_THAT(platform.messages[0].text, HasSubstr("ディスクに空き領域がありません。"));
-    EXPECT_EQ(settingsFile(), "1,1,2,0,0,0,0\r\n");
+    EXPECT_EQ(settingsFile(), Settings{}.file());
     EXPECT_FALSE(platform.ended);
 }
 
 TEST_F(Toolbar, ParkingHidesTheBarKeepsOneTrayIconAndClearsTheLine)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     form1().Text1.setText("x");
     click(form1().Picture1);
     EXPECT_FALSE(form1().window.visible());
@@ -126,7 +127,7 @@ TEST_F(Toolbar, ParkingHidesTheBarKeepsOneTrayIconAndClearsTheLine)
 TEST_F(Toolbar, ParkingWithoutATrayIsRefusedWithAMessage)
 {
     platform.trayAvailable = false;
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     click(form1().Picture1);
     EXPECT_TRUE(form1().window.visible());
     EXPECT_EQ(platform.messages.size(), 1u);
@@ -134,7 +135,7 @@ TEST_F(Toolbar, ParkingWithoutATrayIsRefusedWithAMessage)
 
 TEST_F(Toolbar, ExitRemovesTheTrayIconAndEndsWithoutWriting)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     click(form1().Picture4);
     EXPECT_TRUE(platform.ended);
     EXPECT_TRUE(platform.trayIcons.empty());
@@ -143,7 +144,7 @@ TEST_F(Toolbar, ExitRemovesTheTrayIconAndEndsWithoutWriting)
 
 TEST_F(Toolbar, SettingsAndProductButtonsOpenTheirWindows)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     click(form1().Picture2);
     ASSERT_NE(form4().window(), nullptr);
     EXPECT_EQ(form4().window()->caption(), "設定");
@@ -156,7 +157,7 @@ TEST_F(Toolbar, SettingsAndProductButtonsOpenTheirWindows)
 // (20, 45) is bare background on the horizontal bar at (100, 60).
 TEST_F(Toolbar, DraggingTheBackgroundMovesTheBarFromThePressAndSavesItsPosition)
 {
-    startWith("1,1,2,0,0,0,0");
+    startWith();
     platform.dragTo = ui::Point{200, -10};
     form1().Text1.setText("x");
     ui::Window& bar = form1().window;
@@ -170,7 +171,7 @@ TEST_F(Toolbar, DraggingTheBackgroundMovesTheBarFromThePressAndSavesItsPosition)
 
 TEST_F(Toolbar, MovingOverTheBackgroundWritesOnlyWhenThePositionChanged)
 {
-    startWith("1,1,2,0,0,0,1");
+    startWith(Settings{.FomMov = 1});
     platform.dragTo = ui::Point{300, 300};
     ui::Window& bar = form1().window;
     mouseOnWindow(bar, ui::MouseAction::Press, ui::mouse::kLeft, ui::mouse::kLeft, {20, 45});
@@ -185,9 +186,9 @@ TEST_F(Toolbar, MovingOverTheBackgroundWritesOnlyWhenThePositionChanged)
 TEST_F(Toolbar, TheTrayIconComesBackWithARestartedTaskbar)
 {
     platform.trayAvailable = false;
-    startWith("1,1,1,0,0,0,0");
+    startWith(Settings{.SexeA = 1});
     platform.trayAvailable = true;
-    act([this] { form1().window.taskbarCreated(); });
+    act([this] { platform.input(form1().window).taskbarCreated(); });
     EXPECT_EQ(platform.trayIcons.count(&form1().window), 1u);
     platform.log.clear();
     click(form1().Picture1);
@@ -198,7 +199,7 @@ TEST_F(Toolbar, TheTrayIconComesBackWithARestartedTaskbar)
 
 TEST_F(Toolbar, TrayLeftPressOpensTheTrayMenuEvenWhileHidden)
 {
-    startWith("2,1,2,0,0,0,0");
+    startWith(Settings{.KidoA = 2});
     tray(ui::TrayEvent::RightDown);
     tray(ui::TrayEvent::LeftDoubleClick);
     EXPECT_TRUE(platform.popups.empty()) << "right press and double click are ignored";

@@ -16,6 +16,7 @@ protected:
     testing_support::TempFolder folder;
     headless::Platform platform{folder.path().string()};
     ui::Window window{platform, ui::WindowFrame::Dialog, "W"};
+    ui::WindowInput& input = platform.input(window);
 };
 
 TEST_F(WindowRules, ClicksSelectAnOptionOnceTurnACheckOverAndPushAButton)
@@ -31,25 +32,38 @@ TEST_F(WindowRules, ClicksSelectAnOptionOnceTurnACheckOverAndPushAButton)
     button.onClick = [&] { ++pushes; };
     second.setValue(true);
 
-    window.nativeClick(first);
-    window.nativeClick(first);
+    input.nativeClick(first);
+    input.nativeClick(first);
     EXPECT_EQ(firstRuns, 1) << "a selected option runs nothing again";
     EXPECT_TRUE(first.value());
     EXPECT_FALSE(second.value());
-    window.nativeClick(check);
-    window.nativeClick(check);
+    input.nativeClick(check);
+    input.nativeClick(check);
     EXPECT_EQ(checkRuns, 2);
     EXPECT_FALSE(check.value());
-    window.nativeClick(button);
+    input.nativeClick(button);
     EXPECT_EQ(pushes, 1);
 
     button.setEnabled(false);
-    window.nativeClick(button);
+    input.nativeClick(button);
     window.setEnabled(true);
-    window.systemEnabled(false);
-    window.nativeClick(check);
+    input.systemEnabled(false);
+    input.nativeClick(check);
     EXPECT_EQ(pushes, 1);
     EXPECT_EQ(checkRuns, 2) << "a window under a message box takes no click";
+}
+
+// A peer reads its control's state, so it comes only once the control is
+// whole: at the control's first change, or when its window shows.
+TEST_F(WindowRules, AControlGetsItsPeerOnlyOnceItIsWhole)
+{
+    ui::Label label(window, "Label");
+    window.show();
+    EXPECT_NE(label.peer(), nullptr) << "every control has one once its window shows";
+    ui::TextBox box(window, "Box");
+    EXPECT_EQ(box.peer(), nullptr) << "none while it was being made on a shown window";
+    box.setText("typed");
+    EXPECT_NE(box.peer(), nullptr);
 }
 
 TEST_F(WindowRules, OnlyAWindowWithAPictureBoxThatTakesDropsRegistersForThem)
@@ -69,7 +83,7 @@ TEST_F(WindowRules, TheKeyboardGoesWhereItWasElseToTheFirstTabStopThatCanTakeIt)
     ui::CommandButton cancel(window, "Cancel");
     EXPECT_EQ(window.tabOrder(), (std::vector<ui::Control*>{&name, &ok, &cancel})) << "made in this order";
     EXPECT_EQ(window.focusTarget(), &name);
-    window.systemFocused(&cancel);
+    input.systemFocused(&cancel);
     EXPECT_EQ(window.focusTarget(), &cancel);
     cancel.setEnabled(false);
     name.setVisible(false);

@@ -8,10 +8,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "app/noctaris.h"
 #include "bar/form1.h"
+#include "shell/shell_services.h"
 #include "win32/ansi_codec.h"
 #include "win32/file_store.h"
 #include "win32/platform.h"
@@ -47,11 +49,15 @@ int wmain()
     RedrawWindow(win32::Platform::hwndOf(noctaris.form1().window), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     std::printf("start-up with the first group's faces: %.2f ms\n", msSince(start));
 
+    bar::Form1& bar = noctaris.form1();
     const auto painted = Clock::now();
-    platform.waitForBackgroundWork();
+    std::vector<std::string> registered;
+    for (int slot = 0; slot < model::kSlotCount; ++slot) {
+        if (!bar.List2.list(slot).empty()) registered.push_back(bar.List2.list(slot));
+    }
+    noctaris.icons().waitFor(registered, shell::largeIconSize(bar.ShortCut[0]), std::chrono::minutes(1));
     std::printf("background icon lookups done after the first paint: %.2f ms\n", msSince(painted));
 
-    bar::Form1& bar = noctaris.form1();
     HWND barWindow = win32::Platform::hwndOf(bar.window);
     auto showGroup = [&](int g) {
         const auto t = Clock::now();
