@@ -5,16 +5,16 @@ namespace {
 constexpr int kButtonSize = 32;
 }  // namespace
 
+// The bar changes its shape where it is, shown: hidden and shown again, the
+// active bar would hand the keyboard to another program.
 void Form1::YokoForm()
 {
-    window.hide();
     layOut(kHorizontal);
     window.show();
 }
 
 void Form1::TateForm()
 {
-    window.hide();
     layOut(kVertical);
     window.show();
 }

@@ -121,7 +121,7 @@ void Form1::wireEvents()
         tool.picture.onMouseUp = [this, h = tool.up](const MouseEvent& e) { (this->*h)(e.button, e.shift, e.x, e.y); };
     }
     window.onMouseMove = [this](const MouseEvent& e) { Form_MouseMove(e.button, e.shift, e.x, e.y); };
-    window.onTrayEvent = [this](ui::TrayEvent event) { TrayIcon_MouseEvent(event); };
+    window.onTrayEvent = [this](ui::TrayEvent event, ui::Point anchor) { TrayIcon_MouseEvent(event, anchor); };
     window.onTaskbarCreated = [this] { trayIcon_.taskbarCreated(); };
     window.onShellIconsChanged = [this] {
         app_.icons().clear();

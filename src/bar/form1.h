@@ -101,7 +101,7 @@ public:
     void Picture6_MouseUp(int button, int shift, float x, float y);
     void FormStyleHen_MouseUp(int button, int shift, float x, float y);
     void Form_MouseMove(int button, int shift, float x, float y);
-    void TrayIcon_MouseEvent(ui::TrayEvent event);
+    void TrayIcon_MouseEvent(ui::TrayEvent event, ui::Point anchor);
     void Text1_Change();
 
     // The launcher tables: names and paths by slot, group names by group.

@@ -91,11 +91,17 @@ void Form1::SctExec(shell::Rights rights)
 
 // The shell may take as long as the target does: the bar stays responsive,
 // and the message comes when the shell has answered. Declining the
-// elevation prompt is no failure.
+// elevation prompt is no failure, but nothing was launched: a bar parked
+// for the launch comes back.
 void Form1::SctOpen(shell::Rights rights)
 {
+    const bool parked = app_.settings().SexeA == 1;
     app_.launches().start(&window, List2.text(), app_.platform().programFolder(), rights,
-                          [this](shell::LaunchResult result) {
+                          [this, parked](shell::LaunchResult result) {
+                              if (result == shell::LaunchResult::Cancelled) {
+                                  if (parked) app_.unparkBar();
+                                  return;
+                              }
                               if (result != shell::LaunchResult::NotFound && result != shell::LaunchResult::Failed) {
                                   return;
                               }

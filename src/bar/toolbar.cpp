@@ -125,9 +125,11 @@ void Form1::savePosition()
     if (!app_.data().writePosition(now, problem)) app_.msgBox(problem, ui::message_box::kExclamation);
 }
 
-void Form1::TrayIcon_MouseEvent(ui::TrayEvent event)
+// A left press opens the menu at the pointer; the keyboard opens it at the icon.
+void Form1::TrayIcon_MouseEvent(ui::TrayEvent event, ui::Point anchor)
 {
-    if (event != ui::TrayEvent::LeftDown) return;
+    const bool byKeyboard = event == ui::TrayEvent::KeySelect;
+    if (event != ui::TrayEvent::LeftDown && !byKeyboard) return;
     // While a dialog of the bar's own or a message box over it is open, that
     // is what the user is to finish: no menu command may start another.
     if (!window.takesInput()) {
@@ -135,7 +137,7 @@ void Form1::TrayIcon_MouseEvent(ui::TrayEvent event)
         return;
     }
     window.setForeground();
-    app_.platform().popupMenu(window, app_.form2().TaskMenu, std::nullopt);
+    app_.platform().popupMenu(window, app_.form2().TaskMenu, byKeyboard ? std::optional(anchor) : std::nullopt);
 }
 
 bool Form1::trayIconReady() { return trayIcon_.shown() || TrayIn(); }

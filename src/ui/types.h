@@ -100,8 +100,11 @@ struct KeyInput {
     int shift = 0;  // shift::kShift, kCtrl, kAlt
 };
 
-// A mouse event on a notification-area icon.
-enum class TrayEvent { LeftDown, LeftUp, LeftDoubleClick, RightDown, RightUp, RightDoubleClick, MiddleDown, MiddleUp };
+// A mouse event on a notification-area icon, or the icon chosen from the
+// keyboard (Win+B, the arrows, then Enter or Space).
+enum class TrayEvent {
+    LeftDown, LeftUp, LeftDoubleClick, RightDown, RightUp, RightDoubleClick, MiddleDown, MiddleUp, KeySelect
+};
 
 // What the event handlers of a control or window receive.
 struct MouseEvent {

@@ -143,8 +143,10 @@ public:
     std::function<void(const KeyInput&)> onKeyDown;
     // The window has been activated.
     std::function<void()> onActivate;
-    // A mouse event on the window's notification-area icon.
-    std::function<void(TrayEvent)> onTrayEvent;
+    // An event on the window's notification-area icon, and its anchor: where
+    // the shell puts what belongs to the icon, on the screen in device
+    // pixels (the icon for the keyboard, else the pointer).
+    std::function<void(TrayEvent, Point)> onTrayEvent;
     // The shell's taskbar started again: its notification-area icons are gone.
     std::function<void()> onTaskbarCreated;
     // File types changed what their icons look like.

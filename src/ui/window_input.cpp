@@ -48,9 +48,9 @@ void WindowInput::defaultAction(Control& control)
     if (control.onDefaultAction) control.onDefaultAction();
 }
 
-void WindowInput::trayEvent(TrayEvent event)
+void WindowInput::trayEvent(TrayEvent event, Point anchor)
 {
-    if (!window_.unloaded_ && window_.onTrayEvent) window_.onTrayEvent(event);
+    if (!window_.unloaded_ && window_.onTrayEvent) window_.onTrayEvent(event, anchor);
 }
 
 void WindowInput::closeRequest()

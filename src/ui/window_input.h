@@ -34,7 +34,8 @@ public:
     void nativeTyping(TextBox& box, std::string text);
     // A screen reader's default action on one of the accessible children.
     void defaultAction(Control& control);
-    void trayEvent(TrayEvent event);
+    // The anchor: see Window::onTrayEvent.
+    void trayEvent(TrayEvent event, Point anchor);
     // The system asks the window to close (its close box, Alt+F4, Esc in a
     // dialog, the session ending).
     void closeRequest();

@@ -1,5 +1,6 @@
 #include "win32/input.h"
 
+#include <shellapi.h>
 #include <windowsx.h>
 
 #include "ui/window.h"
@@ -118,6 +119,7 @@ std::optional<ui::TrayEvent> trayEventOf(UINT message)
     case WM_RBUTTONDBLCLK: return ui::TrayEvent::RightDoubleClick;
     case WM_MBUTTONDOWN: return ui::TrayEvent::MiddleDown;
     case WM_MBUTTONUP: return ui::TrayEvent::MiddleUp;
+    case NIN_KEYSELECT: return ui::TrayEvent::KeySelect;
     default: return std::nullopt;
     }
 }

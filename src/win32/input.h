@@ -18,7 +18,8 @@ namespace win32 {
 // A client-area mouse message as the portable router takes it; nothing for
 // other messages.
 std::optional<ui::MouseInput> mouseInputOf(UINT message, WPARAM wParam, LPARAM lParam);
-// The mouse message a notification-area icon reports.
+// The event a notification-area icon reports: a mouse message, or the
+// keyboard's choice; the shell's other notifications are nothing.
 std::optional<ui::TrayEvent> trayEventOf(UINT message);
 // The keyboard of a window the dialog manager does not serve (the bar): its
 // keys, the keyboard's context menu (Shift+F10, the menu key), activation

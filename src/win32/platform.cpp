@@ -153,18 +153,25 @@ void Platform::popupMenu(ui::Window& owner, const ui::MenuItem& menu, std::optio
 
 // An add at log-on can time out while the shell is still starting, and the
 // shell refuses an icon it has already: after a failed add, a modify tells
-// whether the icon is there.
+// whether the icon is there. Version 4 tells of the keyboard choosing the
+// icon (NIN_KEYSELECT) and where the icon is; its tooltip shows only when
+// asked for. A bar that runs as administrator lets the restarted shell's
+// call for icons through.
 bool Platform::addTrayIcon(ui::Window& window, std::string_view tip)
 {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = hwndOf(window);
     data.uID = 1;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
     data.uCallbackMessage = kTrayMessage;
     data.hIcon = gdi_.programIcon(GetSystemMetrics(SM_CXSMICON));
     lstrcpynW(data.szTip, widen(tip).c_str(), ARRAYSIZE(data.szTip));
-    return Shell_NotifyIconW(NIM_ADD, &data) || Shell_NotifyIconW(NIM_MODIFY, &data);
+    if (!Shell_NotifyIconW(NIM_ADD, &data) && !Shell_NotifyIconW(NIM_MODIFY, &data)) return false;
+    data.uVersion = NOTIFYICON_VERSION_4;
+    Shell_NotifyIconW(NIM_SETVERSION, &data);
+    if (taskbarCreated_) ChangeWindowMessageFilterEx(data.hWnd, taskbarCreated_, MSGFLT_ALLOW, nullptr);
+    return true;
 }
 
 void Platform::removeTrayIcon(ui::Window& window)
@@ -180,8 +187,13 @@ bool Platform::claimSingleInstance()
 {
     // A named mutex, not a window search: two copies started at the same
     // moment cannot both win.
-    instanceMutex_.reset(CreateMutexW(nullptr, FALSE, L"Local\\Noctaris.SingleInstance.7f3c1e52"));
-    return !(instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Local\\Noctaris.SingleInstance.7f3c1e52");
+    const DWORD error = GetLastError();
+    instanceMutex_.reset(mutex);
+    // A first copy that runs as administrator made the mutex out of this
+    // copy's reach: it is there, so that copy runs.
+    if (!instanceMutex_) return error != ERROR_ACCESS_DENIED;
+    return error != ERROR_ALREADY_EXISTS;
 }
 
 void Platform::runInBackground(std::function<void()> work)

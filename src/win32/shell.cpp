@@ -51,7 +51,19 @@ std::string fileDialogFailure(DWORD code)
     return what + std::string(number);
 }
 
+// Whether this is a 32-bit program on 64-bit Windows, and where Windows is.
+shell::SystemFolders systemFolders()
+{
+    BOOL wow64 = FALSE;
+    const bool redirected = IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+    wchar_t folder[MAX_PATH] = {};
+    const UINT n = GetSystemWindowsDirectoryW(folder, MAX_PATH);
+    return {redirected, n > 0 && n < MAX_PATH ? narrow(folder) : std::string()};
+}
+
 }  // namespace
+
+Shell::Shell() : folders_(systemFolders()) {}
 
 // As administrator through ShellExecuteEx and its "runas" verb, which raises
 // the elevation prompt; it waits for the shell to finish, as it runs on a
@@ -59,12 +71,13 @@ std::string fileDialogFailure(DWORD code)
 shell::LaunchResult Shell::launch(const ui::Window* owner, std::string_view path, std::string_view folder,
                                   shell::Rights rights)
 {
-    const std::wstring file = widen(path);
+    const std::wstring file = widen(shell::launchPath(path, folders_));
     const std::wstring directory = widen(folder);
     if (rights == shell::Rights::Administrator) {
         SHELLEXECUTEINFOW info{};
         info.cbSize = sizeof info;
-        info.fMask = SEE_MASK_NOASYNC;
+        // The program's own message tells of a failure: no box of the shell's first.
+        info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
         info.hwnd = ownerOf(owner);
         info.lpVerb = L"runas";
         info.lpFile = file.c_str();
@@ -95,7 +108,9 @@ ui::Icon Shell::fileIcon(std::string_view path, int size)
     // user-interface thread it starts with the first one.
     if (!com::ensureStarted()) return nullptr;
     SHFILEINFOW info{};
-    if (!SHGetFileInfoW(widen(path).c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX)) return nullptr;
+    if (!SHGetFileInfoW(widen(shell::nativePath(path, folders_)).c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX)) {
+        return nullptr;
+    }
     constexpr int kExtraLarge = 48;
     const int list = size <= GetSystemMetrics(SM_CXICON) ? SHIL_LARGE : size <= kExtraLarge ? SHIL_EXTRALARGE : SHIL_JUMBO;
     ComPtr<IImageList> images;
@@ -108,7 +123,9 @@ ui::Icon Shell::fileIcon(std::string_view path, int size)
 shell::FileStamp Shell::fileStamp(std::string_view path)
 {
     WIN32_FILE_ATTRIBUTE_DATA attributes{};
-    if (!GetFileAttributesExW(widen(path).c_str(), GetFileExInfoStandard, &attributes)) return {};
+    if (!GetFileAttributesExW(widen(shell::nativePath(path, folders_)).c_str(), GetFileExInfoStandard, &attributes)) {
+        return {};
+    }
     const FILETIME& t = attributes.ftLastWriteTime;
     return {true, (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime};
 }

@@ -3,13 +3,16 @@
 #include <windows.h>
 
 #include "shell/shell_api.h"
+#include "shell/system_folder.h"
 
 namespace win32 {
 
 // The Windows shell: ShellExecute, shell icons, the common file dialog, the
-// folder browser, shell links, short paths and path compaction.
+// folder browser, shell links, short paths and path compaction. Targets in
+// the system folder are reached as the user's Explorer sees them.
 class Shell final : public shell::ShellApi {
 public:
+    Shell();
     shell::LaunchResult launch(const ui::Window* owner, std::string_view path, std::string_view folder,
                                shell::Rights rights) override;
     ui::Icon fileIcon(std::string_view path, int size) override;
@@ -23,6 +26,9 @@ public:
     bool deleteFile(std::string_view path) override;
     std::optional<std::string> shortPath(std::string_view path) override;
     std::string compactPath(std::string_view path, const ui::Font& font, int dpi, int widthPixels) override;
+
+private:
+    const shell::SystemFolders folders_;
 };
 
 }  // namespace win32

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <shlobj.h>
+#include <windowsx.h>
 
 #include <stdexcept>
 
@@ -226,7 +227,11 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     if (message == kTrayMessage) {
-        if (const auto event = trayEventOf(LOWORD(lParam))) input_.trayEvent(*event);
+        // Version 4 of the icon's messages: the event in the low word, the
+        // anchor on the screen in wParam.
+        if (const auto event = trayEventOf(LOWORD(lParam))) {
+            input_.trayEvent(*event, {GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)});
+        }
         return 0;
     }
     if (message == platform_.taskbarCreatedMessage() && message != 0) {

@@ -329,8 +329,8 @@ private:
             break;
         }
         case Op::Tray: {
-            const auto e = static_cast<ui::TrayEvent>(in_.pick(8));
-            act([&] { platform_.input(app_->form1().window).trayEvent(e); });
+            const auto e = static_cast<ui::TrayEvent>(in_.pick(9));
+            act([&] { platform_.input(app_->form1().window).trayEvent(e, {1800, 1050}); });
             break;
         }
         case Op::Drop:

@@ -130,9 +130,9 @@ void BarTest::mouseOnWindow(ui::Window& window, ui::MouseAction action, int butt
     act([&] { platform.input(window).mouseInput(ui::MouseInput::of(action, button, held, at, clock_)); });
 }
 
-void BarTest::tray(ui::TrayEvent event)
+void BarTest::tray(ui::TrayEvent event, ui::Point anchor)
 {
-    act([&] { platform.input(form1().window).trayEvent(event); });
+    act([&] { platform.input(form1().window).trayEvent(event, anchor); });
 }
 
 void BarTest::chooseFromMenu(ui::Control& control, const std::string& command)

@@ -70,7 +70,8 @@ protected:
     void release(ui::Control& control, int button, float x = 5, float y = 5);
     // The mouse on a window's own background, at a point of its client area.
     void mouseOnWindow(ui::Window& window, ui::MouseAction action, int button, int held, ui::Point at);
-    void tray(ui::TrayEvent event);
+    // An event on the bar's tray icon, whose anchor is here on the screen.
+    void tray(ui::TrayEvent event, ui::Point anchor = {1800, 1050});
     // Chooses a command of the menu that a right click on the control opens.
     void chooseFromMenu(ui::Control& control, const std::string& command);
     // A click on a native button, as its window reports it.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/code_page.h"
 #include "model/data_formats.h"
 #include "posix/iconv_codec.h"
 #include "test_files.h"
@@ -172,6 +173,17 @@ TEST(DataFiles, UserTextCheckRefusesKeptBytesAndQuotes)
     EXPECT_EQ(model::checkUserText(cp932, "a\"b"), model::TextRefusal::DoubleQuote);
     EXPECT_EQ(model::checkUserText(cp932, "\xEF\x9E\x81"), model::TextRefusal::Unrepresentable);  // U+F781
     EXPECT_EQ(model::checkUserText(cp932, "한국어"), model::TextRefusal::Unrepresentable);
+}
+
+// With Windows' UTF-8 option the files stay in code page 932: read as UTF-8,
+// every Japanese name would be damaged bytes, and written as UTF-8 no older
+// copy could read them. A system of another language keeps its own.
+TEST(DataFiles, AreKeptInTheSystemsAnsiCodePageUnlessThatIsNoneOfWindowsOwn)
+{
+    for (const unsigned own : {932u, 936u, 949u, 950u, 874u, 1250u, 1252u, 1258u}) {
+        EXPECT_EQ(model::dataCodePage(own), own);
+    }
+    for (const unsigned other : {65001u, 0u, 437u, 20127u, 1259u}) EXPECT_EQ(model::dataCodePage(other), 932u) << other;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "shell/hover_check.h"
 #include "shell/shell_api.h"
 #include "shell/shell_services.h"
+#include "shell/system_folder.h"
 #include "ui/control.h"
 #include "ui/window.h"
 
@@ -136,6 +137,41 @@ TEST_F(ShellServices, FileIconIsDrawnAtTheTopLeftOnlyWhenTheShellHasOne)
     EXPECT_TRUE(shell::DrawFileIcon(icons, other, "C:\\gone.exe"));
     EXPECT_TRUE(other.surface().drawings().empty());
     platform.settle();
+}
+
+// The 32-bit release on 64-bit Windows reaches what the user's Explorer
+// calls the system folder through Sysnative; nothing else changes.
+TEST(SystemFolder, OnlyPathsInsideItGoThroughSysnativeAndOnlyWhereRedirected)
+{
+    const shell::SystemFolders redirected{true, "C:\\Windows"};
+    EXPECT_EQ(shell::nativePath("C:\\Windows\\System32\\wsl.exe", redirected), "C:\\Windows\\Sysnative\\wsl.exe");
+    EXPECT_EQ(shell::nativePath("c:\\WINDOWS\\system32\\OpenSSH\\ssh.exe", redirected),
+              "c:\\WINDOWS\\Sysnative\\OpenSSH\\ssh.exe")
+        << "the user's own spelling stays";
+    EXPECT_EQ(shell::nativePath("C:/Windows/System32/wsl.exe", redirected), "C:/Windows\\Sysnative/wsl.exe");
+    for (const char* unchanged : {"C:\\Windows\\System32", "C:\\Windows\\System32\\", "C:\\Windows\\System32x\\a.exe",
+                                  "C:\\Windows\\System321.exe", "C:\\Windows\\SysWOW64\\cmd.exe",
+                                  "D:\\Windows\\System32\\a.exe", "C:\\Tools\\Windows\\System32\\a.exe",
+                                  "\\\\server\\Windows\\System32\\a.exe", "C:\\Windows\\notepad.exe", ""}) {
+        EXPECT_EQ(shell::nativePath(unchanged, redirected), unchanged);
+    }
+    EXPECT_EQ(shell::nativePath("C:\\Windows\\System32\\wsl.exe", {true, "C:\\Windows\\"}),
+              "C:\\Windows\\Sysnative\\wsl.exe");
+    for (const shell::SystemFolders& native : {shell::SystemFolders{false, "C:\\Windows"}, shell::SystemFolders{}}) {
+        EXPECT_EQ(shell::nativePath("C:\\Windows\\System32\\wsl.exe", native), "C:\\Windows\\System32\\wsl.exe");
+    }
+}
+
+// What opens a document may be a 64-bit program, which knows no Sysnative.
+TEST(SystemFolder, ALaunchTakesSysnativeForProgramsOnly)
+{
+    const shell::SystemFolders redirected{true, "C:\\Windows"};
+    EXPECT_EQ(shell::launchPath("C:\\Windows\\System32\\cmd.EXE", redirected), "C:\\Windows\\Sysnative\\cmd.EXE");
+    EXPECT_EQ(shell::launchPath("C:\\Windows\\System32\\edit.com", redirected), "C:\\Windows\\Sysnative\\edit.com");
+    for (const char* document : {"C:\\Windows\\System32\\compmgmt.msc", "C:\\Windows\\System32\\drivers\\etc\\hosts",
+                                 "C:\\Windows\\System32\\OpenSSH", "C:\\Windows\\System32\\.exe\\notes.txt"}) {
+        EXPECT_EQ(shell::launchPath(document, redirected), document);
+    }
 }
 
 }  // namespace

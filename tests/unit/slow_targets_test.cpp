@@ -122,4 +122,17 @@ TEST_F(SlowTargets, CtrlShiftClickRunsAsAdministrator)
     EXPECT_EQ(shell.executions.size(), 3u) << "a plain click in double-click mode only selects";
 }
 
+// Declined, the prompt launched nothing: a bar parked for the launch comes back.
+TEST_F(SlowTargets, ADeclinedElevationBringsBackTheBarParkedForIt)
+{
+    installDefaults("1,1,1,0,0,0,0");
+    start();
+    shell.declineElevation = true;
+    act([&] { form1().ShortCut_MouseUp(4, ui::mouse::kLeft, ui::shift::kCtrl | ui::shift::kShift, 5, 5); });
+    EXPECT_TRUE(logHasInOrder({"Form1 hidden", "Form1 shown"}));
+    EXPECT_TRUE(form1().window.visible());
+    EXPECT_EQ(app->launcher().TaskOn, 0);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
 }  // namespace

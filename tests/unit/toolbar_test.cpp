@@ -97,6 +97,7 @@ TEST_F(Toolbar, StyleSwitchLaysOutFirstThenSavesTheNewStyle)
     click(form1().FormStyleHen);
     EXPECT_EQ(form1().window.picture(), ui::Art::YokoHome);
     EXPECT_EQ(settingsFile(), Settings{}.file());
+    EXPECT_FALSE(logHas("Form1 hidden")) << "hidden, the active bar would lose the keyboard";
 }
 
 TEST_F(Toolbar, FailedSaveIsToldAndTheOldFileStays)
@@ -197,14 +198,21 @@ TEST_F(Toolbar, TheTrayIconComesBackWithARestartedTaskbar)
     EXPECT_FALSE(logHas("tray icon added for Form1")) << "the bar knows its icon is there";
 }
 
-TEST_F(Toolbar, TrayLeftPressOpensTheTrayMenuEvenWhileHidden)
+// The keyboard-only user's way back to a bar parked in the tray.
+TEST_F(Toolbar, TrayLeftPressOrKeyboardSelectOpensTheTrayMenuEvenWhileHidden)
 {
     startWith(Settings{.KidoA = 2});
     tray(ui::TrayEvent::RightDown);
+    tray(ui::TrayEvent::RightUp);
     tray(ui::TrayEvent::LeftDoubleClick);
-    EXPECT_TRUE(platform.popups.empty()) << "right press and double click are ignored";
-    tray(ui::TrayEvent::LeftDown);
+    EXPECT_TRUE(platform.popups.empty()) << "right click and double click are ignored";
+    tray(ui::TrayEvent::LeftDown, {1700, 1040});
     EXPECT_TRUE(logHasInOrder({"Form1 brought to the foreground", "popup TaskMenu"}));
+    tray(ui::TrayEvent::KeySelect, {1800, 1050});
+    EXPECT_TRUE(logHasInOrder({"popup TaskMenu", "Form1 brought to the foreground", "popup TaskMenu"}));
+    ASSERT_EQ(platform.popupPoints.size(), 2u);
+    EXPECT_EQ(platform.popupPoints[0], std::nullopt) << "the mouse's menu opens at the pointer";
+    EXPECT_EQ(platform.popupPoints[1], (ui::Point{1800, 1050})) << "the keyboard's at the icon";
     EXPECT_FALSE(form1().window.visible());
 }
 
