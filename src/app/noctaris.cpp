@@ -11,6 +11,16 @@
 #include "ui/platform.h"
 
 namespace app {
+namespace {
+
+// A dialog whose window the system could not make (no window handles left,
+// say): the bar takes input again and the user hears why.
+std::string notMade(std::string_view caption, const std::runtime_error& e)
+{
+    return "「" + std::string(caption) + "」の画面を開けませんでした。\r\n" + e.what();
+}
+
+}  // namespace
 
 Noctaris::Noctaris(ui::Platform& platform, shell::ShellApi& shell, model::FileStore& files,
                    const model::AnsiCodec& codec)
@@ -53,6 +63,16 @@ ui::Answer Noctaris::msgBox(std::string_view text, ui::MessageStyle style, ui::W
 // modal dialog.
 void Noctaris::openRegistration(int slot, Registration mode, const std::string& dropped)
 {
+    try {
+        prepareRegistration(slot, mode, dropped);
+    } catch (const std::runtime_error& e) {
+        closeRegistration();
+        msgBox(notMade(dialogs::Form5::kCaption, e), ui::message_box::kExclamation);
+    }
+}
+
+void Noctaris::prepareRegistration(int slot, Registration mode, const std::string& dropped)
+{
     dialogs::Form5& form5 = form5_.load(*this);
     form1_->window.setEnabled(false);
     form5.ListNo = static_cast<std::int16_t>(slot);
@@ -73,6 +93,16 @@ void Noctaris::openRegistration(int slot, Registration mode, const std::string& 
 }
 
 void Noctaris::openRename(int group)
+{
+    try {
+        prepareRename(group);
+    } catch (const std::runtime_error& e) {
+        closeRename();
+        msgBox(notMade(menus::Form3::kCaption, e), ui::message_box::kExclamation);
+    }
+}
+
+void Noctaris::prepareRename(int group)
 {
     menus::Form3& form3 = form3_.load(*this);
     form1_->window.setEnabled(false);

@@ -72,7 +72,8 @@ public:
     // The registration and group-rename dialogs. The program opens them:
     // it disables the bar, hands the dialog what it works on and shows it;
     // when the dialog closes, the program enables the bar again and gives
-    // it the keyboard back. One is open at a time.
+    // it the keyboard back. One is open at a time. A dialog whose window the
+    // system cannot make leaves the bar taking input, with a message why.
     // For a slot's new entry, its change (as the tables hold it), or the path
     // dropped on its button.
     void openRegistration(int slot, Registration mode, const std::string& dropped = {});
@@ -135,6 +136,8 @@ public:
     ui::Answer msgBox(std::string_view text, ui::MessageStyle style, ui::Window& over);
 
 private:
+    void prepareRegistration(int slot, Registration mode, const std::string& dropped);
+    void prepareRename(int group);
     // Told over the window given, or kept in unsaid; false on a failure.
     bool told(bool saved, const std::string& problem, ui::Window& over, std::string* unsaid = nullptr);
 

@@ -124,7 +124,7 @@ void Form1::wireEvents()
     window.onTrayEvent = [this](ui::TrayEvent event, ui::Point anchor) { TrayIcon_MouseEvent(event, anchor); };
     window.onTaskbarCreated = [this] { trayIcon_.taskbarCreated(); };
     window.onShellIconsChanged = [this] {
-        app_.icons().clear();
+        app_.icons().renew();
         redrawShownGroup();
     };
     // Icons are fetched at the button's size on the new monitor.

@@ -13,7 +13,8 @@ namespace {
 const ui::Font kDialogFont{"ＭＳ ゴシック", 9, false};
 }  // namespace
 
-// Owned by the bar, so that a bar kept on top never covers it.
+// Owned by the bar, so that a bar kept on top never covers it; on the
+// taskbar, so that it can be found when other windows cover it.
 Form4::Controls::Controls(ui::Platform& platform, ui::Window& bar)
     : window(platform, ui::WindowFrame::Dialog, "Form4", &bar),
       Image1(window, "Image1"),
@@ -38,6 +39,7 @@ Form4::Controls::Controls(ui::Platform& platform, ui::Window& bar)
 {
     window.setFont(kDialogFont);
     window.setPicture(ui::Art::SettingsFace);
+    window.setTaskbarButton(true);
 
     Frame1.setBounds(twips(480, 120, 2535, 735));
     Frame1.setCaption("ノクタリス起動時・・・");
@@ -113,7 +115,9 @@ void Form4::Show()
     Form_Load();
     controls_.show();
     // Last: the dialog may be closed while the message is up.
-    if (!unsaved_.empty()) app_.msgBox(std::exchange(unsaved_, {}), ui::message_box::kExclamation);
+    if (!unsaved_.empty()) {
+        app_.msgBox(std::exchange(unsaved_, {}), ui::message_box::kExclamation, controls_->window);
+    }
 }
 
 void Form4::wireEvents()
@@ -129,7 +133,7 @@ void Form4::wireEvents()
                                  Choice{c.Op4, SKidoA, 2}, Choice{c.Op5, SexeA, 1}, Choice{c.Op6, SexeA, 2}}) {
         choice.button.onClick = [this, &value = choice.value, number = choice.number] {
             value = model::Variant::number(number);
-            SetSave();
+            saveFromDialog();
         };
     }
     c.StlT.onClick = [this] { StlT_Click(); };
@@ -184,11 +188,15 @@ void Form4::showSettings()
 
 void Form4::SetSave() { app_.saveSettings(app_.barWindow(), loading_ ? &unsaved_ : nullptr); }
 
+// A failure is told over the dialog, which waits meanwhile: further clicks
+// on it do not pile up messages.
+void Form4::saveFromDialog() { app_.saveSettings(controls_->window, loading_ ? &unsaved_ : nullptr); }
+
 void Form4::StlT_Click()
 {
     app_.settings().FormStyle = 1;
     app_.layOutBar();
-    SetSave();
+    saveFromDialog();
     hideBarInTray();
 }
 
@@ -196,7 +204,7 @@ void Form4::StlY_Click()
 {
     app_.settings().FormStyle = 0;
     app_.layOutBar();
-    SetSave();
+    saveFromDialog();
     hideBarInTray();
 }
 
@@ -205,7 +213,7 @@ void Form4::Check1_Click()
     const bool checked = controls_->Check1.value();
     app_.placeBarTopmost(checked);
     WindTop = model::Variant::number(checked ? 1 : 0);
-    SetSave();
+    saveFromDialog();
     hideBarInTray();
 }
 
@@ -219,7 +227,7 @@ void Form4::Check2_Click()
         names = 0;  // first: the faces are redrawn with names while it is 1
         GroupIconRedraw();
     }
-    SetSave();
+    saveFromDialog();
 }
 
 // The tab last pressed (GrNO) may have been right-clicked only, leaving

@@ -54,7 +54,8 @@ public:
     ui::Window* window() const { return controls_ ? &controls_->window : nullptr; }
     Controls* controls() const { return controls_.get(); }
 
-    // Writes the seven settings; a failure is told to the user and the old file stays.
+    // Writes the seven settings; a failure is told over the bar, whose
+    // switches call this, and the old file stays.
     void SetSave();
     // The bar's own switches changed a setting: an open dialog shows the
     // values as they are now, without applying them again.
@@ -69,6 +70,8 @@ public:
 
 private:
     void wireEvents();
+    // SetSave for the dialog's own actions.
+    void saveFromDialog();
     // Selects the controls from the stored values, which runs their actions.
     void Form_Load();
     void StlT_Click();

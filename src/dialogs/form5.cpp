@@ -35,7 +35,7 @@ Form5::Form5(app::Noctaris& app)
       Label1(window, "Label1"),
       app_(app)
 {
-    window.setCaption("登録");
+    window.setCaption(kCaption);
     window.setFont(kDialogFont);
     window.setPicture(ui::Art::RegisterFace);
     window.setClientSize(5310, 2190);

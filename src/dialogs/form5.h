@@ -19,6 +19,7 @@ namespace dialogs {
 // every way it closes enables the bar again.
 class Form5 {
 public:
+    static constexpr const char* kCaption = "登録";
     explicit Form5(app::Noctaris& app);
     Form5(const Form5&) = delete;
     Form5& operator=(const Form5&) = delete;

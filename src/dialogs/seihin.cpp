@@ -17,7 +17,8 @@ const ui::Font kWindowFont{"ＭＳ ゴシック", 9.75f, false};
 
 }  // namespace
 
-// Owned by the bar, so that a bar kept on top never covers it.
+// Owned by the bar, so that a bar kept on top never covers it; on the
+// taskbar, so that it can be found when other windows cover it.
 Seihin::Controls::Controls(ui::Platform& platform, ui::Window& bar)
     : window(platform, ui::WindowFrame::Dialog, "Seihin", &bar),
       Image1(window, "Image1"),
@@ -37,6 +38,7 @@ Seihin::Controls::Controls(ui::Platform& platform, ui::Window& bar)
     window.setCaption("製品情報");
     window.setBackColor(kBackground);
     window.setFont(kWindowFont);
+    window.setTaskbarButton(true);
 
     Image1.setBounds(twips(240, 120, 765, 765));
     Image1.setPicture(ui::Art::ProgramIcon);

@@ -1,5 +1,7 @@
 #include "headless/platform.h"
 
+#include <stdexcept>
+
 #include "ui/control.h"
 #include "ui/menu.h"
 #include "ui/message_box.h"
@@ -136,6 +138,7 @@ Platform::Platform(std::string programFolder, model::FileStore& store)
 
 std::unique_ptr<ui::WindowPeer> Platform::createWindowPeer(ui::Window& window, ui::WindowInput& input)
 {
+    if (refusedWindows.count(window.name())) throw std::runtime_error("ウィンドウを作成できませんでした。");
     return std::make_unique<WindowPeer>(*this, window, input);
 }
 
@@ -192,7 +195,7 @@ void Platform::releaseCapture()
 ui::Answer Platform::messageBox(ui::Window* owner, std::string_view text, ui::MessageStyle style,
                                 std::string_view title)
 {
-    messages.push_back({std::string(text), style, std::string(title)});
+    messages.push_back({std::string(text), style, std::string(title), owner});
     note("message: " + std::string(text));
     if (!whileMessageOpen.empty()) {
         const std::function<void()> meanwhile = std::move(whileMessageOpen.front());

@@ -120,6 +120,7 @@ public:
         std::string text;
         ui::MessageStyle style;
         std::string title;
+        const ui::Window* owner;
     };
     std::vector<Message> messages;
     std::deque<ui::Answer> answers;
@@ -140,6 +141,8 @@ public:
     bool trayAvailable = true;
 
     bool anotherCopyRunning = false;
+    // Windows, by name, that the system cannot make (out of window handles).
+    std::set<std::string> refusedWindows;
     bool ended = false;
 
 private:

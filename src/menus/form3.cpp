@@ -18,7 +18,7 @@ Form3::Form3(app::Noctaris& app)
       Command2(window, "Command2"),
       app_(app)
 {
-    window.setCaption("グループ名の変更");
+    window.setCaption(kCaption);
     window.setClientSize(5130, 975);
     Text1.setBounds(twips(0, 60, 5055, 270));
     Text1.setAccessibleName("グループ名");

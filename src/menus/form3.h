@@ -15,6 +15,7 @@ namespace menus {
 // group.qdf. Every way it closes enables the bar again.
 class Form3 {
 public:
+    static constexpr const char* kCaption = "グループ名の変更";
     explicit Form3(app::Noctaris& app);
     Form3(const Form3&) = delete;
     Form3& operator=(const Form3&) = delete;

@@ -46,10 +46,9 @@ void IconCache::waitFor(const std::vector<std::string>& paths, int size, std::ch
     }
 }
 
-void IconCache::clear()
+void IconCache::renew()
 {
     const std::lock_guard lock(mutex_);
-    icons_.clear();
     ++generation_;
 }
 
@@ -90,7 +89,7 @@ void IconCache::check(const Key& key)
         const std::lock_guard lock(mutex_);
         generation = generation_;
         const auto found = icons_.find(key);
-        if (found != icons_.end() && found->second.stamp == stamp) {
+        if (found != icons_.end() && found->second.stamp == stamp && found->second.generation == generation) {
             asked_.erase(key);
             return;
         }
@@ -99,13 +98,13 @@ void IconCache::check(const Key& key)
     {
         const std::lock_guard lock(mutex_);
         asked_.erase(key);
-        // A lookup that started before the cache was cleared brings an icon
+        // A lookup that started before the cache was renewed brings an icon
         // of the old look: it is asked for again.
         if (generation != generation_) {
             ask(key);
             return;
         }
-        icons_.insert_or_assign(key, Cached{icon, stamp});
+        icons_.insert_or_assign(key, Cached{icon, stamp, generation});
     }
     known_.notify_all();
     platform_.post([this, path = key.first] {

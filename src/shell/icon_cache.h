@@ -26,7 +26,8 @@ namespace shell {
 // for one but for a budget it chooses. A kept icon is checked again against
 // its target's time stamp whenever it is shown, and looked up again when its
 // file appeared, vanished or changed; every icon when file types change
-// what their icons look like.
+// what their icons look like, or icons their size. An icon looked up again
+// is shown as it was until the new one has come.
 class IconCache {
 public:
     IconCache(ShellApi& shell, ui::Platform& platform) : shell_(shell), platform_(platform), queue_(platform) {}
@@ -45,7 +46,8 @@ public:
     // moment at least), since ordinary targets answer alike; so a target
     // that never answers costs about what the others took.
     void waitFor(const std::vector<std::string>& paths, int size, std::chrono::milliseconds budget);
-    void clear();
+    // Every kept icon is looked up again when it is next asked for.
+    void renew();
     // Looks these paths up ahead, so that showing them later costs nothing.
     void prefetch(const std::vector<std::string>& paths, int size);
 
@@ -54,6 +56,7 @@ private:
     struct Cached {
         ui::Icon icon;
         FileStamp stamp;
+        unsigned generation;  // renewed since, when below the cache's
     };
     // Under the lock: a check of the key is queued, unless one is already.
     void ask(const Key& key);

@@ -13,6 +13,7 @@ enum class Change {
     AccessibleChildren,  // the set of controls a screen reader sees
     TabOrder,            // the order the keyboard visits a window's own controls in
     KeyboardFocus,       // the windowless control with the keyboard, or whether its ring shows
+    TaskbarButton,       // whether a window has a button on the taskbar
 };
 
 // The backend's side of a control: a native child window, or a record in memory.

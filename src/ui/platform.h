@@ -24,6 +24,8 @@ public:
     virtual ~Platform() = default;
 
     // A window's peer, which reports what happens to it through its input side.
+    // Throws std::runtime_error, with a message for the user, when the
+    // system cannot make the window.
     virtual std::unique_ptr<WindowPeer> createWindowPeer(Window& window, WindowInput& input) = 0;
     virtual std::unique_ptr<ControlPeer> createControlPeer(Control& control) = 0;
 

@@ -81,6 +81,10 @@ public:
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
     bool topmost() const { return topmost_; }
+    // A button on the taskbar, owned though the window is, so that the user
+    // can find it again behind other windows. Set before it is first shown.
+    bool taskbarButton() const { return taskbarButton_; }
+    void setTaskbarButton(bool shown);
 
     // The window is closed for good: hidden at once, and no event reaches it
     // or its controls again, although its owner may go only once the event
@@ -149,7 +153,7 @@ public:
     std::function<void(TrayEvent, Point)> onTrayEvent;
     // The shell's taskbar started again: its notification-area icons are gone.
     std::function<void()> onTaskbarCreated;
-    // File types changed what their icons look like.
+    // File types changed what their icons look like, or icons their size.
     std::function<void()> onShellIconsChanged;
     // The window has moved to a monitor of another scale.
     std::function<void()> onScaleChanged;
@@ -191,6 +195,7 @@ private:
     bool systemEnabled_ = true;
     bool unloaded_ = false;
     bool topmost_ = false;
+    bool taskbarButton_ = false;
     Art picture_ = Art::None;
     Rgb backColor_ = rgb(0xF0, 0xF0, 0xF0);
     Font font_;

@@ -32,6 +32,16 @@ DWORD styleOf(ui::WindowFrame frame)
 // The skinned bar keeps out of the taskbar: its place is the notification area.
 DWORD exStyleOf(ui::WindowFrame frame) { return frame == ui::WindowFrame::Dialog ? 0 : WS_EX_TOOLWINDOW; }
 
+// Windows tells every window of every setting that changed, often: a policy
+// refresh, the environment, the theme. Icons change with their size and the
+// system's icons only.
+bool changesIcons(WPARAM action, LPARAM section)
+{
+    if (action == SPI_SETICONMETRICS || action == SPI_SETNONCLIENTMETRICS || action == SPI_SETICONS) return true;
+    const auto* name = reinterpret_cast<const wchar_t*>(section);
+    return name && lstrcmpiW(name, L"WindowMetrics") == 0;
+}
+
 }  // namespace
 
 WindowPeer::WindowPeer(Platform& platform, ui::Window& window, ui::WindowInput& input)
@@ -121,6 +131,12 @@ void WindowPeer::changed(ui::Change what)
         invalidate(RECT{0, 0, window_.pixelBounds().width, window_.pixelBounds().height});
         break;
     case ui::Change::Pointer: showCursor(); break;
+    case ui::Change::TaskbarButton: {
+        const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+        SetWindowLongPtrW(hwnd(), GWL_EXSTYLE,
+                          window_.taskbarButton() ? style | WS_EX_APPWINDOW : style & ~LONG_PTR{WS_EX_APPWINDOW});
+        break;
+    }
     case ui::Change::Font:
         // The system's own controls take the window's font.
         rescaleNativeControls(window_);
@@ -239,8 +255,10 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     switch (message) {
-    case kShellChangeMessage:
-    case WM_SETTINGCHANGE: input_.shellIconsChanged(); break;
+    case kShellChangeMessage: input_.shellIconsChanged(); break;
+    case WM_SETTINGCHANGE:
+        if (changesIcons(wParam, lParam)) input_.shellIconsChanged();
+        break;
     case WM_ENABLE:
         // A message box disables its owner for as long as it is open.
         input_.systemEnabled(wParam != 0);

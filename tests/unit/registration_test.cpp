@@ -413,4 +413,36 @@ TEST_F(Registration, OneDialogAtATimeAndTheTrayIconBringsItForward)
     EXPECT_EQ(platform.popups.back(), "TaskMenu");
 }
 
+// Out of window handles, say: the bar must not stay disabled behind a
+// dialog that never came, and the user hears why.
+TEST_F(Registration, ADialogThatCannotBeMadeLeavesTheBarTakingInput)
+{
+    struct Opening {
+        std::string window;
+        std::function<void()> open;
+        std::string message;
+    };
+    for (const Opening& opening :
+         {Opening{"Form5", [this] { chooseFromMenu(form1().ShortCut[4], "ExSet"); }, "「登録」の画面を開けませんでした。"},
+          Opening{"Form5", [this] { chooseFromMenu(form1().ShortCut[2], "ExHen"); }, "「登録」の画面を開けませんでした。"},
+          Opening{"Form5",
+                  [this] { act([this] { form1().ShortCut_OLEDragDrop(5, {std::vector<std::string>{"C:\\a.txt"}}); }); },
+                  "「登録」の画面を開けませんでした。"},
+          Opening{"Form3", [this] { chooseFromMenu(form1().Conts[1], "GrpHen"); },
+                  "「グループ名の変更」の画面を開けませんでした。"}}) {
+        SCOPED_TRACE(opening.window);
+        platform.refusedWindows = {opening.window};
+        platform.messages.clear();
+        opening.open();
+        EXPECT_TRUE(form1().window.takesInput());
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_THAT(platform.messages[0].text, HasSubstr(opening.message));
+        EXPECT_THAT(platform.messages[0].text, HasSubstr("ウィンドウを作成できませんでした。"));
+        EXPECT_EQ(app->openDialog(), nullptr);
+    }
+    platform.refusedWindows.clear();
+    chooseFromMenu(form1().ShortCut[4], "ExSet");
+    EXPECT_TRUE(dialogOpen()) << "a later opening works";
+}
+
 }  // namespace

@@ -230,6 +230,8 @@ TEST_F(SettingsDialog, FollowsTheBarsOwnSwitches)
     EXPECT_FALSE(form1().window.topmost());
 }
 
+// Over the dialog, which waits for the message: clicks on it meanwhile
+// cannot pile up more messages. A switch of the bar tells over the bar.
 TEST_F(SettingsDialog, UnwritableDataFolderIsToldOncePerOpeningAndPerAction)
 {
     startWith(Settings{.SexeA = 1, .WindTop = 1, .FormStyle = 1, .SctName = 1});
@@ -238,8 +240,13 @@ TEST_F(SettingsDialog, UnwritableDataFolderIsToldOncePerOpeningAndPerAction)
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_THAT(platform.messages[0].text, HasSubstr("apst.qdf"));
     EXPECT_EQ(platform.messages[0].style, ui::message_box::kExclamation);
+    EXPECT_EQ(platform.messages[0].owner, form4().window());
     userClicks("Op2");
-    EXPECT_EQ(platform.messages.size(), 2u);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].owner, form4().window());
+    click(form1().Picture6);
+    ASSERT_EQ(platform.messages.size(), 3u);
+    EXPECT_EQ(platform.messages[2].owner, &form1().window);
     EXPECT_EQ(settingsFile(), (Settings{.SexeA = 1, .WindTop = 1, .FormStyle = 1, .SctName = 1}.file()));
 }
 

@@ -86,8 +86,12 @@ TEST_F(Tabs, IconsAreLookedUpAgainWhenFileTypesChangeTheirLook)
     click(form1().Conts[0]);
     click(form1().Conts[4]);
     EXPECT_EQ(lookOf42(), 0) << "kept while nothing says the look changed";
+    shell.hold("C:\\calc.exe");
     act([this] { platform.input(form1().window).shellIconsChanged(); });
-    EXPECT_EQ(lookOf42(), 1) << "the group on screen shows the new look at once";
+    EXPECT_EQ(lookOf42(), 0) << "the old look until the new one has come: no empty face meanwhile";
+    shell.release("C:\\calc.exe");
+    platform.settle();
+    EXPECT_EQ(lookOf42(), 1) << "the group on screen shows the new look as soon as it comes";
 }
 
 TEST_F(Tabs, IconsLookedUpAheadMakeTheFirstShowingQuickAndStayRight)
