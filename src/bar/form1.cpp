@@ -7,6 +7,7 @@
 #include "bar/skin.h"
 #include "bar/tool_texts.h"
 #include "menus/form2.h"
+#include "model/first_installation.h"
 #include "ui/message_box.h"
 #include "ui/platform.h"
 
@@ -180,10 +181,11 @@ void Form1::Form_Load()
 bool Form1::readStartUpFiles()
 {
     model::DataFolder& data = app_.data();
-    data.discardInterruptedWrites();
     std::string problem;
+    const bool installed = model::installIfMissing(data, problem);
+    data.discardInterruptedWrites();
 
-    const auto position = data.readPosition(problem);
+    const auto position = installed ? data.readPosition(problem) : std::nullopt;
     const auto settings = position ? data.readSettings(problem) : std::nullopt;
     if (!position || !settings) {
         app_.msgBox(problem, ui::message_box::kCritical);

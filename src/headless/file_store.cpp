@@ -41,6 +41,13 @@ void FileStore::discardTemporary(const std::string& path)
     store_.discardTemporary(path);
 }
 
+model::FolderStatus FileStore::createFolder(const std::string& path, std::string& error)
+{
+    const model::FolderStatus status = store_.createFolder(path, error);
+    if (status != model::FolderStatus::Existed) platform_.note("create folder " + baseName(path));
+    return status;
+}
+
 std::optional<std::string> CodePage::encode(std::string_view utf8) const
 {
     if (!writesKeptBytes) return iconv_.encode(utf8);

@@ -22,6 +22,7 @@ public:
     model::ReadStatus readAll(const std::string& path, std::string& contents, std::string& error) override;
     bool replaceAll(const std::string& path, std::string_view contents, std::string& error) override;
     void discardTemporary(const std::string& path) override;
+    model::FolderStatus createFolder(const std::string& path, std::string& error) override;
 
     bool failWrites = false;
 

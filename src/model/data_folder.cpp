@@ -121,6 +121,16 @@ ShortcutTable DataFolder::readShortcuts(std::string& problem)
     return parseShortcuts(bytes ? *bytes : std::string(), codec_);
 }
 
+FolderStatus DataFolder::create(std::string& problem)
+{
+    std::string error;
+    const FolderStatus status = store_.createFolder(folder_, error);
+    if (status == FolderStatus::Failed) {
+        problem = lines({"データフォルダを作成できませんでした。", error, "", "フォルダ: " + folder_, "", "ノクタリスを終了します。"});
+    }
+    return status;
+}
+
 void DataFolder::discardInterruptedWrites()
 {
     for (const DataFile file : {DataFile::Position, DataFile::Settings, DataFile::Groups, DataFile::Shortcuts}) {

@@ -41,6 +41,9 @@ public:
     GroupNames readGroups(std::string& problem);
     ShortcutTable readShortcuts(std::string& problem);
 
+    // Makes the folder unless something of its name is there already.
+    FolderStatus create(std::string& problem);
+
     // Removes what writes cut short by the program's end left beside the four
     // files. Only for the one running copy: another copy may be writing.
     void discardInterruptedWrites();

@@ -6,6 +6,7 @@
 namespace model {
 
 enum class ReadStatus { Ok, NotFound, Failed };
+enum class FolderStatus { Created, Existed, Failed };
 
 // Whole-file access to the data folder. Paths are UTF-8.
 class FileStore {
@@ -26,6 +27,10 @@ public:
     // the program was ended in the middle of it. Nothing else is touched,
     // and a temporary file that cannot be removed is simply left.
     virtual void discardTemporary(const std::string& path) = 0;
+
+    // Makes the folder unless something of that name is there already. On
+    // failure, error holds the system's own description.
+    virtual FolderStatus createFolder(const std::string& path, std::string& error) = 0;
 };
 
 }  // namespace model

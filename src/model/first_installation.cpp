@@ -17,4 +17,14 @@ bool writeFirstInstallation(DataFolder& data, std::string& problem)
            data.writeGroups(groups, problem) && data.writeShortcuts({}, problem);
 }
 
+bool installIfMissing(DataFolder& data, std::string& problem)
+{
+    switch (data.create(problem)) {
+    case FolderStatus::Existed: return true;
+    case FolderStatus::Created: return writeFirstInstallation(data, problem);
+    case FolderStatus::Failed: return false;
+    }
+    return false;
+}
+
 }  // namespace model

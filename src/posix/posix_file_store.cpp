@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace posix {
@@ -104,5 +105,13 @@ bool PosixFileStore::replaceAll(const std::string& path, std::string_view conten
 
 // unlink removes files only, never a folder of that name.
 void PosixFileStore::discardTemporary(const std::string& path) { ::unlink(temporaryOf(path).c_str()); }
+
+model::FolderStatus PosixFileStore::createFolder(const std::string& path, std::string& error)
+{
+    if (::mkdir(path.c_str(), 0755) == 0) return model::FolderStatus::Created;
+    if (errno == EEXIST) return model::FolderStatus::Existed;
+    error = systemText(errno);
+    return model::FolderStatus::Failed;
+}
 
 }  // namespace posix

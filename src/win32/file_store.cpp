@@ -98,4 +98,13 @@ bool FileStore::replaceAll(const std::string& path, std::string_view contents, s
 // DeleteFileW removes files only, never a folder of that name.
 void FileStore::discardTemporary(const std::string& path) { DeleteFileW(temporaryOf(path).c_str()); }
 
+model::FolderStatus FileStore::createFolder(const std::string& path, std::string& error)
+{
+    if (CreateDirectoryW(widen(path).c_str(), nullptr)) return model::FolderStatus::Created;
+    const DWORD failure = GetLastError();
+    if (failure == ERROR_ALREADY_EXISTS) return model::FolderStatus::Existed;
+    error = systemErrorText(failure);
+    return model::FolderStatus::Failed;
+}
+
 }  // namespace win32

@@ -39,7 +39,7 @@ using session::Op;
 }
 
 // The data folder in memory; without a Data folder nothing can be read or
-// written, and a full disk refuses writes. It remembers which file's last
+// written until it is made, and a full disk refuses writes. It remembers which file's last
 // write was refused.
 class MemoryStore final : public model::FileStore {
 public:
@@ -64,6 +64,14 @@ public:
         return true;
     }
     void discardTemporary(const std::string&) override {}
+    // A missing folder is made: the program starts as a new installation.
+    model::FolderStatus createFolder(const std::string&, std::string&) override
+    {
+        if (!folderMissing) return model::FolderStatus::Existed;
+        folderMissing = false;
+        files.clear();
+        return model::FolderStatus::Created;
+    }
 
     std::map<std::string, std::string> files;
     std::map<std::string, bool> refused;

@@ -101,6 +101,8 @@ TEST_F(StartUp, TemporaryFilesOfCutShortWritesGoWhenTheBarStarts)
                                                  "fank.qdf", "group.qdf"}));
 }
 
+// A Data folder that is there is the user's, whatever it lacks: nothing is
+// written into it.
 TEST_F(StartUp, MissingPositionOrSettingsEndsWithAMessageNamingTheFile)
 {
     installDefaults();
@@ -111,6 +113,33 @@ TEST_F(StartUp, MissingPositionOrSettingsEndsWithAMessageNamingTheFile)
     EXPECT_THAT(platform.messages[0].text, HasSubstr(dataPath().string()));
     EXPECT_TRUE(platform.ended);
     EXPECT_TRUE(platform.trayIcons.empty()) << "no tray icon was added";
+    EXPECT_FALSE(std::filesystem::exists(dataPath() / "apst.qdf"));
+}
+
+// A new installation, or a download unzipped over an older one (which
+// carries no Data, so that the user's is never replaced).
+TEST_F(StartUp, WithoutADataFolderTheFirstInstallationIsWrittenAndTheBarStarts)
+{
+    std::filesystem::remove_all(dataPath());
+    start();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(form1().window.visible());
+    EXPECT_EQ(form1().List3.list(0), "グループ1");
+    for (const char* name : {"fank.qdf", "apst.qdf", "group.qdf", "Shtct.qdf"}) {
+        EXPECT_EQ(testing_support::readFile(dataPath() / name),
+                  testing_support::readFile(testing_support::fixture(std::string("first-install/") + name)))
+            << name;
+    }
+}
+
+TEST_F(StartUp, ADataFolderThatCannotBeMadeEndsWithAMessage)
+{
+    std::filesystem::remove_all(program.path());
+    start();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_THAT(platform.messages[0].text, HasSubstr("データフォルダを作成できませんでした。"));
+    EXPECT_THAT(platform.messages[0].text, HasSubstr(dataPath().string()));
+    EXPECT_TRUE(platform.ended);
 }
 
 TEST_F(StartUp, MissingGroupAndShortcutFilesStartEmptyAndTouchNoSetting)
