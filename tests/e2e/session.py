@@ -140,6 +140,8 @@ class Session(WindowQueries, XDisplay, UserInput):
         """A fresh copy of the ready-to-run folder holding exactly these data files."""
         root = Path(tempfile.mkdtemp(prefix="install-", dir=self.tmp)) / "Noctaris"
         shutil.copytree(self.dist_dir, root)
+        # The download has no Data; the build's folder has what it was last used with.
+        (root / "Data").mkdir(exist_ok=True)
         for old in (root / "Data").iterdir():
             old.unlink()
         install = Install(self, root)
