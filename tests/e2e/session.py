@@ -42,6 +42,9 @@ class Session(WindowQueries, XDisplay, UserInput):
         self.dragger_exe = self.build_dir / "tests" / "e2e" / "noctaris-dragger.exe"
         self.locker_exe = self.build_dir / "tests" / "e2e" / "noctaris-locker.exe"
         self.stress_exe = self.build_dir / "tests" / "e2e" / "noctaris-stress.exe"
+        # A launch target of the 64-bit system folder's kind: the marker of an
+        # x86_64 build; an i686 build makes one of its own for it.
+        self.marker64_exe = self.build_dir / "tests" / "e2e" / "noctaris-marker64.exe"
         self.artifacts = Path(artifacts_dir).resolve()
         self.tmp = None
         self.display = None
@@ -62,6 +65,10 @@ class Session(WindowQueries, XDisplay, UserInput):
                 raise FileNotFoundError(f"{path} is missing: build the win64 or win32 preset first")
         # A helper that reaches into the program (a reader, a dragger) must be of its architecture.
         self.architecture = architecture(self.dist_dir / "Noctaris.exe")
+        if self.architecture == "x86_64":
+            self.marker64_exe = self.marker_exe
+        if not self.marker64_exe.is_file() or architecture(self.marker64_exe) != "x86_64":
+            raise RuntimeError(f"{self.marker64_exe} is missing or no x86_64 program: build the win32 preset")
         for helper in (self.probe_exe, self.marker_exe, self.dragger_exe, self.locker_exe, self.stress_exe):
             if architecture(helper) != self.architecture:
                 raise RuntimeError(f"{helper} is {architecture(helper)}, the program {self.architecture}")

@@ -1,11 +1,16 @@
 """Launching from the bar's buttons: single and double click, hiding after a launch,
 a target that has gone, and the button's own menu."""
 
+import json
+import shutil
+from pathlib import Path
+
 from bar_geometry import HORIZONTAL_BAR
 from data_files import fixture, settings, shortcuts, windows_path
 from noctaris_case import NoctarisTestCase
 from waiting import wait_for
 from window_probe import BOX_CLASS, BOX_TITLE, MAIN_CAPTION
+from x_display import pixels
 
 BAR = HORIZONTAL_BAR
 NOT_FOUND = "リンク先のファイルが見つかりません。"
@@ -94,6 +99,33 @@ class MissingTargetTests(LaunchTestCase):
 
     def test_gone_target_with_the_bar_hiding_after_a_launch(self):
         self.check_missing_target(sexe=1)
+
+
+class SystemFolderTests(LaunchTestCase):
+    def test_a_program_only_in_the_64_bit_system_folder_shows_its_icon_and_launches(self):
+        """What the user's Explorer shows in C:\\Windows\\System32 the 32-bit release reaches too,
+        although Windows (and Wine) lead its own calls to SysWOW64."""
+        system32 = Path(self.session.env["WINEPREFIX"]) / "drive_c" / "windows" / "system32"
+        target, marker = system32 / "noctaris-only64.exe", system32 / "marker.txt"
+        shutil.copy(self.session.marker64_exe, target)
+        self.addCleanup(target.unlink)
+        self.addCleanup(marker.unlink, missing_ok=True)
+        install = self.session.install(fixture("first-install"))
+        install.write_data({"Shtct.qdf": shortcuts({0: ("64", r"C:\Windows\System32\noctaris-only64.exe")})})
+        install.start()
+        bar = self.wait_bar()
+
+        left, top, size, _ = BAR.button_rect(0)
+        face_rect = (*bar.client_point(left, top), size, size)
+        face = pixels(self.session.screenshot_painted("bar-with-a-64-bit-system-program", face_rect), face_rect)
+        # The marker's icon: a green square framed in red.
+        self.assertEqual((face[0][size // 2], face[size // 2][size // 2]), ((255, 0, 0), (0, 160, 0)),
+                         "the program's own icon on the face")
+
+        self.click_button(bar, 0)
+        wait_for("the program in the 64-bit system folder to start", marker.exists, timeout=10)
+        self.assertIn("noctaris-only64.exe", json.loads(marker.read_text(encoding="ascii").splitlines()[0])["cmdline"])
+        self.assertIsNone(self.session.window(BOX_TITLE, cls=BOX_CLASS, visible=True), "a message box appeared")
 
 
 class DoubleClickTests(LaunchTestCase):

@@ -2,7 +2,9 @@
 the shell waiting: a file on a file system that never answers, as a share
 on a dead network does (tests/e2e/hanging_fs.py)."""
 
-from bar_geometry import HORIZONTAL_BAR
+import time
+
+from bar_geometry import HORIZONTAL_BAR, VERTICAL_BAR
 from data_files import fixture, shortcuts, windows_path
 from hanging_fs import hanging_folder
 from noctaris_case import NoctarisTestCase
@@ -33,6 +35,30 @@ class KeyboardAndSlowTargetTests(NoctarisTestCase):
         self.session.wait_menus(1, what="the button's menu, opened by the keyboard")
         self.session.keys("Escape")
         self.session.wait_menus(0, what="the menu to close")
+
+    def test_the_bars_own_switches_leave_it_the_active_window(self):
+        install, _, bar = self.start_bar({1: ("エー", "a.exe")})
+        # Wine alone: the first placement of the active bar hands its X window to
+        # the window manager, which costs the activation once, a moment later. A
+        # topmost switch, and a click that activates the bar again, get that behind.
+        self.session.click_window(bar, *BAR.bare_spot)
+        self.session.click_window(bar, *BAR.tool("topmost"))
+        wait_for("the bar on top", lambda: self.session.window(MAIN_CAPTION).topmost)
+        time.sleep(1)
+        self.session.click_window(bar, *BAR.bare_spot)
+        wait_for("the bar to be the active window", lambda: self.session.window(MAIN_CAPTION).foreground)
+        for tool in ("topmost", "fix", "orientation"):
+            self.session.click_window(bar, *BAR.tool(tool))
+
+        def vertical():
+            now = self.session.window(MAIN_CAPTION)
+            return now if tuple(now.window[2:]) == VERTICAL_BAR.size else None
+
+        self.assertTrue(wait_for("the bar to turn vertical", vertical).foreground,
+                        "the switch handed the keyboard to another program")
+        # The keyboard is the bar's still, on the first button as before: the vertical bar's arrow moves it.
+        self.session.keys("Down", "Return")
+        install.wait_launched("a.exe")
 
     def test_ctrl_shift_click_hands_the_runas_verb_to_the_shell(self):
         _, program, bar = self.start_bar({2: ("エー", "a.exe")}, trace="trace+exec")
