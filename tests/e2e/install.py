@@ -111,13 +111,16 @@ class Install:
 
     # --- the program -----------------------------------------------------------
 
-    def start(self, trace=None):
-        """trace: Wine debug channels to log, e.g. "trace+menu" for Program.menus_built()."""
+    def start(self, trace=None, locale=None):
+        """trace: Wine debug channels to log, e.g. "trace+menu" for Program.menus_built().
+        locale: the Unix locale Wine takes the system's language and ANSI code page from."""
         self.session.park_pointer()
         log_path = self.session.log_path(f"program-{len(self.programs) + 1}")
         env = self.session.env
         if trace:
             env = {**env, "WINEDEBUG": f"-all,{trace}"}
+        if locale:
+            env = {**env, "LANG": locale, "LC_ALL": locale}
         with open(log_path, "wb") as log:
             popen = subprocess.Popen([loader_for(self.exe), str(self.exe)], cwd=self.root, env=env,
                                      stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT)

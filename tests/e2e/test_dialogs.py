@@ -47,6 +47,17 @@ class DialogTestCase(NoctarisTestCase):
         self.session.dismiss(box)
 
 
+class TaskbarTests(DialogTestCase):
+    def test_settings_and_product_windows_have_taskbar_buttons(self):
+        """A covered dialog can be found again. Wine keeps an owned window off the
+        desktop's taskbar, as Windows does, unless it asks for a button."""
+        _, bar = self.start_bar()
+        for tool, caption in (("settings", SETTINGS), ("info", PRODUCT)):
+            self.open_from_toolbar(bar, tool, caption)
+            (xid,) = self.session.x_windows(caption)
+            self.assertNotIn("_NET_WM_STATE_SKIP_TASKBAR", self.session.x_states(xid), caption)
+
+
 class SettingsDialogTests(DialogTestCase):
     def test_options_and_checks_apply_at_once_and_are_saved(self):
         install, bar = self.start_bar()

@@ -115,6 +115,20 @@ class RegisterDialogTests(RegistrationTestCase):
         self.session.wait_gone(BOX_TITLE, cls=box.info["class"], what="the question to close")
         wait_for("the slot to be deleted in Shtct.qdf", lambda: install.read_data("Shtct.qdf") == shortcuts())
 
+    def test_with_windows_utf8_option_the_names_stay_in_code_page_932(self):
+        """Windows' "Unicode UTF-8" option makes the ANSI code page 65001. Wine ignores a code page
+        set in the registry, but takes 65001 from a language without an ANSI code page (Hindi)."""
+        sample = fixture("sample")
+        install = self.session.install({**fixture("first-install"), "Shtct.qdf": sample["Shtct.qdf"]})
+        install.start(locale="hi_IN.UTF-8")
+        bar = self.wait_bar()
+        self.choose(bar, BAR.button(0), 2, "変  更")
+        dialog = self.dialog(REGISTER)
+        self.assertEqual(dialog.texts()[NAME], "メモ帳", "the name read in code page 932")
+        self.push(dialog, "決定（登録）")
+        self.session.wait_gone(REGISTER, what="the dialog to close")
+        self.assertEqual(install.read_data("Shtct.qdf"), sample["Shtct.qdf"], "written back in code page 932")
+
     def test_close_box_alt_f4_and_escape_cancel(self):
         install, _, bar = self.start_bar()
         install.age_data()

@@ -73,6 +73,12 @@ class XDisplay:
         out = self.xdotool("search", "--onlyvisible", "--name", pattern, check=False)
         return [int(line) for line in out.split()]
 
+    def x_states(self, xid):
+        """The window's _NET_WM_STATE atoms, as Wine sets them for the desktop's taskbar and window manager."""
+        out = subprocess.run(["xprop", "-id", str(xid), "_NET_WM_STATE"], env=self.env, stdin=subprocess.DEVNULL,
+                             capture_output=True, text=True, timeout=30, check=True).stdout
+        return {atom.strip() for atom in out.partition("=")[2].split(",") if atom.strip()}
+
     def x_geometry(self, xid):
         out = self.xdotool("getwindowgeometry", "--shell", xid)
         values = dict(line.split("=", 1) for line in out.split())
