@@ -155,10 +155,11 @@ void Platform::popupMenu(ui::Window& owner, const ui::MenuItem& menu, std::optio
 // shell refuses an icon it has already: after a failed add, a modify tells
 // whether the icon is there. Version 4 tells of the keyboard choosing the
 // icon (NIN_KEYSELECT) and where the icon is; its tooltip shows only when
-// asked for. A bar that runs as administrator lets the restarted shell's
-// call for icons through.
+// asked for. A bar that runs as administrator lets the call for icons of a
+// shell that (re)starts through, even when this add failed.
 bool Platform::addTrayIcon(ui::Window& window, std::string_view tip)
 {
+    if (taskbarCreated_) ChangeWindowMessageFilterEx(hwndOf(window), taskbarCreated_, MSGFLT_ALLOW, nullptr);
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = hwndOf(window);
@@ -170,7 +171,6 @@ bool Platform::addTrayIcon(ui::Window& window, std::string_view tip)
     if (!Shell_NotifyIconW(NIM_ADD, &data) && !Shell_NotifyIconW(NIM_MODIFY, &data)) return false;
     data.uVersion = NOTIFYICON_VERSION_4;
     Shell_NotifyIconW(NIM_SETVERSION, &data);
-    if (taskbarCreated_) ChangeWindowMessageFilterEx(data.hWnd, taskbarCreated_, MSGFLT_ALLOW, nullptr);
     return true;
 }
 
