@@ -23,6 +23,12 @@ void Window::unload()
     unloaded_ = true;
 }
 
+void Window::setTaskbarButton(bool shown)
+{
+    taskbarButton_ = shown;
+    changed(Change::TaskbarButton);
+}
+
 void Window::changed(Change what)
 {
     if (peer_) peer_->changed(what);

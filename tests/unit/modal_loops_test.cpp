@@ -54,7 +54,7 @@ TEST_F(ModalLoops, SettingsClosedUnderItsOwnMessageIsHiddenAndDeafAtOnce)
     platform.whileMessageOpen.push_back([&] {
         click(c.Image1);
         EXPECT_TRUE(c.window.visible()) << "the dialog waits for its own message";
-        act([&] { c.window.closeRequest(); });
+        act([&] { platform.input(c.window).closeRequest(); });
         EXPECT_FALSE(c.window.visible()) << "closed while the message is still up";
         act([&] { platform.input(c.window).nativeClick(c.Check1); });
         mouseOnWindow(c.window, ui::MouseAction::Move, 0, ui::mouse::kLeft, {200, 100});

@@ -125,7 +125,7 @@ TEST_F(SlowTargets, CtrlShiftClickRunsAsAdministrator)
 // Declined, the prompt launched nothing: a bar parked for the launch comes back.
 TEST_F(SlowTargets, ADeclinedElevationBringsBackTheBarParkedForIt)
 {
-    installDefaults("1,1,1,0,0,0,0");
+    installDefaults(Settings{.SexeA = 1});
     start();
     shell.declineElevation = true;
     act([&] { form1().ShortCut_MouseUp(4, ui::mouse::kLeft, ui::shift::kCtrl | ui::shift::kShift, 5, 5); });
