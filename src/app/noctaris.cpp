@@ -229,7 +229,7 @@ bool Noctaris::saveSettings(ui::Window& over, std::string* unsaid)
 }
 
 // Nothing shows what the file does not hold.
-std::optional<model::TableChange> Noctaris::commit(const model::TableChange& change, ui::Window& over)
+std::optional<model::TableChange> Noctaris::apply(const model::TableChange& change, ui::Window& over)
 {
     const model::TableChange undo = change.applyTo(launcher_);
     const bool saved = change.file() == model::DataFile::Groups ? saveGroups(over) : saveShortcuts(over);
@@ -240,6 +240,49 @@ std::optional<model::TableChange> Noctaris::commit(const model::TableChange& cha
     for (const auto& [slot, entry] : change.slots()) slotChanged(slot);
     for (const auto& [group, name] : change.groups()) groupRenamed(group);
     return undo;
+}
+
+std::optional<model::TableChange> Noctaris::commit(const model::TableChange& change, ui::Window& over)
+{
+    auto undo = apply(change, over);
+    if (undo && !(*undo == change)) history_.made(*undo);
+    return undo;
+}
+
+namespace {
+
+std::string nameIn(const model::TableChange& change)
+{
+    for (const auto& [slot, entry] : change.slots()) {
+        if (!entry.name.empty()) return entry.name;
+    }
+    for (const auto& [group, name] : change.groups()) {
+        if (!name.empty()) return name;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::optional<std::string> Noctaris::takeStep(const std::optional<model::TableChange>& step, ui::Window& over,
+                                              void (model::ChangeHistory::*taken)(model::TableChange))
+{
+    if (!step) return std::nullopt;
+    const auto reversal = apply(*step, over);
+    if (!reversal) return std::nullopt;
+    (history_.*taken)(*reversal);
+    const std::string written = nameIn(*step);
+    return written.empty() ? nameIn(*reversal) : written;
+}
+
+std::optional<std::string> Noctaris::undo(ui::Window& over)
+{
+    return takeStep(history_.nextUndo(), over, &model::ChangeHistory::undone);
+}
+
+std::optional<std::string> Noctaris::redo(ui::Window& over)
+{
+    return takeStep(history_.nextRedo(), over, &model::ChangeHistory::redone);
 }
 
 void Noctaris::settingsChanged() { form4_->showSettings(); }

@@ -7,6 +7,7 @@
 
 #include "app/per_showing.h"
 #include "app/title.h"
+#include "model/change_history.h"
 #include "model/data_folder.h"
 #include "model/launcher.h"
 #include "model/table_change.h"
@@ -125,8 +126,17 @@ public:
     // A change the user makes to the tables: applied, and saved to its file.
     // When the file cannot be written the user is told over the window given
     // and the tables are put back. The windows then show what changed. The
-    // change that undoes it, or nothing when nothing changed.
+    // change that undoes it, or nothing when nothing changed. Every change
+    // of the tables comes here, so that it can be taken back: its reversal
+    // is kept (unless it left the tables as they were).
     std::optional<model::TableChange> commit(const model::TableChange& change, ui::Window& over);
+    // Takes back the last change, or makes the last one taken back again,
+    // written as commit writes it. A step whose file cannot be written stays,
+    // to be tried again. The name of what came back or went (the first
+    // named entry written, else one replaced), or nothing when there was no
+    // step or it could not be written.
+    std::optional<std::string> undo(ui::Window& over);
+    std::optional<std::string> redo(ui::Window& over);
     // The bar's own switches changed a setting: an open settings dialog shows it.
     void settingsChanged();
 
@@ -140,6 +150,11 @@ private:
     void prepareRename(int group);
     // Told over the window given, or kept in unsaid; false on a failure.
     bool told(bool saved, const std::string& problem, ui::Window& over, std::string* unsaid = nullptr);
+    // Applies, saves, puts back on a failure, tells the windows.
+    std::optional<model::TableChange> apply(const model::TableChange& change, ui::Window& over);
+    // An undo or redo step applied; the history told how it went.
+    std::optional<std::string> takeStep(const std::optional<model::TableChange>& step, ui::Window& over,
+                                        void (model::ChangeHistory::*taken)(model::TableChange));
 
     ui::Platform& platform_;
     shell::ShellApi& shell_;
@@ -147,6 +162,7 @@ private:
     shell::IconCache icons_;
     shell::Launches launches_;
     model::Launcher launcher_;
+    model::ChangeHistory history_;
     std::unique_ptr<dialogs::Form4> form4_;
     std::unique_ptr<dialogs::Seihin> seihin_;
     std::unique_ptr<menus::Form2> form2_;

@@ -51,6 +51,7 @@ Form1::Form1(app::Noctaris& app)
 {
     window.setBackColor(kBorder);
     window.setFocusRingColor(kFocusRing);
+    window.setMarkColor(kMoveMark);
     for (int g = 0; g < model::kGroupCount; ++g) Grp.add(window, indexed("Grp", g)).setBackColor(kPanel);
     for (int s = 0; s < model::kSlotCount; ++s) {
         auto& button = ShortCut.add(Grp[model::groupOfSlot(s)], indexed("ShortCut", s));
@@ -134,6 +135,8 @@ void Form1::wireEvents()
     window.onCloseRequest = [this] { Form_Unload(); };
     window.onKeyDown = [this](const ui::KeyInput& key) { Form_KeyDown(key); };
     window.onActivate = [this] { Form_Activate(); };
+    window.onTimer = [this] { dragOverTab(); };
+    window.onCaptureLost = [this] { cancelDrag(); };
     Text1.onChange = [this] { Text1_Change(); };
 }
 

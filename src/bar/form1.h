@@ -81,6 +81,17 @@ public:
     void Conts_MouseMove(int index, int button, int shift, float x, float y);
     void Conts_MouseUp(int index, int button, int shift, float x, float y);
 
+    // Moving buttons: a registered button dragged beyond the system's drag
+    // distance lands on the button it is released on, changing places with
+    // what is there; held over a tab a moment, the drag shows that group.
+    // Alt with the arrows moves the keyboard's button one place.
+    // False when the file could not be written: nothing moved.
+    bool moveButton(int from, int to);
+
+    // Taking back the last change of the tables (Ctrl+Z), or making it again (Ctrl+Y).
+    void undoChange();
+    void redoChange();
+
     // The keyboard, when the bar is the active window.
     void Form_KeyDown(const ui::KeyInput& key);
     void Form_Activate();
@@ -167,6 +178,18 @@ private:
     // while the pointer is over the tool (a null text leaves the line as it
     // is), and the line is cleared when the pointer leaves.
     void hoverTool(ui::PictureBox& tool, const char* text, float x, float y);
+    // The mouse's part in moving a button; true when the event was the drag's.
+    bool dragButton(int index, int held, float x, float y);
+    bool dropButton(int index, float x, float y);
+    void dragOverTab();
+    void cancelDrag();
+    void endDrag();
+    // A point given in a control's own pixels, in the client area's device pixels.
+    ui::Point devicePoint(const ui::Control& control, float x, float y) const;
+    // The button of the shown group a move from the source would land on there; -1 for none.
+    int landingSlot(int source, ui::Point at);
+    // Alt with an arrow: the button changes places with its neighbour.
+    void moveByKeyboard(int slot, int step);
     // Whether the tray icon is there to bring a hidden bar back.
     bool trayIconReady();
     void savePosition();
@@ -176,6 +199,17 @@ private:
     ui::TrayIcon trayIcon_;
     int shownGroup_ = 0;
     int lastUsed_ = 0;  // the button last clicked or pressed, where the keyboard starts
+    // A press on a registered button that may become its move, until the
+    // left button is released. Cancelled: by Esc, or the capture lost; the
+    // release then does nothing.
+    struct ButtonDrag {
+        int source = 0;
+        ui::Point press;  // in the window's client area, device pixels
+        bool moving = false;
+        bool cancelled = false;
+        int tab = -1;  // the tab the pointer is over while moving
+    };
+    std::optional<ButtonDrag> drag_;
     // Faces drawn while their icons were still being looked up.
     std::set<int> waitingFaces_;
     model::WindowPosition savedPosition_;

@@ -66,6 +66,11 @@ void Form1::Form_Activate()
 
 void Form1::Form_KeyDown(const ui::KeyInput& key)
 {
+    // While a button is being moved with the mouse, Esc cancels the move and no key does anything else.
+    if (drag_ && drag_->moving) {
+        if (key.key == ui::Key::Escape) cancelDrag();
+        return;
+    }
     Form_Activate();
     ui::Control& focus = *window.keyboardFocus();
     const bool ctrl = (key.shift & ui::shift::kCtrl) != 0;
@@ -73,14 +78,32 @@ void Form1::Form_KeyDown(const ui::KeyInput& key)
     const int slot = slotOf(focus);
     const int tab = groupOf(focus);
     const bool horizontal = FormStyle != 1;
+    const bool alt = (key.shift & ui::shift::kAlt) != 0;
     switch (key.key) {
     case ui::Key::Left:
     case ui::Key::Right:
-        if (horizontal) moveKeyboardFocus(focus, key.key == ui::Key::Right ? 1 : -1, true);
-        break;
     case ui::Key::Up:
-    case ui::Key::Down:
-        if (!horizontal) moveKeyboardFocus(focus, key.key == ui::Key::Down ? 1 : -1, true);
+    case ui::Key::Down: {
+        const bool along = (key.key == ui::Key::Left || key.key == ui::Key::Right) == horizontal;
+        const int step = key.key == ui::Key::Right || key.key == ui::Key::Down ? 1 : -1;
+        if (!along) break;
+        if (!alt) {
+            moveKeyboardFocus(focus, step, true);
+        } else if (slot >= 0) {
+            moveByKeyboard(slot, step);
+        }
+        break;
+    }
+    case ui::Key::Z:
+        // Ctrl+Shift+Z makes a change again, as in many programs.
+        if (ctrl && back) {
+            redoChange();
+        } else if (ctrl) {
+            undoChange();
+        }
+        break;
+    case ui::Key::Y:
+        if (ctrl) redoChange();
         break;
     case ui::Key::Tab:
         if (ctrl) {
@@ -123,6 +146,7 @@ void Form1::Form_KeyDown(const ui::KeyInput& key)
             app_.form2().GrpHen();
         }
         break;
+    case ui::Key::Escape:
     case ui::Key::Other:
         break;
     }

@@ -16,14 +16,18 @@ void Form1::touchSlot(int slot)
     selectSlot(slot);
 }
 
-void Form1::ShortCut_MouseDown(int index, int, int, float, float)
+void Form1::ShortCut_MouseDown(int index, int button, int, float x, float y)
 {
     touchSlot(index);
     app_.form2().ListNoA = ShIn;
+    if (button != ui::mouse::kLeft) return;
+    endDrag();
+    if (!List2.text().empty()) drag_ = ButtonDrag{index, devicePoint(ShortCut[index], x, y)};
 }
 
-void Form1::ShortCut_MouseMove(int index, int, int, float x, float y)
+void Form1::ShortCut_MouseMove(int index, int button, int, float x, float y)
 {
+    if (dragButton(index, button, x, y)) return;
     touchSlot(index);
     ShortCut[index].setToolTip(List1.text());
     if (FormStyle != 0) return;
@@ -43,8 +47,10 @@ bool Form1::asAdministrator(int shift)
     return (shift & both) == both;
 }
 
-void Form1::ShortCut_MouseUp(int index, int button, int shift, float, float)
+// Nothing launches at the end of a move, or of one cancelled.
+void Form1::ShortCut_MouseUp(int index, int button, int shift, float x, float y)
 {
+    if (button == ui::mouse::kLeft && dropButton(index, x, y)) return;
     touchSlot(index);
     lastUsed_ = index;
     if (button == ui::mouse::kRight) {
@@ -162,6 +168,8 @@ void Form1::describeSlot(int slot)
 
 void Form1::showSlot(int slot)
 {
+    // The tooltip too: it shows the name as it was until the next hover otherwise.
+    ShortCut[slot].setToolTip(List1.list(slot));
     if (List2.list(slot).empty()) {
         ShortCut[slot].setPicture(ui::Art::Aki);
         describeSlot(slot);

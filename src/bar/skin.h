@@ -12,6 +12,7 @@ inline constexpr ui::Rgb kPanel = ui::rgb(15, 18, 38);          // between the b
 inline constexpr ui::Rgb kBorder = ui::rgb(8, 10, 24);
 inline constexpr ui::Rgb kInfoText = ui::rgb(220, 228, 250);    // the info line
 inline constexpr ui::Rgb kFocusRing = ui::rgb(255, 196, 84);    // the keyboard's element, the shown tab's gold
+inline constexpr ui::Rgb kMoveMark = ui::rgb(96, 220, 255);    // where a button being moved would land
 inline const ui::Font kBarFont{"ＭＳ Ｐゴシック", 9, false};
 
 }  // namespace bar

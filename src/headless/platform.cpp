@@ -33,6 +33,7 @@ public:
     ~WindowPeer() override
     {
         std::erase(platform_.windows_, &window_);
+        platform_.timers.erase(&window_);
         if (platform_.capturedWindow == &window_) platform_.capturedWindow = nullptr;
     }
 
@@ -71,6 +72,9 @@ public:
     {
         return window_.frame() == ui::WindowFrame::Dialog ? ui::Insets{3, 26, 3, 3} : ui::Insets{};
     }
+
+    void startTimer(unsigned ms) override { platform_.timers[&window_] = ms; }
+    void stopTimer() override { platform_.timers.erase(&window_); }
 
     ui::WindowInput& input() const { return input_; }
 

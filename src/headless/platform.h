@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <set>
@@ -40,6 +41,7 @@ public:
     void releaseCapture() override;
     unsigned doubleClickTimeMs() const override { return 500; }
     ui::Point doubleClickArea() const override { return {4, 4}; }
+    ui::Point dragDistance() const override { return {4, 4}; }
 
     ui::Answer messageBox(ui::Window* owner, std::string_view text, ui::MessageStyle style,
                           std::string_view title) override;
@@ -111,6 +113,9 @@ public:
     // The mouse capture: a window of the program, or another program's window.
     ui::Window* capturedWindow = nullptr;
     bool captureElsewhere = false;
+    // Each window's running timer and its time; a test fires it
+    // (input(window).timerElapsed()).
+    std::map<const ui::Window*, unsigned> timers;
     // Where the system's move leaves a window that the user drags.
     std::optional<ui::Point> dragTo;
 

@@ -26,6 +26,8 @@ public:
     // what it replaced.
     TableChange applyTo(Launcher& launcher) const;
 
+    bool operator==(const TableChange&) const = default;
+
 private:
     explicit TableChange(DataFile file) : file_(file) {}
 

@@ -53,7 +53,11 @@ void MouseRouter::input(const MouseInput& in)
         if (!owner_) window_.captureMouse(target);
     }
     // Released before the handlers run: they may open menus or message boxes.
-    if (in.action == MouseAction::Release && in.held == 0 && owner_) window_.platform().releaseCapture();
+    if (in.action == MouseAction::Release && in.held == 0 && owner_) {
+        releasing_ = true;
+        window_.platform().releaseCapture();
+        releasing_ = false;
+    }
     deliver(target, in, doubleClick);
 }
 
@@ -98,6 +102,13 @@ void MouseRouter::deliver(Control* target, const MouseInput& in, bool doubleClic
         if (in.button == mouse::kLeft && contains(area, in.point) && *h.click) (*h.click)();
         break;
     }
+}
+
+bool MouseRouter::captureLost()
+{
+    const bool taken = owner_.has_value() && !releasing_;
+    owner_.reset();
+    return taken;
 }
 
 void MouseRouter::forget(const Control& control)

@@ -25,7 +25,9 @@ public:
     // the window's own background (nullptr).
     std::optional<Control*> owner() const { return owner_; }
     void captured(Control* owner) { owner_ = owner; }
-    void captureLost() { owner_.reset(); }
+    // True when a control or the background held the mouse, and the
+    // capture did not end with the last button's release.
+    bool captureLost();
     // The control is going away.
     void forget(const Control& control);
 
@@ -45,6 +47,7 @@ private:
     Point leftPress_;
     int pressedHere_ = 0;  // the buttons held since a press on this window
     bool dragging_ = false;
+    bool releasing_ = false;
     // The last press that may still become the first half of a double click.
     struct Press {
         int button = 0;

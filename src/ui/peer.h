@@ -14,6 +14,7 @@ enum class Change {
     TabOrder,            // the order the keyboard visits a window's own controls in
     KeyboardFocus,       // the windowless control with the keyboard, or whether its ring shows
     TaskbarButton,       // whether a window has a button on the taskbar
+    Mark,                // the control a dragged element would land on
 };
 
 // The backend's side of a control: a native child window, or a record in memory.
@@ -50,6 +51,10 @@ public:
     virtual void captureMouse() = 0;
     // The frame around the client area, at the window's scale.
     virtual Insets frameInsets() const = 0;
+    // The window's one timer: it elapses once, this long from now, unless
+    // stopped or started again.
+    virtual void startTimer(unsigned ms) = 0;
+    virtual void stopTimer() = 0;
 };
 
 }  // namespace ui

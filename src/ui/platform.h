@@ -41,6 +41,9 @@ public:
     // How soon, and how close to the first, a second press makes a double click.
     virtual unsigned doubleClickTimeMs() const = 0;
     virtual Point doubleClickArea() const = 0;
+    // How far, in device pixels either way, the pointer may move with a
+    // button held before the press becomes a drag.
+    virtual Point dragDistance() const = 0;
 
     // A modal message box.
     virtual Answer messageBox(Window* owner, std::string_view text, MessageStyle style, std::string_view title) = 0;

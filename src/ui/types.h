@@ -54,7 +54,8 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
-enum class MousePointer { Default, Arrow, Hourglass, UpArrow };
+// Move and No: a button being moved over where it can land, and over where it cannot.
+enum class MousePointer { Default, Arrow, Hourglass, UpArrow, Move, No };
 
 // Mouse buttons and shift keys as event handlers receive them.
 namespace mouse {
@@ -93,7 +94,8 @@ struct MouseInput {
 
 // A key the bar answers, as the backend reports it. Menu is the system's
 // request for a context menu from the keyboard (Shift+F10, the menu key).
-enum class Key { Other, Left, Right, Up, Down, Tab, Enter, Space, F2, Menu, Digit };
+// Z and Y are the letter keys (with Ctrl: undo and redo).
+enum class Key { Other, Left, Right, Up, Down, Tab, Enter, Space, F2, Menu, Digit, Escape, Z, Y };
 struct KeyInput {
     Key key = Key::Other;
     int digit = 0;  // for Key::Digit, 0 to 9

@@ -154,6 +154,23 @@ void Window::captureMouse(Control* owner)
     mouse_.captured(owner);
 }
 
+void Window::setMarked(Control* control)
+{
+    if (marked_ == control) return;
+    marked_ = control;
+    changed(Change::Mark);
+}
+
+void Window::startTimer(unsigned ms)
+{
+    if (peer_) peer_->startTimer(ms);
+}
+
+void Window::stopTimer()
+{
+    if (peer_) peer_->stopTimer();
+}
+
 void Window::setForeground()
 {
     if (peer_) peer_->setForeground();
@@ -174,6 +191,7 @@ void Window::forget(const Control& control)
 {
     mouse_.forget(control);
     focus_.forget(control);
+    if (marked_ == &control) marked_ = nullptr;
 }
 
 namespace {

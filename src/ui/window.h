@@ -126,6 +126,16 @@ public:
     // registers for them.
     bool holdsDropTargets() const;
 
+    // The control marked as where an element being dragged would land, or none.
+    Control* marked() const { return marked_; }
+    void setMarked(Control* control);
+    Rgb markColor() const { return markColor_; }
+    void setMarkColor(Rgb color) { markColor_ = color; }
+
+    // A timer that elapses once (onTimer), unless stopped or started again.
+    void startTimer(unsigned ms);
+    void stopTimer();
+
     // The keyboard among the windowless controls (KeyboardFocus).
     Control* keyboardFocus() const { return focus_.current(); }
     void setKeyboardFocus(Control* control);
@@ -147,6 +157,12 @@ public:
     std::function<void(const KeyInput&)> onKeyDown;
     // The window has been activated.
     std::function<void()> onActivate;
+    // The timer started last has elapsed, while the window takes input.
+    std::function<void()> onTimer;
+    // The mouse capture held for a control or the background ended before
+    // the last button's release: the system or another program took it, or
+    // a control let it go.
+    std::function<void()> onCaptureLost;
     // An event on the window's notification-area icon, and its anchor: where
     // the shell puts what belongs to the icon, on the screen in device
     // pixels (the icon for the keyboard, else the pointer).
@@ -200,6 +216,8 @@ private:
     Rgb backColor_ = rgb(0xF0, 0xF0, 0xF0);
     Font font_;
     MousePointer pointer_ = MousePointer::Default;
+    Control* marked_ = nullptr;
+    Rgb markColor_ = rgb(0, 0, 0);
     MouseRouter mouse_{*this};
     KeyboardFocus focus_;
     Rgb focusRingColor_ = rgb(0, 0, 0);

@@ -118,7 +118,15 @@ void WindowInput::systemShown(bool visible)
 
 void WindowInput::systemPlaced(bool topmost) { window_.topmost_ = topmost; }
 
-void WindowInput::systemCaptureLost() { window_.mouse_.captureLost(); }
+void WindowInput::systemCaptureLost()
+{
+    if (window_.mouse_.captureLost() && !window_.unloaded_ && window_.onCaptureLost) window_.onCaptureLost();
+}
+
+void WindowInput::timerElapsed()
+{
+    if (window_.takesInput() && window_.onTimer) window_.onTimer();
+}
 
 void WindowInput::systemScaleChanged(int dpi, const Rect& suggested)
 {

@@ -61,6 +61,8 @@ public:
     void systemShown(bool visible);
     void systemPlaced(bool topmost);
     void systemCaptureLost();
+    // The window's timer has elapsed.
+    void timerElapsed();
     // The window is now on a monitor of this many dots per inch, and the
     // system suggests this rectangle for it.
     void systemScaleChanged(int dpi, const Rect& suggested);

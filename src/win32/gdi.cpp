@@ -166,6 +166,14 @@ void Gdi::drawFocusRing(HDC dc, const RECT& around, ui::Rgb color, const ui::Sca
     for (const RECT& edge : edges) fillRect(dc, edge, color);
 }
 
+void Gdi::drawMark(HDC dc, const RECT& around, ui::Rgb color, const ui::Scale& scale)
+{
+    const int width = std::max(1, scale.pixels(1));
+    drawFocusRing(dc, around, color, scale);
+    drawFocusRing(dc, RECT{around.left + width, around.top + width, around.right - width, around.bottom - width}, color,
+                  scale);
+}
+
 void Gdi::drawControl(HDC dc, ui::Control& control, const RECT& rect, const RECT& update)
 {
     const POINT corner{rect.left, rect.top};

@@ -49,6 +49,8 @@ public:
     // The keyboard's ring around a control's rectangle: whole device pixels,
     // one at 100 %, two at 150 % and more.
     void drawFocusRing(HDC dc, const RECT& around, ui::Rgb color, const ui::Scale& scale);
+    // Where a dragged element would land: a ring twice as thick.
+    void drawMark(HDC dc, const RECT& around, ui::Rgb color, const ui::Scale& scale);
 
 private:
     // The picture at a device size, decoded from the drawing compiled in

@@ -40,6 +40,9 @@ std::optional<ui::KeyInput> keyInputOf(WPARAM virtualKey)
     case VK_RETURN: in.key = ui::Key::Enter; break;
     case VK_SPACE: in.key = ui::Key::Space; break;
     case VK_F2: in.key = ui::Key::F2; break;
+    case VK_ESCAPE: in.key = ui::Key::Escape; break;
+    case 'Z': in.key = ui::Key::Z; break;
+    case 'Y': in.key = ui::Key::Y; break;
     default:
         if (virtualKey >= '0' && virtualKey <= '9') {
             in.key = ui::Key::Digit;
@@ -52,6 +55,11 @@ std::optional<ui::KeyInput> keyInputOf(WPARAM virtualKey)
         }
     }
     return in;
+}
+
+bool isArrow(ui::Key key)
+{
+    return key == ui::Key::Left || key == ui::Key::Right || key == ui::Key::Up || key == ui::Key::Down;
 }
 
 bool keyboardCues(HWND hwnd)
@@ -74,6 +82,14 @@ std::optional<LRESULT> keyboardMessage(ui::WindowInput& window, HWND hwnd, UINT 
     }
     case WM_KEYDOWN:
         if (const auto key = keyInputOf(wParam)) {
+            window.keyInput(*key);
+            return 0;
+        }
+        return std::nullopt;
+    case WM_SYSKEYDOWN:
+        // With Alt, only the arrows are the bar's (they move a button); the
+        // rest stays the system's: Alt+F4, Alt+Space, Alt alone.
+        if (const auto key = keyInputOf(wParam); key && isArrow(key->key) && (key->shift & ui::shift::kAlt)) {
             window.keyInput(*key);
             return 0;
         }
@@ -129,6 +145,8 @@ LPCWSTR cursorOf(ui::MousePointer pointer)
     switch (pointer) {
     case ui::MousePointer::Hourglass: return IDC_WAIT;
     case ui::MousePointer::UpArrow: return IDC_UPARROW;
+    case ui::MousePointer::Move: return IDC_SIZEALL;
+    case ui::MousePointer::No: return IDC_NO;
     case ui::MousePointer::Arrow:
     case ui::MousePointer::Default: break;
     }

@@ -113,6 +113,8 @@ unsigned Platform::doubleClickTimeMs() const { return GetDoubleClickTime(); }
 
 ui::Point Platform::doubleClickArea() const { return {GetSystemMetrics(SM_CXDOUBLECLK), GetSystemMetrics(SM_CYDOUBLECLK)}; }
 
+ui::Point Platform::dragDistance() const { return {GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)}; }
+
 ui::Answer Platform::messageBox(ui::Window* owner, std::string_view text, ui::MessageStyle style,
                                 std::string_view title)
 {

@@ -32,6 +32,7 @@ public:
     void releaseCapture() override;
     unsigned doubleClickTimeMs() const override;
     ui::Point doubleClickArea() const override;
+    ui::Point dragDistance() const override;
 
     ui::Answer messageBox(ui::Window* owner, std::string_view text, ui::MessageStyle style,
                           std::string_view title) override;

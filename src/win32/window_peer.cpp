@@ -97,6 +97,12 @@ void WindowPeer::invalidate(const RECT& rect)
 
 void WindowPeer::captureMouse() { SetCapture(hwnd()); }
 
+constexpr UINT_PTR kTimerId = 1;
+
+void WindowPeer::startTimer(unsigned ms) { SetTimer(hwnd(), kTimerId, ms, nullptr); }
+
+void WindowPeer::stopTimer() { KillTimer(hwnd(), kTimerId); }
+
 ui::Insets WindowPeer::frameInsets() const
 {
     RECT outer{0, 0, 0, 0};
@@ -125,6 +131,7 @@ void WindowPeer::changed(ui::Change what)
     case ui::Change::AccessibleChildren: readers_->childrenChanged(); break;
     case ui::Change::TabOrder: orderTabStops(window_); break;
     case ui::Change::KeyboardFocus: keyboardFocusChanged(); break;
+    case ui::Change::Mark: markChanged(); break;
     case ui::Change::Scale:
         rescaleNativeControls(window_);
         tips_.rescale();
@@ -201,6 +208,10 @@ void WindowPeer::paint()
         ring_ = toRect(ui::deviceRect(*window_.keyboardFocus()));
         gdi.drawFocusRing(p.dc(), ring_, window_.focusRingColor(), scale);
     }
+    if (window_.marked()) {
+        mark_ = toRect(ui::deviceRect(*window_.marked()));
+        gdi.drawMark(p.dc(), mark_, window_.markColor(), scale);
+    }
     if (!painted_) {
         painted_ = true;
         watchShellIcons();
@@ -216,6 +227,12 @@ void WindowPeer::keyboardFocusChanged()
     if (!focus) return;
     invalidate(toRect(ui::deviceRect(*focus)));
     if (active()) readers_->focusChanged(*focus);
+}
+
+void WindowPeer::markChanged()
+{
+    invalidate(mark_);
+    if (window_.marked()) invalidate(toRect(ui::deviceRect(*window_.marked())));
 }
 
 // At once, not only on WM_SETCURSOR: while a control holds the mouse for
@@ -267,6 +284,11 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND: return 1;
     case WM_MOVE: echoPlacement(); return 0;
     case WM_CAPTURECHANGED: input_.systemCaptureLost(); return 0;
+    case WM_TIMER:
+        if (wParam != kTimerId) break;
+        KillTimer(hwnd(), kTimerId);
+        input_.timerElapsed();
+        return 0;
     case WM_GETOBJECT:
         if (const LRESULT answer = readers_->answer(wParam, lParam)) return answer;
         break;

@@ -41,6 +41,8 @@ public:
     void setForeground() override;
     void captureMouse() override;
     ui::Insets frameInsets() const override;
+    void startTimer(unsigned ms) override;
+    void stopTimer() override;
 
     void toolTipChanged(ui::Control& control) { tips_.changed(control); }
     // Tells screen readers that a control's name changed.
@@ -64,6 +66,7 @@ private:
     void showCursor();
     // The keyboard's ring moved or shows: painted again, and told to readers.
     void keyboardFocusChanged();
+    void markChanged();
 
     Platform& platform_;
     ui::Window& window_;
@@ -77,6 +80,7 @@ private:
     std::unique_ptr<Readers> readers_;
     Microsoft::WRL::ComPtr<DropTarget> dropTarget_;
     RECT ring_{};  // where the keyboard's ring was last painted
+    RECT mark_{};  // where the mark of a drag's target was last painted
 };
 
 }  // namespace win32
