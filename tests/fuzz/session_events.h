@@ -40,6 +40,12 @@ enum class Op : std::uint8_t {
     ShellIconsChanged,
     FirstPaint,
     Key,           // key, shift, digit: a key on the bar, or its activation (key 0)
+    // A press on a button of the shown group (position), then steps that
+    // drag it: each a place (0 a button: position; 1 a tab: index; else a
+    // point: x, y) and whether the bar's timer fires there; then the end:
+    // 0 release, 1 Esc and release, 2 the capture taken and release.
+    ButtonDrag,    // position, steps, places, end
+    TimerElapsed,  // the bar's timer, running or not
     Count
 };
 

@@ -385,8 +385,10 @@ private:
             break;
         case Op::ShellIconsChanged: act([this] { platform_.input(app_->form1().window).shellIconsChanged(); }); break;
         case Op::FirstPaint: act([this] { platform_.input(app_->form1().window).firstPainted(); }); break;
+        case Op::ButtonDrag: buttonDrag(); break;
+        case Op::TimerElapsed: act([this] { platform_.input(app_->form1().window).timerElapsed(); }); break;
         case Op::Key: {
-            const auto key = static_cast<ui::Key>(in_.pick(static_cast<int>(ui::Key::Digit) + 1));
+            const auto key = static_cast<ui::Key>(in_.pick(static_cast<int>(ui::Key::Y) + 1));
             const int shift = in_.pick(8);
             const ui::KeyInput input{key, in_.pick(10), shift};
             ui::Window& bar = app_->form1().window;
@@ -401,6 +403,38 @@ private:
         }
         case Op::Count: break;
         }
+    }
+
+    void buttonDrag()
+    {
+        bar::Form1& bar = app_->form1();
+        ui::Window& w = bar.window;
+        const auto middle = [](const ui::Control& c) {
+            const ui::Rect r = ui::deviceRect(c);
+            return ui::Point{r.left + r.width / 2, r.top + r.height / 2};
+        };
+        const auto send = [&](ui::MouseAction action, int button, int held, ui::Point at) {
+            if (!platform_.ended) act([&] { platform_.input(w).mouseInput(ui::MouseInput::of(action, button, held, at, clock_)); });
+        };
+        const int left = ui::mouse::kLeft;
+        clock_ += 1000;
+        ui::Point at = middle(bar.ShortCut[bar.shownGroup() * model::kSlotsPerGroup + in_.pick(10)]);
+        send(ui::MouseAction::Press, left, left, at);
+        for (int steps = in_.pick(4) + 1; steps > 0; --steps) {
+            switch (in_.pick(3)) {
+            case 0: at = middle(bar.ShortCut[bar.shownGroup() * model::kSlotsPerGroup + in_.pick(10)]); break;
+            case 1: at = middle(bar.Conts[in_.pick(model::kGroupCount)]); break;
+            default: at = {in_.pick(400), in_.pick(100)}; break;
+            }
+            send(ui::MouseAction::Move, 0, left, at);
+            if (in_.pick(2) && platform_.timers.erase(&w) && !platform_.ended) {
+                act([&] { platform_.input(w).timerElapsed(); });
+            }
+        }
+        const int end = in_.pick(3);
+        if (!platform_.ended && end == 1) act([&] { platform_.input(w).keyInput({ui::Key::Escape, 0, 0}); });
+        if (!platform_.ended && end == 2) act([&] { platform_.input(w).systemCaptureLost(); });
+        send(ui::MouseAction::Release, left, 0, at);
     }
 
     void drop()

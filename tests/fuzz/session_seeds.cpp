@@ -114,6 +114,17 @@ std::vector<Writer> scenarios()
         .op(Op::Key).byte(10).byte(2).byte(3).op(Op::Key).byte(5).byte(2).byte(0);
     for (int i = 0; i < 10; ++i) keys.op(Op::Key).byte(5).byte(0).byte(0);
     all.push_back(keys.op(Op::Key).byte(8).byte(0).byte(0));
+    // Moves: onto an empty button, through a tab held a moment into another
+    // group, one cancelled by Esc; Alt with an arrow; then undo and redo.
+    constexpr int kEsc = 1, kZ = 12, kY = 13, kRight = 2, kCtrl = 2, kAlt = 4;
+    Writer moves;
+    moves.op(Op::ButtonDrag).byte(3).byte(0).byte(0).byte(7).byte(0).byte(0)
+        .op(Op::ButtonDrag).byte(4).byte(1).byte(1).byte(2).byte(1).byte(0).byte(5).byte(0).byte(0)
+        .op(Op::ButtonDrag).byte(7).byte(0).byte(0).byte(9).byte(0).byte(kEsc)
+        .op(Op::Key).byte(0).byte(1).byte(0).op(Op::Key).byte(kRight).byte(kAlt).byte(0);
+    for (int i = 0; i < 3; ++i) moves.op(Op::Key).byte(kZ).byte(kCtrl).byte(0);
+    all.push_back(moves.op(Op::Key).byte(kY).byte(kCtrl).byte(0).op(Op::FailWrites).byte(1).op(Op::Key).byte(kZ)
+                      .byte(kCtrl).byte(0));
     return all;
 }
 
