@@ -184,6 +184,8 @@ private:
     void dragOverTab();
     void cancelDrag();
     void endDrag();
+    // The left button is down on a button being moved, or whose move was cancelled.
+    bool moveUnderWay() const { return drag_ && (drag_->moving || drag_->cancelled); }
     // A point given in a control's own pixels, in the client area's device pixels.
     ui::Point devicePoint(const ui::Control& control, float x, float y) const;
     // The button of the shown group a move from the source would land on there; -1 for none.

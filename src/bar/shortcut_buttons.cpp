@@ -18,6 +18,7 @@ void Form1::touchSlot(int slot)
 
 void Form1::ShortCut_MouseDown(int index, int button, int, float x, float y)
 {
+    if (button != ui::mouse::kLeft && moveUnderWay()) return;
     touchSlot(index);
     app_.form2().ListNoA = ShIn;
     if (button != ui::mouse::kLeft) return;
@@ -50,7 +51,8 @@ bool Form1::asAdministrator(int shift)
 // Nothing launches at the end of a move, or of one cancelled.
 void Form1::ShortCut_MouseUp(int index, int button, int shift, float x, float y)
 {
-    if (button == ui::mouse::kLeft && dropButton(index, x, y)) return;
+    // Nothing else happens while the left button is moving a button, even a cancelled move.
+    if (button == ui::mouse::kLeft ? dropButton(index, x, y) : moveUnderWay()) return;
     touchSlot(index);
     lastUsed_ = index;
     if (button == ui::mouse::kRight) {
