@@ -31,6 +31,8 @@ class MovesAndUndoTests(NoctarisTestCase):
         install.start()
         bar = self.wait_bar()
 
+        # The bar is made the active window first: the keyboard is then on its first button.
+        self.session.click_window(bar, *BAR.bare_spot)
         # A hand's drag from button 1 to button 5, in small steps; the target is marked meanwhile.
         (x0, y0), (x1, y1) = bar.client_point(*BAR.button(1)), bar.client_point(*BAR.button(5))
         self.session.xdotool("mousemove", x0, y0)
@@ -47,7 +49,7 @@ class MovesAndUndoTests(NoctarisTestCase):
         self.assertEqual(self.names()[0][:6], ["未登録", "未登録", "ビー", "未登録", "未登録", "エー"])
         self.assertEqual(install.launched(), [], "nothing launches after a move")
 
-        # The keyboard (on the first button since the bar was activated) goes to ビー and moves it on.
+        # The keyboard goes from the first button to ビー and moves it on.
         self.session.keys("Right", "Right", "alt+Right")
         self.wait_table(install, {5: ("エー", a), 3: ("ビー", b)}, "Alt+Right's move in Shtct.qdf")
 
