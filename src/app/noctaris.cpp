@@ -47,6 +47,7 @@ void Noctaris::start()
         if (form5_) form5_->iconChanged(path);
     };
     form1_->Form_Load();
+    dialogs::Form5::prepareFirstShowing(platform_);
 }
 
 ui::Answer Noctaris::msgBox(std::string_view text, ui::MessageStyle style)

@@ -11,6 +11,7 @@
 #include "shell/shell_api.h"
 #include "shell/shell_services.h"
 #include "ui/message_box.h"
+#include "ui/platform.h"
 
 namespace dialogs {
 namespace {
@@ -21,6 +22,8 @@ const ui::Font kDialogFont{"ＭＳ ゴシック", 9, false};
 constexpr ui::Rgb kPreviewWell = ui::rgb(250, 251, 254);
 
 }  // namespace
+
+void Form5::prepareFirstShowing(ui::Platform& platform) { platform.prepareDialog(kDialogFont, ui::Art::RegisterFace); }
 
 Form5::Form5(app::Noctaris& app)
     : window(app.platform(), ui::WindowFrame::Dialog, "Form5", &app.barWindow()),

@@ -23,6 +23,9 @@ public:
     explicit Form5(app::Noctaris& app);
     Form5(const Form5&) = delete;
     Form5& operator=(const Form5&) = delete;
+    // The dialog is the one users open first, often soon after the start:
+    // the platform makes its first showing ready ahead.
+    static void prepareFirstShowing(ui::Platform& platform);
 
     // Change mode: the caller has put the slot's path into Label1 and its name into Text1.
     void Henkou();

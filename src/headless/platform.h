@@ -53,6 +53,8 @@ public:
     bool claimSingleInstance() override { return !anotherCopyRunning; }
     [[noreturn]] void endProgram() override;
     void deleteLater(std::shared_ptr<void> object) override { graveyard_.push_back(std::move(object)); }
+    // Nothing here is slow the first time.
+    void prepareDialog(const ui::Font&, ui::Art) override {}
     // On another thread; every event of a test waits for it to end (or to
     // block in a target the shell holds).
     void runInBackground(std::function<void()> work) override;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/art.h"
 #include "ui/message_box.h"
 #include "ui/peer.h"
 #include "ui/types.h"
@@ -72,6 +73,11 @@ public:
     // Keeps a window's owner alive until the event being handled has ended:
     // a window may close itself from one of its own handlers.
     virtual void deleteLater(std::shared_ptr<void> object) = 0;
+    // Makes ready what a dialog with this font and face needs for its first
+    // showing, so that it opens as quickly as later: at idle, once the user
+    // points at a window of the program or drags something over one, when
+    // the system's own controls are wanted soon.
+    virtual void prepareDialog(const Font& font, Art face) = 0;
     virtual std::string programFolder() const = 0;
     // The program file's full path, its extension included.
     virtual std::string programPath() const = 0;

@@ -58,6 +58,7 @@ POINT DropTarget::clientPoint(POINTL screen) const
 
 HRESULT DropTarget::DragEnter(IDataObject*, DWORD, POINTL point, DWORD* effect)
 {
+    if (window_) entered_();
     const POINT p = clientPoint(point);
     *effect = effectOf(window_ && window_->dragEnter({p.x, p.y}), *effect);
     return S_OK;

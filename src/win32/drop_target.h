@@ -3,6 +3,9 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include <functional>
+#include <utility>
+
 #include "win32/com_object.h"
 #include "win32/messages.h"
 
@@ -20,7 +23,11 @@ namespace win32 {
 // the other program should not wait for the answer.
 class DropTarget final : public ComObject<IDropTarget, IID_IDropTarget> {
 public:
-    DropTarget(HWND hwnd, ui::WindowInput& window) : hwnd_(hwnd), window_(&window) {}
+    // entered: a drag came over the window.
+    DropTarget(HWND hwnd, ui::WindowInput& window, std::function<void()> entered)
+        : hwnd_(hwnd), window_(&window), entered_(std::move(entered))
+    {
+    }
 
     // The window is going away: nothing more reaches it.
     void detach() { window_ = nullptr; }
@@ -36,6 +43,7 @@ private:
 
     HWND hwnd_;
     ui::WindowInput* window_;
+    std::function<void()> entered_;
 };
 
 // Hands a drop posted with kDropMessage to the window.

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "model/paths.h"
@@ -12,6 +13,7 @@
 #include "ui/window.h"
 #include "win32/com.h"
 #include "win32/control_peers.h"
+#include "win32/dialog_rehearsal.h"
 #include "win32/dpi.h"
 #include "win32/text.h"
 #include "win32/window_peer.h"
@@ -196,6 +198,19 @@ bool Platform::claimSingleInstance()
     // copy's reach: it is there, so that copy runs.
     if (!instanceMutex_) return error != ERROR_ACCESS_DENIED;
     return error != ERROR_ALREADY_EXISTS;
+}
+
+void Platform::prepareDialog(const ui::Font& font, ui::Art face) { dialogToPrepare_ = DialogLook{font, face}; }
+
+// Not at the start: the system's controls cost a few megabytes, which a
+// session nobody points at need not pay. The bar's tooltips load them with
+// the pointer's first move anyway.
+void Platform::pointerArrived(HWND window)
+{
+    if (!dialogToPrepare_) return;
+    const DialogLook look = *std::exchange(dialogToPrepare_, std::nullopt);
+    const int dpi = dpiOfWindow(window);
+    posted_.whenIdle([this, look, dpi] { rehearseDialog(gdi_, look.font, look.face, dpi); });
 }
 
 void Platform::runInBackground(std::function<void()> work)

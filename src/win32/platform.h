@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "ui/platform.h"
@@ -44,6 +45,7 @@ public:
     bool claimSingleInstance() override;
     [[noreturn]] void endProgram() override;
     void deleteLater(std::shared_ptr<void> object) override { graveyard_.push_back(std::move(object)); }
+    void prepareDialog(const ui::Font& font, ui::Art face) override;
     void runInBackground(std::function<void()> work) override;
     void post(std::function<void()> work) override { posted_.post(std::move(work)); }
     std::string programFolder() const override;
@@ -57,6 +59,9 @@ public:
     Gdi& gdi() { return gdi_; }
     static HWND hwndOf(ui::Window& window);
     UINT taskbarCreatedMessage() const { return taskbarCreated_; }
+    // The pointer, or a drag, came over a window of the program: a dialog
+    // waiting to be prepared is made ready at idle, at that window's scale.
+    void pointerArrived(HWND window);
 
 private:
     Gdi gdi_;
@@ -64,6 +69,11 @@ private:
     UINT taskbarCreated_ = 0;
     std::vector<std::shared_ptr<void>> graveyard_;
     PostedWork posted_;
+    struct DialogLook {
+        ui::Font font;
+        ui::Art face;
+    };
+    std::optional<DialogLook> dialogToPrepare_;
     struct Job {
         Platform* platform;
         std::function<void()> work;

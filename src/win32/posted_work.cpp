@@ -1,6 +1,7 @@
 #include "win32/posted_work.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "win32/messages.h"
 #include "win32/system_error.h"
@@ -24,8 +25,24 @@ void PostedWork::post(std::function<void()> work)
     if (queue_.size() == 1) PostMessageW(hwnd(), kPostedWorkMessage, 0, 0);
 }
 
+namespace {
+constexpr UINT_PTR kIdleTimer = 1;
+constexpr UINT kIdleDelayMs = 50;
+}  // namespace
+
+void PostedWork::whenIdle(std::function<void()> work)
+{
+    idle_ = std::move(work);
+    SetTimer(hwnd(), kIdleTimer, kIdleDelayMs, nullptr);
+}
+
 LRESULT PostedWork::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_TIMER && wParam == kIdleTimer) {
+        KillTimer(hwnd(), kIdleTimer);
+        if (const auto work = std::exchange(idle_, nullptr)) work();
+        return 0;
+    }
     if (message != kPostedWorkMessage) return defaultHandling(message, wParam, lParam);
     std::deque<std::function<void()>> ready;
     {

@@ -18,6 +18,10 @@ public:
     PostedWork();
     ~PostedWork() override { destroyWindow(); }
     void post(std::function<void()> work);
+    // Work for when the thread has nothing else to do: a timer's message
+    // comes only once no other message waits. One at a time; a later one
+    // replaces it.
+    void whenIdle(std::function<void()> work);
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -25,6 +29,7 @@ protected:
 private:
     std::mutex mutex_;
     std::deque<std::function<void()>> queue_;
+    std::function<void()> idle_;
 };
 
 }  // namespace win32

@@ -82,7 +82,7 @@ void WindowPeer::watchShellIcons()
 void WindowPeer::acceptDrops()
 {
     if (dropTarget_ || !window_.holdsDropTargets() || !com::ensureOleStarted()) return;
-    const auto target = makeComObject<DropTarget>(hwnd(), input_);
+    const auto target = makeComObject<DropTarget>(hwnd(), input_, [this] { platform_.pointerArrived(hwnd()); });
     if (SUCCEEDED(com::registerDragDrop(hwnd(), target.Get()))) dropTarget_ = target;
 }
 
@@ -254,6 +254,7 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (const auto handled = keyboardMessage(input_, hwnd(), message, wParam, lParam)) return *handled;
     }
     if (message >= WM_MOUSEFIRST && message <= WM_MBUTTONDBLCLK) {
+        platform_.pointerArrived(hwnd());
         tips_.mouse(message, wParam, lParam);
         // The window may be gone once the handlers have run.
         if (const auto input = mouseInputOf(message, wParam, lParam)) input_.mouseInput(*input);
