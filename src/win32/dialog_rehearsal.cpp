@@ -5,6 +5,7 @@
 #include "ui/scale.h"
 #include "win32/gdi.h"
 #include "win32/handles.h"
+#include "win32/image_decoder.h"
 #include "win32/system_library.h"
 
 namespace win32 {
@@ -31,15 +32,8 @@ void rehearseDialog(Gdi& gdi, const ui::Font& font, ui::Art face, int dpi)
 
     const OwnedDC screen(CreateCompatibleDC(nullptr));
     if (!screen) return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = faceRect.right;
-    info.bmiHeader.biHeight = -faceRect.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    const OwnedBitmap canvas(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const OwnedBitmap canvas(topDownBitmap({faceRect.right, faceRect.bottom}, bits));
     if (!canvas) return;
     const SelectedObject selected(screen.get(), canvas.get());
     gdi.drawArt(screen.get(), face, faceRect);

@@ -6,6 +6,18 @@
 
 namespace win32 {
 
+HBITMAP topDownBitmap(SIZE size, void*& bits)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
 HBITMAP decodePicture(const void* data, std::size_t size, SIZE into)
 {
     auto decoded = ui::decodePng({static_cast<const std::byte*>(data), size});
@@ -13,15 +25,8 @@ HBITMAP decodePicture(const void* data, std::size_t size, SIZE into)
     const ui::Pixels pixels = decoded->width == into.cx && decoded->height == into.cy
                                   ? std::move(*decoded)
                                   : ui::resized(*decoded, into.cx, into.cy);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = into.cx;
-    info.bmiHeader.biHeight = -into.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = topDownBitmap(into, bits);
     if (bitmap) std::memcpy(bits, pixels.bgra.data(), pixels.bgra.size());
     return bitmap;
 }

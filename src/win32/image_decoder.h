@@ -12,4 +12,8 @@ namespace win32 {
 // beyond GDI is involved, so the bar draws itself before COM is started.
 HBITMAP decodePicture(const void* data, std::size_t size, SIZE into);
 
+// A 32-bit top-down DIB section of the size, its pixels at bits; nullptr
+// when the system cannot make it.
+HBITMAP topDownBitmap(SIZE size, void*& bits);
+
 }  // namespace win32
