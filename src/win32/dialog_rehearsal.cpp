@@ -33,7 +33,7 @@ void rehearseDialog(Gdi& gdi, const ui::Font& font, ui::Art face, int dpi)
     const OwnedDC screen(CreateCompatibleDC(nullptr));
     if (!screen) return;
     void* bits = nullptr;
-    const OwnedBitmap canvas(topDownBitmap({faceRect.right, faceRect.bottom}, bits));
+    const OwnedBitmap canvas = topDownBitmap({faceRect.right, faceRect.bottom}, bits);
     if (!canvas) return;
     const SelectedObject selected(screen.get(), canvas.get());
     gdi.drawArt(screen.get(), face, faceRect);

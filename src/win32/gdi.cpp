@@ -56,10 +56,10 @@ HBITMAP Gdi::bitmap(ui::Art art, SIZE size)
     HRSRC resource = FindResourceW(module, name.c_str(), RT_RCDATA);
     HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
     const void* data = loaded ? LockResource(loaded) : nullptr;
-    HBITMAP bitmap = data ? decodePicture(data, SizeofResource(module, resource), size) : nullptr;
+    OwnedBitmap bitmap = data ? decodePicture(data, SizeofResource(module, resource), size) : OwnedBitmap();
     // A picture that failed is tried again the next time it is drawn.
-    if (bitmap) bitmaps_.emplace(key, OwnedBitmap(bitmap));
-    return bitmap;
+    if (!bitmap) return nullptr;
+    return bitmaps_.emplace(key, std::move(bitmap)).first->second.get();
 }
 
 HFONT Gdi::font(const ui::Font& f, int dpi)

@@ -6,7 +6,7 @@
 
 namespace win32 {
 
-HBITMAP topDownBitmap(SIZE size, void*& bits)
+OwnedBitmap topDownBitmap(SIZE size, void*& bits)
 {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -15,18 +15,18 @@ HBITMAP topDownBitmap(SIZE size, void*& bits)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    return OwnedBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
 }
 
-HBITMAP decodePicture(const void* data, std::size_t size, SIZE into)
+OwnedBitmap decodePicture(const void* data, std::size_t size, SIZE into)
 {
     auto decoded = ui::decodePng({static_cast<const std::byte*>(data), size});
-    if (!decoded || into.cx <= 0 || into.cy <= 0) return nullptr;
+    if (!decoded || into.cx <= 0 || into.cy <= 0) return {};
     const ui::Pixels pixels = decoded->width == into.cx && decoded->height == into.cy
                                   ? std::move(*decoded)
                                   : ui::resized(*decoded, into.cx, into.cy);
     void* bits = nullptr;
-    HBITMAP bitmap = topDownBitmap(into, bits);
+    OwnedBitmap bitmap = topDownBitmap(into, bits);
     if (bitmap) std::memcpy(bits, pixels.bgra.data(), pixels.bgra.size());
     return bitmap;
 }

@@ -4,16 +4,18 @@
 
 #include <cstddef>
 
+#include "win32/handles.h"
+
 namespace win32 {
 
 // A 32-bit top-down DIB section of a picture compiled into the program (a
 // PNG file), at the given size: averaged down (or up) from its own size when
-// that is another; nullptr when it cannot be decoded. No system library
+// that is another; empty when it cannot be decoded. No system library
 // beyond GDI is involved, so the bar draws itself before COM is started.
-HBITMAP decodePicture(const void* data, std::size_t size, SIZE into);
+OwnedBitmap decodePicture(const void* data, std::size_t size, SIZE into);
 
-// A 32-bit top-down DIB section of the size, its pixels at bits; nullptr
+// A 32-bit top-down DIB section of the size, its pixels at bits; empty
 // when the system cannot make it.
-HBITMAP topDownBitmap(SIZE size, void*& bits);
+OwnedBitmap topDownBitmap(SIZE size, void*& bits);
 
 }  // namespace win32

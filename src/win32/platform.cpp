@@ -78,7 +78,11 @@ bool dialogMessage(MSG& msg)
 
 }  // namespace
 
-Platform::Platform() : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+Platform::Platform()
+    : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
+      liveHandles_(RegisterWindowMessageW(kLiveHandlesMessage))
+{
+}
 
 Platform::~Platform() = default;
 

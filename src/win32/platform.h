@@ -54,11 +54,10 @@ public:
 
     // Runs the message loop until the program ends.
     int run();
-    // Waits until the work handed to runInBackground has finished: for the
-    // benchmarks, which time what the user sees once it has.
     Gdi& gdi() { return gdi_; }
     static HWND hwndOf(ui::Window& window);
     UINT taskbarCreatedMessage() const { return taskbarCreated_; }
+    UINT liveHandlesMessage() const { return liveHandles_; }
     // The pointer, or a drag, came over a window of the program: a dialog
     // waiting to be prepared is made ready at idle, at that window's scale.
     void pointerArrived(HWND window);
@@ -67,6 +66,7 @@ private:
     Gdi gdi_;
     OwnedHandle instanceMutex_;
     UINT taskbarCreated_ = 0;
+    UINT liveHandles_ = 0;
     std::vector<std::shared_ptr<void>> graveyard_;
     PostedWork posted_;
     struct DialogLook {

@@ -272,6 +272,9 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         input_.taskbarCreated();
         return 0;
     }
+    if (message == platform_.liveHandlesMessage() && message != 0) {
+        return wParam < kHandleKinds ? liveHandles(static_cast<HandleKind>(wParam)) : -1;
+    }
     switch (message) {
     case kShellChangeMessage: input_.shellIconsChanged(); break;
     case WM_SETTINGCHANGE:

@@ -42,6 +42,7 @@ class Session(WindowQueries, XDisplay, UserInput):
         self.dragger_exe = self.build_dir / "tests" / "e2e" / "noctaris-dragger.exe"
         self.locker_exe = self.build_dir / "tests" / "e2e" / "noctaris-locker.exe"
         self.stress_exe = self.build_dir / "tests" / "e2e" / "noctaris-stress.exe"
+        self.soak_exe = self.build_dir / "tests" / "e2e" / "noctaris-soak.exe"
         # A launch target of the 64-bit system folder's kind: the marker of an
         # x86_64 build; an i686 build makes one of its own for it.
         self.marker64_exe = self.build_dir / "tests" / "e2e" / "noctaris-marker64.exe"
@@ -60,7 +61,7 @@ class Session(WindowQueries, XDisplay, UserInput):
 
     def start(self):
         for path in (self.dist_dir / "Noctaris.exe", self.probe_exe, self.marker_exe, self.dragger_exe,
-                     self.locker_exe, self.stress_exe):
+                     self.locker_exe, self.stress_exe, self.soak_exe):
             if not path.is_file():
                 raise FileNotFoundError(f"{path} is missing: build the win64 or win32 preset first")
         # A helper that reaches into the program (a reader, a dragger) must be of its architecture.
@@ -69,7 +70,8 @@ class Session(WindowQueries, XDisplay, UserInput):
             self.marker64_exe = self.marker_exe
         if not self.marker64_exe.is_file() or architecture(self.marker64_exe) != "x86_64":
             raise RuntimeError(f"{self.marker64_exe} is missing or no x86_64 program: build the win32 preset")
-        for helper in (self.probe_exe, self.marker_exe, self.dragger_exe, self.locker_exe, self.stress_exe):
+        for helper in (self.probe_exe, self.marker_exe, self.dragger_exe, self.locker_exe, self.stress_exe,
+                       self.soak_exe):
             if architecture(helper) != self.architecture:
                 raise RuntimeError(f"{helper} is {architecture(helper)}, the program {self.architecture}")
         atexit.register(self.close)
