@@ -119,27 +119,28 @@ struct ProgramWindows {
     int all = 0;
 };
 
+BOOL CALLBACK countChild(HWND, LPARAM windows)
+{
+    ++reinterpret_cast<ProgramWindows*>(windows)->all;
+    return TRUE;
+}
+
+BOOL CALLBACK addTopLevel(HWND hwnd, LPARAM param)
+{
+    auto& windows = *reinterpret_cast<ProgramWindows*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner != windows.pid) return TRUE;
+    windows.top.push_back(hwnd);
+    ++windows.all;
+    EnumChildWindows(hwnd, countChild, param);
+    return TRUE;
+}
+
 ProgramWindows windowsOf(DWORD pid)
 {
     ProgramWindows windows{pid, {}};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) {
-            auto& found = *reinterpret_cast<ProgramWindows*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            if (owner != found.pid) return TRUE;
-            found.top.push_back(hwnd);
-            ++found.all;
-            EnumChildWindows(
-                hwnd,
-                [](HWND, LPARAM inner) {
-                    ++reinterpret_cast<ProgramWindows*>(inner)->all;
-                    return TRUE;
-                },
-                param);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    EnumWindows(addTopLevel, reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 
@@ -458,17 +459,16 @@ private:
         pushButton(dialog, L"決定（登録）");
         awaitDestroyed(dialog, "the registration dialog");
     }
+    static BOOL CALLBACK findNameBox(HWND hwnd, LPARAM found)
+    {
+        if (classOf(hwnd) != L"Edit" || !IsWindowVisible(hwnd)) return TRUE;
+        *reinterpret_cast<HWND*>(found) = hwnd;
+        return FALSE;
+    }
     static HWND fileNameBox(HWND picker)
     {
         HWND found = nullptr;
-        EnumChildWindows(
-            picker,
-            [](HWND hwnd, LPARAM out) {
-                if (classOf(hwnd) != L"Edit" || !IsWindowVisible(hwnd)) return TRUE;
-                *reinterpret_cast<HWND*>(out) = hwnd;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&found));
+        EnumChildWindows(picker, findNameBox, reinterpret_cast<LPARAM>(&found));
         return found;
     }
     void deletion()
