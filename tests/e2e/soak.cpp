@@ -156,8 +156,10 @@ void await(const std::string& what, Done done)
 
 class Soak {
 public:
-    Soak(PROCESS_INFORMATION process, HWND bar, Shape horizontal, Shape vertical, std::wstring file)
+    Soak(PROCESS_INFORMATION process, HWND bar, Shape horizontal, Shape vertical, std::wstring file,
+         std::wstring shortcutsPath)
         : process_(process), bar_(bar), horizontal_(horizontal), vertical_(vertical), file_(std::move(file)),
+          shortcutsPath_(std::move(shortcutsPath)),
           liveHandles_(RegisterWindowMessageW(win32::kLiveHandlesMessage))
     {
     }
@@ -491,6 +493,42 @@ private:
         SetWindowPos(bar_, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         send(WM_MOUSEMOVE, 0, shape().bare);
     }
+    // A registered button dragged onto its neighbour: the two change places
+    // and Shtct.qdf is written again. Ctrl+Z, typed as the user types it (the
+    // program reads the state of Ctrl), puts them back, and the file returns
+    // to the bytes it had.
+    void buttonMoveUndone()
+    {
+        const std::string before = shortcutsFile();
+        const POINT from = shape().button[0];
+        const POINT to = shape().button[1];
+        send(WM_MOUSEMOVE, 0, from);
+        send(WM_LBUTTONDOWN, MK_LBUTTON, from);
+        send(WM_MOUSEMOVE, MK_LBUTTON, to);
+        send(WM_LBUTTONUP, 0, to);
+        if (shortcutsFile() == before) throw Failure("the drag moved no button");
+        const WORD keys[] = {VK_CONTROL, 'Z', 'Z', VK_CONTROL};
+        INPUT typed[4]{};
+        for (int i = 0; i < 4; ++i) {
+            typed[i].type = INPUT_KEYBOARD;
+            typed[i].ki.wVk = keys[i];
+            typed[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+        }
+        SendInput(4, typed, sizeof(INPUT));
+        await("Ctrl+Z to put the buttons back", [&] { return shortcutsFile() == before; });
+    }
+    std::string shortcutsFile() const
+    {
+        const OwnedFile file(CreateFileW(shortcutsPath_.c_str(), GENERIC_READ,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                         0, nullptr));
+        std::string bytes;
+        char block[4096];
+        DWORD read = 0;
+        while (file && ReadFile(file.get(), block, sizeof block, &read, nullptr) && read) bytes.append(block, read);
+        return bytes;
+    }
+
     void topmostSwitch()
     {
         const bool was = topmost();
@@ -510,6 +548,7 @@ private:
     Shape horizontal_;
     Shape vertical_;
     std::wstring file_;
+    std::wstring shortcutsPath_;
     UINT liveHandles_;
     const char* current_ = "start";
     std::map<std::string, long> done_;
@@ -534,6 +573,7 @@ const std::vector<Soak::Operation> Soak::kCycle = {
     {"group switch", &Soak::switchGroup},      {"move", &Soak::move},
     {"topmost switch", &Soak::topmostSwitch},  {"hover", &Soak::hover},
     {"fix switch", &Soak::fixSwitch},          {"orientation switch", &Soak::orientationSwitch},
+    {"button move, undone", &Soak::buttonMoveUndone},
 };
 
 // The windows, once a round: each costs the test two seconds under Wine
@@ -590,7 +630,8 @@ int wmain(int argc, wchar_t** argv)
         // The user's first click activates it; the mouse goes to the active program.
         SetForegroundWindow(bar);
         await("the bar to be active", [&] { return GetForegroundWindow() == bar; });
-        Soak soak(process, bar, parseShape(argv[5]), parseShape(argv[6]), argv[4]);
+        Soak soak(process, bar, parseShape(argv[5]), parseShape(argv[6]), argv[4],
+                  folderOf(exe) + L"\\Data\\Shtct.qdf");
         const DWORD started = GetTickCount();
         long operations = 0;
         for (; round < rounds; ++round) {
