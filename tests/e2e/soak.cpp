@@ -519,7 +519,7 @@ private:
     }
     std::string shortcutsFile() const
     {
-        const OwnedFile file(CreateFileW(shortcutsPath_.c_str(), GENERIC_READ,
+        const win32::OwnedFile file(CreateFileW(shortcutsPath_.c_str(), GENERIC_READ,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                          0, nullptr));
         std::string bytes;
