@@ -16,15 +16,26 @@ constexpr DWORD kPauseMs = 50;
 // folder that denies access stays so: retrying would only freeze the bar.
 bool isTransient(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
 
+// The system refuses to replace a file that another program has open (a
+// scanner, an indexer, a backup) as access denied, not as a sharing
+// violation. A file that denies access for good is read-only, or a folder.
+bool isTransientReplace(DWORD error, const std::wstring& target)
+{
+    if (isTransient(error)) return true;
+    if (error != ERROR_ACCESS_DENIED) return false;
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+}
+
 // Runs an attempt until it succeeds, fails for good, or the time is up; the
 // result is 0 on success, else the last error.
-template <typename Attempt>
-DWORD retrying(Attempt attempt)
+template <typename Attempt, typename Transient = bool (*)(DWORD)>
+DWORD retrying(Attempt attempt, Transient transient = isTransient)
 {
     DWORD error = 0;
     for (int i = 0; i < kAttempts; ++i) {
         error = attempt();
-        if (error == 0 || !isTransient(error)) break;
+        if (error == 0 || !transient(error)) break;
         Sleep(kPauseMs);
     }
     return error;
@@ -83,11 +94,13 @@ bool FileStore::replaceAll(const std::string& path, std::string_view contents, s
     const std::wstring temporary = temporaryOf(path);
     DWORD failure = retrying([&] { return writeTemporary(temporary, contents); });
     if (failure == 0) {
-        failure = retrying([&]() -> DWORD {
-            return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-                       ? 0
-                       : GetLastError();
-        });
+        failure = retrying(
+            [&]() -> DWORD {
+                return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                           ? 0
+                           : GetLastError();
+            },
+            [&](DWORD refused) { return isTransientReplace(refused, target); });
     }
     if (failure == 0) return true;
     DeleteFileW(temporary.c_str());

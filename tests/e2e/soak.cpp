@@ -654,7 +654,13 @@ int wmain(int argc, wchar_t** argv)
         for (HWND hwnd : windowsOf(process.dwProcessId).top) {
             wchar_t caption[128] = {};
             GetWindowTextW(hwnd, caption, 128);
-            if (IsWindowVisible(hwnd)) shown += (shown.empty() ? "" : ",") + jsonString(classOf(hwnd) + L" " + caption);
+            if (!IsWindowVisible(hwnd)) continue;
+            // A message box says why in its text.
+            std::wstring said;
+            for (HWND c = FindWindowExW(hwnd, nullptr, L"Static", nullptr); c; c = FindWindowExW(hwnd, c, L"Static", nullptr)) {
+                said += L" " + textOf(c);
+            }
+            shown += (shown.empty() ? "" : ",") + jsonString(classOf(hwnd) + L" " + caption + said);
         }
         emit("{\"error\":" + jsonString(std::wstring(what.begin(), what.end())) + ",\"shown\":[" + shown + "]" +
              ",\"operation\":\"" + operation + "\",\"round\":" + std::to_string(round) + "}");
