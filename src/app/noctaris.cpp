@@ -200,6 +200,12 @@ bool Noctaris::parkBar() { return form1_->parkInTray(); }
 
 void Noctaris::exit() { form1_->Form_Unload(); }
 
+ui::HotkeyResult Noctaris::applyHotkey()
+{
+    hotkeyResult_ = form1_->window.setHotkey(settings().hotkey);
+    return hotkeyResult_;
+}
+
 bool Noctaris::told(bool saved, const std::string& problem, ui::Window& over, std::string* unsaid)
 {
     if (saved) return true;

@@ -14,6 +14,7 @@
 #include "shell/icon_cache.h"
 #include "shell/launches.h"
 #include "ui/message_box.h"
+#include "ui/peer.h"
 
 namespace ui {
 class Platform;
@@ -116,6 +117,11 @@ public:
     bool parkBar();
     // Ends the program at once: nothing is written.
     void exit();
+    // Asks the system for the hotkey the settings hold, on the bar's window.
+    // What came of it is kept for the settings dialog to tell: the start-up
+    // says nothing of it, since the program may start at log-on.
+    ui::HotkeyResult applyHotkey();
+    ui::HotkeyResult hotkeyResult() const { return hotkeyResult_; }
     // Rewrite Shtct.qdf, group.qdf or apst.qdf from what the program holds.
     // A failure is told to the user over the window given, or kept in
     // `unsaid` (unless that holds one already) to be told later; the old
@@ -170,6 +176,7 @@ private:
     // After the bar, so that they go first: the bar's window owns theirs.
     PerShowing<dialogs::Form5> form5_;
     PerShowing<menus::Form3> form3_;
+    ui::HotkeyResult hotkeyResult_ = ui::HotkeyResult::Ok;
 };
 
 }  // namespace app

@@ -137,6 +137,7 @@ void Form1::wireEvents()
     window.onActivate = [this] { Form_Activate(); };
     window.onTimer = [this] { dragOverTab(); };
     window.onCaptureLost = [this] { cancelDrag(); };
+    window.onHotkey = [this] { Form_Hotkey(); };
     Text1.onChange = [this] { Text1_Change(); };
 }
 
@@ -161,6 +162,7 @@ void Form1::Form_Load()
     // ordinary targets shows whole; a slow target does not hold it up.
     redrawGroup(0, kFirstFacesBudget);
     TrayIn();
+    app_.applyHotkey();
 
     const model::SettingsRecord& settings = app_.settings();
     if (settings.WindTop == 1) {

@@ -95,6 +95,9 @@ public:
     // The keyboard, when the bar is the active window.
     void Form_KeyDown(const ui::KeyInput& key);
     void Form_Activate();
+    // The hotkey, pressed anywhere: it brings the bar up, or parks it when
+    // it is the window the user works in.
+    void Form_Hotkey();
 
     // Toolbar, tray and window behaviour.
     void Picture1_MouseMove(int button, int shift, float x, float y);
@@ -167,6 +170,9 @@ private:
     int slotOf(const ui::Control& control) const;
     int groupOf(const ui::Control& control) const;
     void moveKeyboardFocus(ui::Control& from, int step, bool withinItsKind);
+    // Where the keyboard starts: the button last used, if its group is
+    // shown, else the shown group's first.
+    ui::PictureBox& startingButton();
     // Where a menu opened from the keyboard goes: below the element.
     ui::Point belowOf(const ui::Control& control) const;
     // Draws the faces of the group on screen again, with fresh icons.

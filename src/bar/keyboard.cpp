@@ -60,8 +60,13 @@ void Form1::Form_Activate()
 {
     const std::vector<ui::Control*> elements = keyboardElements();
     if (std::find(elements.begin(), elements.end(), window.keyboardFocus()) != elements.end()) return;
+    window.setKeyboardFocus(&startingButton());
+}
+
+ui::PictureBox& Form1::startingButton()
+{
     const bool lastShown = model::groupOfSlot(lastUsed_) == shownGroup_;
-    window.setKeyboardFocus(&ShortCut[lastShown ? lastUsed_ : shownGroup_ * model::kSlotsPerGroup]);
+    return ShortCut[lastShown ? lastUsed_ : shownGroup_ * model::kSlotsPerGroup];
 }
 
 void Form1::Form_KeyDown(const ui::KeyInput& key)

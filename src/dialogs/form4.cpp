@@ -11,6 +11,8 @@ namespace dialogs {
 namespace {
 
 const ui::Font kDialogFont{"ＭＳ ゴシック", 9, false};
+constexpr ui::Rgb kWarningText = ui::rgb(160, 0, 0);
+constexpr const char* kHotkeyLabel = "バーを呼び出すキー";
 }  // namespace
 
 // Owned by the bar, so that a bar kept on top never covers it; on the
@@ -35,7 +37,11 @@ Form4::Controls::Controls(ui::Platform& platform, ui::Window& bar)
       Check2(window, "Check2"),
       Label2(window, "Label2"),
       Command1(window, "Command1"),
-      Command2(window, "Command2")
+      Command2(window, "Command2"),
+      Frame5(window, "Frame5"),
+      Label3(Frame5, "Label3"),
+      HotKey1(Frame5, "HotKey1"),
+      Label4(Frame5, "Label4")
 {
     window.setFont(kDialogFont);
     window.setPicture(ui::Art::SettingsFace);
@@ -74,7 +80,7 @@ Form4::Controls::Controls(ui::Platform& platform, ui::Window& bar)
     Check2.setBounds(twips(420, 3540, 2775, 195));
     Check2.setCaption("ボタンに登録名を表示する");
 
-    for (ui::Label* label : {&Label1, &Label2}) label->setFont(kDialogFont);
+    for (ui::Label* label : {&Label1, &Label2, &Label3, &Label4}) label->setFont(kDialogFont);
     Label2.setBounds(twips(420, 3900, 2235, 255));
     Label2.setCaption("スタートアップの設定");
     Command1.setBounds(twips(2580, 3840, 975, 255));
@@ -84,8 +90,17 @@ Form4::Controls::Controls(ui::Platform& platform, ui::Window& bar)
     Label1.setBounds(twips(3120, 240, 1575, 375));
     Label1.setCaption("設定は自動で保存されます。");
 
+    Frame5.setBounds(twips(480, 4200, 4155, 780));
+    Frame5.setCaption("ホットキー");
+    Label3.setBounds(twips(120, 270, 1680, 195));
+    Label3.setCaption(kHotkeyLabel);
+    HotKey1.setBounds(twips(1860, 195, 2175, 300));
+    HotKey1.setAccessibleName(kHotkeyLabel);
+    Label4.setBounds(twips(120, 540, 3915, 195));
+    Label4.setForeColor(kWarningText);
+
     // Arrows move within a frame's options, Tab from frame to frame.
-    for (ui::Control* first : std::initializer_list<ui::Control*>{&Op1, &Op3, &Op5, &StlY, &Check1, &Check2, &Command1}) {
+    for (ui::Control* first : std::initializer_list<ui::Control*>{&Op1, &Op3, &Op5, &StlY, &Check1, &Check2, &Command1, &HotKey1}) {
         first->setStartsGroup(true);
     }
 
@@ -142,6 +157,7 @@ void Form4::wireEvents()
     c.Check2.onClick = [this] { Check2_Click(); };
     c.Command1.onClick = [this] { Command1_Click(); };
     c.Command2.onClick = [this] { Command2_Click(); };
+    c.HotKey1.onChange = [this] { HotKey1_Change(); };
     c.Image1.onClick = [this] { Image1_Click(); };
     c.window.onMouseMove = [this](const ui::MouseEvent& e) { Form_MouseMove(e.button); };
     c.window.onCloseRequest = [this] { Unload(); };
@@ -155,7 +171,7 @@ void Form4::Form_Load()
     Controls& c = *controls_;
     const model::SettingsRecord& settings = app_.settings();
     c.window.setCaption("設定");
-    c.window.setClientSize(4880, 4170);
+    c.window.setClientSize(4880, 5100);
 
     loading_ = true;
     (KidoA == 1 ? c.Op1 : c.Op2).setValue(true);
@@ -170,6 +186,10 @@ void Form4::Form_Load()
     if (settings.SctName == 1) c.Check2.setValue(true);
     hideBarInTray();
     loading_ = false;
+    // A combination another program held may be free by now.
+    c.HotKey1.setHotkey(settings.hotkey);
+    if (app_.hotkeyResult() != ui::HotkeyResult::Ok) app_.applyHotkey();
+    showHotkeyResult();
 }
 
 void Form4::showSettings()
@@ -245,6 +265,30 @@ void Form4::GroupIconRedraw()
 void Form4::hideBarInTray()
 {
     if (TaskOn == 1) app_.barWindow().hide();
+}
+
+// The new combination calls the bar at once and is saved, as every setting
+// here is; one another program holds is kept all the same, and the words
+// beside the box say why it does not work.
+void Form4::HotKey1_Change()
+{
+    app_.settings().hotkey = controls_->HotKey1.hotkey();
+    app_.applyHotkey();
+    showHotkeyResult();
+    saveFromDialog();
+}
+
+void Form4::showHotkeyResult()
+{
+    Controls& c = *controls_;
+    switch (app_.hotkeyResult()) {
+    case ui::HotkeyResult::Ok: c.Label4.setCaption(""); break;
+    case ui::HotkeyResult::Taken: c.Label4.setCaption("他のソフトが使用中のため、使えません。"); break;
+    case ui::HotkeyResult::Failed: c.Label4.setCaption("このキーは使えません。"); break;
+    }
+    // A screen reader hears the words with the box.
+    const std::string& words = c.Label4.caption();
+    c.HotKey1.setAccessibleName(words.empty() ? kHotkeyLabel : std::string(kHotkeyLabel) + "　" + words);
 }
 
 void Form4::Image1_Click()

@@ -43,6 +43,10 @@ public:
         ui::Label Label2;
         ui::CommandButton Command1;  // register the Startup shortcut
         ui::CommandButton Command2;  // delete it
+        ui::Frame Frame5;  // the hotkey
+        ui::Label Label3;
+        ui::HotkeyBox HotKey1;
+        ui::Label Label4;  // why the hotkey does not work, when it does not
     };
 
     explicit Form4(app::Noctaris& app);
@@ -80,6 +84,9 @@ private:
     void Check2_Click();
     void Command1_Click();
     void Command2_Click();
+    void HotKey1_Change();
+    // Beside the hotkey: whether it works, in words.
+    void showHotkeyResult();
     void Image1_Click();
     void Form_MouseMove(int button);
     // Redraws faces without names: the group on screen, and the group of

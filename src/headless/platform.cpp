@@ -35,11 +35,16 @@ public:
         std::erase(platform_.windows_, &window_);
         platform_.timers.erase(&window_);
         if (platform_.capturedWindow == &window_) platform_.capturedWindow = nullptr;
+        if (platform_.activeWindow == &window_) platform_.activeWindow = nullptr;
+        platform_.hotkeys.erase(&window_);
     }
 
     void changed(ui::Change what) override
     {
         if (what == ui::Change::Visible) platform_.note(window_.name() + (window_.visible() ? " shown" : " hidden"));
+        if (what == ui::Change::Visible && !window_.visible() && platform_.activeWindow == &window_) {
+            platform_.activeWindow = nullptr;
+        }
         if (what == ui::Change::Enabled) platform_.note(window_.name() + (window_.enabled() ? " enabled" : " disabled"));
     }
 
@@ -63,8 +68,26 @@ public:
         platform_.dragTo.reset();
     }
 
-    void setForeground() override { platform_.note(window_.name() + " brought to the foreground"); }
-    bool active() const override { return true; }
+    void setForeground() override
+    {
+        platform_.note(window_.name() + " brought to the foreground");
+        if (window_.visible()) platform_.activeWindow = &window_;
+    }
+    bool active() const override { return platform_.activeWindow == &window_; }
+
+    ui::HotkeyResult setHotkey(const model::Hotkey& hotkey) override
+    {
+        platform_.hotkeys.erase(&window_);
+        const ui::HotkeyResult result = hotkey.off()                      ? ui::HotkeyResult::Ok
+                                        : std::ranges::count(platform_.takenHotkeys, hotkey) ? ui::HotkeyResult::Taken
+                                        : platform_.hotkeysFail           ? ui::HotkeyResult::Failed
+                                                                          : ui::HotkeyResult::Ok;
+        if (!hotkey.off() && result == ui::HotkeyResult::Ok) platform_.hotkeys[&window_] = hotkey;
+        platform_.note(window_.name() + " hotkey " +
+                       (hotkey.off() ? "off" : std::to_string(model::storedHotkey(hotkey))) +
+                       (result == ui::HotkeyResult::Taken ? " taken" : result == ui::HotkeyResult::Failed ? " refused" : ""));
+        return result;
+    }
     void captureMouse() override { platform_.capture(window_); }
 
     // A caption bar and thin borders for framed windows, fixed so that tests can count on them.
@@ -165,6 +188,15 @@ bool Platform::onAnyMonitor(const ui::Rect& p) const
         }
     }
     return false;
+}
+
+bool Platform::pressHotkey(const model::Hotkey& hotkey)
+{
+    const auto holder = std::ranges::find_if(hotkeys, [&](const auto& held) { return held.second == hotkey; });
+    if (holder == hotkeys.end()) return false;
+    ui::Window& window = *holder->first;
+    event([&] { input(window).hotkeyPressed(); });
+    return true;
 }
 
 void Platform::note(std::string event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
@@ -146,6 +147,19 @@ public:
     std::set<const ui::Window*> trayIcons;
     std::string trayTip;
     bool trayAvailable = true;
+
+    // The window the user works in: the program's window brought to the
+    // foreground last, until it is hidden; nullptr, another program's.
+    const ui::Window* activeWindow = nullptr;
+
+    // The hotkeys the program's windows hold, the combinations other
+    // programs hold, and whether the system refuses every other one.
+    std::map<ui::Window*, model::Hotkey> hotkeys;
+    std::vector<model::Hotkey> takenHotkeys;
+    bool hotkeysFail = false;
+    // The user presses a combination: the window holding it hears it (as
+    // one event of the test's). False when no window of the program holds it.
+    bool pressHotkey(const model::Hotkey& hotkey);
 
     bool anotherCopyRunning = false;
     // Windows, by name, that the system cannot make (out of window handles).

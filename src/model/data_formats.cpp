@@ -90,6 +90,17 @@ private:
     bool first_ = true;
 };
 
+// The field after the seven settings, if there is one: a damaged or unknown
+// one leaves the default.
+void readHotkey(FieldReader& reader, Hotkey& hotkey)
+{
+    const auto field = reader.next();
+    if (!field || field->quoted) return;
+    const auto number = parseNumber(field->bytes);
+    const auto stored = number ? hotkeyFromStored(*number) : std::nullopt;
+    if (stored) hotkey = *stored;
+}
+
 }  // namespace
 
 std::optional<WindowPosition> parsePosition(std::string_view bytes)
@@ -132,6 +143,7 @@ SettingsReading parseSettings(std::string_view bytes, const AnsiCodec& codec)
         if (!converted) return fail();
         *v = *converted;
     }
+    readHotkey(reader, s.hotkey);
     return result;
 }
 
@@ -173,6 +185,8 @@ FileImage formatSettings(const SettingsRecord& s, const AnsiCodec& codec)
     w.number(formatNumber(s.FormStyle));
     w.number(formatNumber(s.SctName));
     w.number(formatNumber(s.FomMov));
+    // A reader of seven values ignores it; the default leaves the line as it always was.
+    if (s.hotkey != kDefaultHotkey) w.number(formatNumber(storedHotkey(s.hotkey)));
     w.endLine();
     return w.take();
 }

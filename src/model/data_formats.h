@@ -24,7 +24,8 @@ struct SettingsReading {
     // False when fewer than seven usable values were found. The values read
     // before the failure stay; the topmost and orientation values are then 0
     // and every value not read is empty, so the bar starts horizontal and
-    // not on top.
+    // not on top. The hotkey follows the seventh value when it is not the
+    // default; a missing, damaged or unknown one is the default.
     bool complete = true;
 };
 SettingsReading parseSettings(std::string_view bytes, const AnsiCodec& codec);

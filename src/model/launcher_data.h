@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/hotkey.h"
 #include "model/variant.h"
 
 namespace model {
@@ -21,7 +22,8 @@ struct WindowPosition {
     bool operator==(const WindowPosition&) const = default;
 };
 
-// The seven settings, in the order they are stored.
+// The seven settings, in the order they are stored, and the hotkey, stored
+// after them only when it is not the default.
 struct SettingsRecord {
     Variant KidoA;    // start-up: 1 show the bar, 2 start in the tray
     Variant SKidoA;   // launch on: 1 a single click, 2 a double click
@@ -30,6 +32,7 @@ struct SettingsRecord {
     std::int16_t FormStyle = 0;  // 0 horizontal bar, 1 vertical bar
     std::int16_t SctName = 0;    // 1 names drawn on the buttons
     std::int16_t FomMov = 0;     // 0 movable by its background, 1 fixed
+    Hotkey hotkey = kDefaultHotkey;  // calls the bar from anywhere
     bool operator==(const SettingsRecord&) const = default;
 };
 

@@ -296,6 +296,25 @@ void Frame::setCaption(std::string caption)
     changed(Change::Caption);
 }
 
+HotkeyBox::HotkeyBox(Container& container, std::string name)
+    : Control(container, ControlKind::HotkeyBox, std::move(name))
+{
+}
+
+void HotkeyBox::setHotkey(const model::Hotkey& hotkey)
+{
+    if (hotkey_ == hotkey) return;
+    hotkey_ = hotkey;
+    changed(Change::Content);
+}
+
+void HotkeyBox::chosenByUser(const model::Hotkey& hotkey)
+{
+    if (hotkey_ == hotkey) return;
+    hotkey_ = hotkey;
+    if (onChange) onChange();
+}
+
 Image::Image(Container& container, std::string name) : Control(container, ControlKind::Image, std::move(name)) {}
 
 void Image::setPicture(Art picture)

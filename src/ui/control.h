@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "model/hotkey.h"
 #include "ui/art.h"
 #include "ui/container.h"
 #include "ui/drop.h"
@@ -14,7 +15,7 @@
 
 namespace ui {
 
-enum class ControlKind { PictureBox, Label, TextBox, CommandButton, OptionButton, CheckBox, Frame, Image };
+enum class ControlKind { PictureBox, Label, TextBox, CommandButton, OptionButton, CheckBox, Frame, Image, HotkeyBox };
 
 // What a windowless control is to a screen reader. Native controls are
 // described by the system itself.
@@ -253,6 +254,24 @@ public:
 
 private:
     std::string caption_;
+};
+
+// The system's box that shows a key combination and takes the one the user
+// presses in it; emptied, it holds none.
+class HotkeyBox final : public Control {
+public:
+    HotkeyBox(Container& container, std::string name);
+    const model::Hotkey& hotkey() const { return hotkey_; }
+    // Shows a combination; no onChange runs.
+    void setHotkey(const model::Hotkey& hotkey);
+    // The user chose another combination, or emptied the box.
+    std::function<void()> onChange;
+
+    // The user's choice, as the backend reports it: no echo back to the peer.
+    void chosenByUser(const model::Hotkey& hotkey);
+
+private:
+    model::Hotkey hotkey_;
 };
 
 // A picture drawn straight on its container, stretched to the image's size.

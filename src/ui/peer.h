@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "model/hotkey.h"
 #include "ui/types.h"
 
 namespace ui {
@@ -31,6 +32,10 @@ public:
 // windows, into the topmost band, or back out of it.
 enum class Stacking { Front, Topmost, NotTopmost };
 
+// What came of asking the system for a window's hotkey: it calls the window,
+// or another program holds the combination, or the system refused it.
+enum class HotkeyResult { Ok, Taken, Failed };
+
 // The backend's side of a top-level window.
 class WindowPeer {
 public:
@@ -55,6 +60,9 @@ public:
     // stopped or started again.
     virtual void startTimer(unsigned ms) = 0;
     virtual void stopTimer() = 0;
+    // The combination that calls the window from anywhere, in place of the
+    // one it had; none (an off hotkey) is always Ok.
+    virtual HotkeyResult setHotkey(const model::Hotkey& hotkey) = 0;
 };
 
 }  // namespace ui

@@ -171,6 +171,11 @@ void Window::stopTimer()
     if (peer_) peer_->stopTimer();
 }
 
+HotkeyResult Window::setHotkey(const model::Hotkey& hotkey)
+{
+    return peer_ ? peer_->setHotkey(hotkey) : HotkeyResult::Failed;
+}
+
 void Window::setForeground()
 {
     if (peer_) peer_->setForeground();

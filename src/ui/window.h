@@ -115,6 +115,9 @@ public:
     // released, following the pointer from where the left button went down.
     void moveBySystem();
     void setForeground();
+    // The combination that calls the window from anywhere (WindowInput::hotkeyPressed),
+    // in place of the one it had; an off hotkey leaves it none.
+    HotkeyResult setHotkey(const model::Hotkey& hotkey);
 
     // The window takes the mouse for a control, or for its own background
     // (nullptr), until the capture is released.
@@ -163,6 +166,9 @@ public:
     // the last button's release: the system or another program took it, or
     // a control let it go.
     std::function<void()> onCaptureLost;
+    // The window's hotkey was pressed, wherever the keyboard was; also while
+    // the window takes no input, so that it can bring up what does.
+    std::function<void()> onHotkey;
     // An event on the window's notification-area icon, and its anchor: where
     // the shell puts what belongs to the icon, on the screen in device
     // pixels (the icon for the keyboard, else the pointer).

@@ -39,6 +39,19 @@ void WindowInput::nativeTyping(TextBox& box, std::string text)
     if (!window_.unloaded_) box.typedByUser(std::move(text));
 }
 
+void WindowInput::nativeHotkey(HotkeyBox& box, const model::Hotkey& hotkey)
+{
+    if (!window_.unloaded_) box.chosenByUser(hotkey);
+}
+
+// Pressed at the keyboard: once the window is the active one, its ring shows.
+void WindowInput::hotkeyPressed()
+{
+    if (window_.unloaded_ || !window_.onHotkey) return;
+    window_.onHotkey();
+    if (window_.takesInput() && window_.visible() && window_.active()) systemKeyboardCues(true);
+}
+
 void WindowInput::defaultAction(Control& control)
 {
     if (!window_.takesInput() || !window_.accessibleChildren) return;

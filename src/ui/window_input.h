@@ -2,12 +2,14 @@
 
 #include <string>
 
+#include "model/hotkey.h"
 #include "ui/drop.h"
 #include "ui/types.h"
 
 namespace ui {
 
 class Control;
+class HotkeyBox;
 class TextBox;
 class Window;
 
@@ -32,6 +34,10 @@ public:
     void nativeClick(Control& control);
     // The user typed into a native text box.
     void nativeTyping(TextBox& box, std::string text);
+    // The user pressed a combination in a native hotkey box, or emptied it.
+    void nativeHotkey(HotkeyBox& box, const model::Hotkey& hotkey);
+    // The window's hotkey was pressed, wherever the keyboard was.
+    void hotkeyPressed();
     // A screen reader's default action on one of the accessible children.
     void defaultAction(Control& control);
     // The anchor: see Window::onTrayEvent.

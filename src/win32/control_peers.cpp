@@ -10,6 +10,7 @@
 #include "ui/window.h"
 #include "win32/dialog_focus.h"
 #include "win32/gdi.h"
+#include "win32/hotkey.h"
 #include "win32/named_accessible.h"
 #include "win32/platform.h"
 #include "win32/rect.h"
@@ -150,6 +151,10 @@ public:
             if (!control_.startsGroup()) style &= ~static_cast<DWORD>(WS_TABSTOP);
             break;
         case ui::ControlKind::CheckBox: style |= BS_CHECKBOX; break;
+        case ui::ControlKind::HotkeyBox:
+            windowClass = HOTKEY_CLASSW;
+            exStyle = WS_EX_CLIENTEDGE;
+            break;
         default: break;
         }
         if (control_.startsGroup()) style |= WS_GROUP;
@@ -164,6 +169,11 @@ public:
             set(hwnd_, procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
         }
         placeInTabOrder(control_, hwnd_);
+        // A key alone, or with Shift alone, would take the user's typing
+        // everywhere: it gets Ctrl+Alt.
+        if (control_.kind() == ui::ControlKind::HotkeyBox) {
+            SendMessageW(hwnd_, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+        }
         SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
         changed(ui::Change::Caption);
         changed(ui::Change::Content);
@@ -207,6 +217,9 @@ public:
             case ui::ControlKind::TextBox:
                 SendMessageW(hwnd_, EM_SETREADONLY, static_cast<ui::TextBox&>(control_).locked(), 0);
                 break;
+            case ui::ControlKind::HotkeyBox:
+                SendMessageW(hwnd_, HKM_SETHOTKEY, hotkeyControlValue(static_cast<ui::HotkeyBox&>(control_).hotkey()), 0);
+                break;
             default:
                 break;
             }
@@ -243,6 +256,8 @@ public:
                 typed.resize(static_cast<std::size_t>(n));
                 windowPeerOf(control_).input().nativeTyping(static_cast<ui::TextBox&>(control_), narrow(typed));
             }
+        } else if (control_.kind() == ui::ControlKind::HotkeyBox) {
+            if (code == EN_CHANGE) hotkeyMayHaveChanged();
         } else if (code == BN_CLICKED) {
             windowPeerOf(control_).input().nativeClick(control_);
         }
@@ -254,6 +269,14 @@ private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
     {
         auto* peer = reinterpret_cast<NativePeer*>(data);
+        // Not every key that changes a hotkey control tells its parent
+        // (Backspace empties it silently): its value is read after each.
+        if (peer->control_.kind() == ui::ControlKind::HotkeyBox && message >= WM_KEYFIRST && message <= WM_KEYLAST) {
+            const LRESULT result =
+                commonControls<decltype(DefSubclassProc), "DefSubclassProc">()(hwnd, message, wParam, lParam);
+            if (of(hwnd) == peer) peer->hotkeyMayHaveChanged();
+            return result;
+        }
         if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
             try {
                 if (const LRESULT named = namedAccessibleObject(hwnd, wParam, peer->control_.accessibleName())) {
@@ -271,6 +294,16 @@ private:
     }
 
     void check(bool on) { SendMessageW(hwnd_, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+
+    // While modifiers are held without a key the control holds nothing yet:
+    // the user is still choosing.
+    void hotkeyMayHaveChanged()
+    {
+        const auto value = static_cast<WORD>(SendMessageW(hwnd_, HKM_GETHOTKEY, 0, 0));
+        const bool choosing = GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+        if (value == 0 && choosing) return;
+        windowPeerOf(control_).input().nativeHotkey(static_cast<ui::HotkeyBox&>(control_), hotkeyOfControlValue(value));
+    }
 
     std::string textOf() const
     {

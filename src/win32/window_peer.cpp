@@ -14,6 +14,7 @@
 #include "win32/dpi.h"
 #include "win32/drop_target.h"
 #include "win32/gdi.h"
+#include "win32/hotkey.h"
 #include "win32/input.h"
 #include "win32/platform.h"
 #include "win32/rect.h"
@@ -181,6 +182,8 @@ void WindowPeer::moveBySystem(ui::Point screenStart)
 
 void WindowPeer::setForeground() { SetForegroundWindow(hwnd()); }
 
+ui::HotkeyResult WindowPeer::setHotkey(const model::Hotkey& hotkey) { return registerHotkey(hwnd(), hotkey); }
+
 void WindowPeer::echoPlacement()
 {
     RECT r;
@@ -277,6 +280,10 @@ LRESULT WindowPeer::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     switch (message) {
     case kShellChangeMessage: input_.shellIconsChanged(); break;
+    case WM_HOTKEY:
+        // The system lets the window's thread take the foreground now.
+        if (wParam == kHotkeyId) input_.hotkeyPressed();
+        return 0;
     case WM_SETTINGCHANGE:
         if (changesIcons(wParam, lParam)) input_.shellIconsChanged();
         break;

@@ -43,6 +43,7 @@ public:
     ui::Insets frameInsets() const override;
     void startTimer(unsigned ms) override;
     void stopTimer() override;
+    ui::HotkeyResult setHotkey(const model::Hotkey& hotkey) override;
 
     void toolTipChanged(ui::Control& control) { tips_.changed(control); }
     // Tells screen readers that a control's name changed.

@@ -131,6 +131,43 @@ TEST(DataFiles, QuotedSettingIsKeptAsTextAndWrittenBackQuoted)
     EXPECT_EQ(model::formatSettings(s.values, cp932).bytes, "\"1\",1,2,0,0,0,0\r\n");
 }
 
+// The hotkey follows the seventh value only when it is not the default, as
+// one number (key + 256 x modifiers, 0 for none); anything else there is the
+// default, and the line is written as it always was.
+struct StoredHotkey {
+    const char* name;
+    std::string eighth;
+    model::Hotkey hotkey;
+    std::string written;
+};
+
+class HotkeyInSettings : public testing::TestWithParam<StoredHotkey> {};
+
+TEST_P(HotkeyInSettings, FollowsTheSeventhValueOnlyWhenNotTheDefault)
+{
+    const std::string seven = "1,1,2,0,1,0,1";
+    const auto s = model::parseSettings(seven + GetParam().eighth + "\r\n", cp932);
+    EXPECT_TRUE(s.complete);
+    EXPECT_EQ(s.values.FomMov, 1);
+    EXPECT_EQ(s.values.hotkey, GetParam().hotkey);
+    EXPECT_EQ(model::formatSettings(s.values, cp932).bytes, seven + GetParam().written + "\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, HotkeyInSettings,
+    testing::Values(StoredHotkey{"None", "", model::kDefaultHotkey, ""},
+                    StoredHotkey{"TheDefaultWrittenOut", ",1568", model::kDefaultHotkey, ""},
+                    StoredHotkey{"Off", ",0", model::Hotkey{}, ",0"},
+                    StoredHotkey{"CtrlShiftF12", ",891", model::Hotkey{0x7B, 3}, ",891"},
+                    StoredHotkey{"OnTheNextLine", "\r\n891", model::Hotkey{0x7B, 3}, ",891"},
+                    StoredHotkey{"Text", ",ctrl", model::kDefaultHotkey, ""},
+                    StoredHotkey{"Quoted", ",\"891\"", model::kDefaultHotkey, ""},
+                    StoredHotkey{"Fraction", ",891.5", model::kDefaultHotkey, ""},
+                    StoredHotkey{"ModifiersWithoutAKey", ",512", model::kDefaultHotkey, ""},
+                    StoredHotkey{"OutOfRange", ",70000", model::kDefaultHotkey, ""},
+                    StoredHotkey{"Negative", ",-32", model::kDefaultHotkey, ""}),
+    [](const testing::TestParamInfo<StoredHotkey>& p) { return std::string(p.param.name); });
+
 TEST(DataFiles, BytesOutsideTheCodePageAreKeptThroughARewrite)
 {
     // A lone lead byte and a byte 0x80 that code page 932 does not use.

@@ -62,7 +62,7 @@ TEST_P(AtScale, EveryDialogHasItsDesignSizeTimesTheScale)
     const ui::Scale scale{dpi};
     const auto client = [&](float w, float h) { return ui::Point{scale.twipsToPixels(w), scale.twipsToPixels(h)}; };
     act([this] { form4().Show(); });
-    EXPECT_EQ(form4().window()->clientSize(), client(4880, 4170)) << "the settings dialog";
+    EXPECT_EQ(form4().window()->clientSize(), client(4880, 5100)) << "the settings dialog";
     act([this] { app->seihin().Show(); });
     EXPECT_EQ(app->seihin().window()->pixelBounds().width, scale.twipsToPixels(6015)) << "the product window";
     EXPECT_EQ(app->seihin().window()->pixelBounds().height, scale.twipsToPixels(3130));

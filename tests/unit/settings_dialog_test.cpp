@@ -122,7 +122,7 @@ TEST_F(SettingsDialog, ParkedVerticalBarIsLaidOutAgainThenHidden)
     open();
     EXPECT_TRUE(logHasInOrder({"Form1 shown", "write apst.qdf", "Form1 hidden", "Form4 shown"}));
     EXPECT_EQ(form4().window()->caption(), "設定");
-    EXPECT_EQ(form4().window()->clientSize(), (ui::Point{325, 278}));
+    EXPECT_EQ(form4().window()->clientSize(), (ui::Point{325, 340}));
 }
 
 // A control's click sets one value of the stored ones.
