@@ -446,9 +446,9 @@ def draw_register_face():
 
 
 def draw_settings_face():
-    c = dialog_base(325, 278, 22)
-    spine_stars(c, 22, 26, 250)
-    c.shape(crescent(11.0, 262.0, 5.0, 2.6, -1.8, 4.2), GOLD, (3, 254, 19, 270))
+    c = dialog_base(325, 340, 22)
+    spine_stars(c, 22, 26, 312)
+    c.shape(crescent(11.0, 324.0, 5.0, 2.6, -1.8, 4.2), GOLD, (3, 316, 19, 332))
     return c
 
 
@@ -774,10 +774,10 @@ def compose_dialogs(arts):
     mock_edit(reg, 120, 88, 229, 18, 'Editor')
     mock_button(reg, 156, 120, 89, 20, 'OK')
     mock_button(reg, 260, 120, 89, 20, 'Cancel')
-    st = arts['SettingsFace'].crop(0, 0, 325, 278)
+    st = arts['SettingsFace'].crop(0, 0, 325, 340)
     st.paste(arts['SettingsClose'], 4, 5)
     # The settings dialog's own places: frames at the top, two check boxes,
-    # the Startup-shortcut row at the bottom.
+    # the Startup-shortcut row, the hotkey frame at the bottom.
     for (x, y, w, h), label in (((32, 8, 169, 49), 'Startup'), ((32, 64, 185, 49), 'Launch'),
                                 ((32, 120, 273, 49), 'After launch'), ((32, 176, 277, 33), 'Style')):
         mock_group(st, x, y, w, h, label)
@@ -787,6 +787,9 @@ def compose_dialogs(arts):
     draw_text(st, 28, 263, 'Startup shortcut', DIALOG_TEXT)
     mock_button(st, 172, 256, 65, 17, 'Register')
     mock_button(st, 248, 256, 65, 17, 'Delete')
+    mock_group(st, 32, 280, 277, 52, 'Hotkey')
+    draw_text(st, 40, 298, 'Call the bar', DIALOG_TEXT)
+    mock_edit(st, 124, 293, 145, 20, 'Ctrl Alt Space')
     draw_text(st, 208, 16, 'Saved', DIALOG_TEXT)
     draw_text(st, 208, 27, 'automatically.', DIALOG_TEXT)
     # The product window's client area with its pictures in their places.
@@ -808,7 +811,7 @@ SIZES = {
     'StyleT': (16, 16), 'StyleY': (16, 16), 'SeiY': (53, 16), 'SeiT': (29, 31),
     'FomDragOk': (16, 16), 'FomDragNo': (16, 16), 'ToolExit': (16, 16), 'ToolTray': (16, 16),
     'ToolSettings': (16, 16), 'ToolTopmost': (16, 16),
-    'RegisterFace': (354, 146), 'SettingsFace': (325, 278), 'SettingsClose': (14, 14),
+    'RegisterFace': (354, 146), 'SettingsFace': (325, 340), 'SettingsClose': (14, 14),
     'LinkMaker': (208, 16), 'LinkProduct': (284, 16), 'MakerLogo': (75, 50),
 }
 SIZES.update({'Bt%s%d' % (s, g): (24, 14) for s in 'BF' for g in range(10)})

@@ -32,7 +32,7 @@ constexpr std::array<ArtInfo, static_cast<std::size_t>(Art::Last) + 1> kArt{{
     {"ToolSettings", {16, 16}},
     {"ToolTopmost", {16, 16}},
     {"RegisterFace", {354, 146}},
-    {"SettingsFace", {325, 278}},
+    {"SettingsFace", {325, 340}},
     {"SettingsClose", {14, 14}},
     {"LinkMaker", {208, 16}},
     {"LinkProduct", {284, 16}},
