@@ -46,6 +46,8 @@ enum class Op : std::uint8_t {
     // 0 release, 1 Esc and release, 2 the capture taken and release.
     ButtonDrag,    // position, steps, places, end
     TimerElapsed,  // the bar's timer, running or not
+    Hotkey,        // 0: the bar's hotkey pressed; 1, combination: chosen in the
+                   // settings dialog's box; 2, combination: another program takes or lets go of it
     Count
 };
 

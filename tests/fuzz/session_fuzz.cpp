@@ -401,6 +401,7 @@ private:
             });
             break;
         }
+        case Op::Hotkey: hotkey(); break;
         case Op::Count: break;
         }
     }
@@ -435,6 +436,33 @@ private:
         if (!platform_.ended && end == 1) act([&] { platform_.input(w).keyInput({ui::Key::Escape, 0, 0}); });
         if (!platform_.ended && end == 2) act([&] { platform_.input(w).systemCaptureLost(); });
         send(ui::MouseAction::Release, left, 0, at);
+    }
+
+    void hotkey()
+    {
+        static constexpr model::Hotkey kCombinations[] = {
+            model::kDefaultHotkey, {}, {0x7B, model::hotkey::kCtrl | model::hotkey::kShift}, {'A', model::hotkey::kAlt}};
+        const int what = in_.pick(3);
+        if (what == 0) {
+            platform_.pressHotkey(app_->settings().hotkey);
+            return;
+        }
+        const model::Hotkey combination = from(kCombinations, in_.byte());
+        if (what == 1) {
+            if (dialogs::Form4::Controls* c = app_->form4().controls()) {
+                act([&] { platform_.input(c->window).nativeHotkey(c->HotKey1, combination); });
+            }
+            return;
+        }
+        // What the bar holds no other program can take.
+        auto& taken = platform_.takenHotkeys;
+        if (std::erase(taken, combination) == 0 && !isHeld(combination)) taken.push_back(combination);
+    }
+
+    bool isHeld(const model::Hotkey& combination) const
+    {
+        const auto held = platform_.hotkeys.find(&app_->barWindow());
+        return held != platform_.hotkeys.end() && held->second == combination;
     }
 
     void drop()
@@ -500,6 +528,15 @@ private:
         const model::GroupNames& groups = groups_.of(store_.files[kData + "group.qdf"], codec);
         for (int g = 0; g < model::kGroupCount; ++g) {
             require(groups[static_cast<std::size_t>(g)] == bar.List3.list(g), "group.qdf holds the group names");
+        }
+        // The bar holds the hotkey the settings hold, unless the system said
+        // why not, and the settings dialog says so.
+        const model::Hotkey& wanted = app_->settings().hotkey;
+        const bool working = app_->hotkeyResult() == ui::HotkeyResult::Ok;
+        require(isHeld(wanted) == (working && !wanted.off()) && (isHeld(wanted) || platform_.hotkeys.empty()),
+                "the bar holds the hotkey the settings hold");
+        if (const dialogs::Form4::Controls* c = app_->form4().controls()) {
+            require(c->Label4.caption().empty() == working, "the settings dialog says whether the hotkey works");
         }
         // A refused write of the settings was told to the user, and the
         // next change writes them again; otherwise the file holds what the

@@ -125,6 +125,12 @@ std::vector<Writer> scenarios()
     for (int i = 0; i < 3; ++i) moves.op(Op::Key).byte(kZ).byte(kCtrl).byte(0);
     all.push_back(moves.op(Op::Key).byte(kY).byte(kCtrl).byte(0).op(Op::FailWrites).byte(1).op(Op::Key).byte(kZ)
                       .byte(kCtrl).byte(0));
+    // The hotkey: up, back into the tray, up; a new combination in the
+    // settings, the old one taken by another program and chosen again, the box emptied.
+    all.push_back(Writer().op(Op::Hotkey).byte(0).op(Op::Hotkey).byte(0).op(Op::Hotkey).byte(0)
+                      .click(0, "Picture2").op(Op::Hotkey).byte(1).byte(2).op(Op::Hotkey).byte(0)
+                      .op(Op::Hotkey).byte(2).byte(0).op(Op::Hotkey).byte(1).byte(0).op(Op::Hotkey).byte(1).byte(1)
+                      .op(Op::Hotkey).byte(0));
     return all;
 }
 
