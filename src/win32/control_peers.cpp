@@ -272,6 +272,15 @@ private:
         // Not every key that changes a hotkey control tells its parent
         // (Backspace empties it silently): its value is read after each.
         if (peer->control_.kind() == ui::ControlKind::HotkeyBox && message >= WM_KEYFIRST && message <= WM_KEYLAST) {
+            // The control empties itself on Space, even with Ctrl or Alt:
+            // the default combination could never be chosen again.
+            const int held = heldModifiers();
+            if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && wParam == VK_SPACE &&
+                (held & (model::hotkey::kCtrl | model::hotkey::kAlt))) {
+                SendMessageW(hwnd, HKM_SETHOTKEY, hotkeyControlValue({VK_SPACE, held}), 0);
+                peer->hotkeyMayHaveChanged();
+                return 0;
+            }
             const LRESULT result =
                 commonControls<decltype(DefSubclassProc), "DefSubclassProc">()(hwnd, message, wParam, lParam);
             if (of(hwnd) == peer) peer->hotkeyMayHaveChanged();
@@ -300,8 +309,7 @@ private:
     void hotkeyMayHaveChanged()
     {
         const auto value = static_cast<WORD>(SendMessageW(hwnd_, HKM_GETHOTKEY, 0, 0));
-        const bool choosing = GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
-        if (value == 0 && choosing) return;
+        if (value == 0 && heldModifiers() != 0) return;
         windowPeerOf(control_).input().nativeHotkey(static_cast<ui::HotkeyBox&>(control_), hotkeyOfControlValue(value));
     }
 

@@ -17,5 +17,7 @@ ui::HotkeyResult registerHotkey(HWND window, const model::Hotkey& hotkey);
 // low byte, the control's modifier flags in the high one.
 WORD hotkeyControlValue(const model::Hotkey& hotkey);
 model::Hotkey hotkeyOfControlValue(WORD value);
+// The modifiers held now (model::hotkey::kShift, kCtrl, kAlt).
+int heldModifiers();
 
 }  // namespace win32
