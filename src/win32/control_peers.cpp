@@ -11,6 +11,7 @@
 #include "win32/dialog_focus.h"
 #include "win32/gdi.h"
 #include "win32/hotkey.h"
+#include "win32/input.h"
 #include "win32/named_accessible.h"
 #include "win32/platform.h"
 #include "win32/rect.h"
@@ -274,7 +275,7 @@ private:
         if (peer->control_.kind() == ui::ControlKind::HotkeyBox && message >= WM_KEYFIRST && message <= WM_KEYLAST) {
             // The control empties itself on Space, even with Ctrl or Alt:
             // the default combination could never be chosen again.
-            const int held = heldModifiers();
+            const int held = shiftState();
             if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && wParam == VK_SPACE &&
                 (held & (model::hotkey::kCtrl | model::hotkey::kAlt))) {
                 SendMessageW(hwnd, HKM_SETHOTKEY, hotkeyControlValue({VK_SPACE, held}), 0);
@@ -309,7 +310,7 @@ private:
     void hotkeyMayHaveChanged()
     {
         const auto value = static_cast<WORD>(SendMessageW(hwnd_, HKM_GETHOTKEY, 0, 0));
-        if (value == 0 && heldModifiers() != 0) return;
+        if (value == 0 && shiftState() != 0) return;
         windowPeerOf(control_).input().nativeHotkey(static_cast<ui::HotkeyBox&>(control_), hotkeyOfControlValue(value));
     }
 

@@ -48,15 +48,6 @@ WORD hotkeyControlValue(const model::Hotkey& hotkey)
     return MAKEWORD(static_cast<BYTE>(hotkey.key), flags);
 }
 
-int heldModifiers()
-{
-    int held = 0;
-    if (GetKeyState(VK_SHIFT) < 0) held |= model::hotkey::kShift;
-    if (GetKeyState(VK_CONTROL) < 0) held |= model::hotkey::kCtrl;
-    if (GetKeyState(VK_MENU) < 0) held |= model::hotkey::kAlt;
-    return held;
-}
-
 model::Hotkey hotkeyOfControlValue(WORD value)
 {
     model::Hotkey hotkey{LOBYTE(value), 0};

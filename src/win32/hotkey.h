@@ -4,6 +4,7 @@
 
 #include "model/hotkey.h"
 #include "ui/peer.h"
+#include "ui/types.h"
 
 namespace win32 {
 
@@ -17,7 +18,8 @@ ui::HotkeyResult registerHotkey(HWND window, const model::Hotkey& hotkey);
 // low byte, the control's modifier flags in the high one.
 WORD hotkeyControlValue(const model::Hotkey& hotkey);
 model::Hotkey hotkeyOfControlValue(WORD value);
-// The modifiers held now (model::hotkey::kShift, kCtrl, kAlt).
-int heldModifiers();
+// A hotkey's modifiers are the shift keys' bits (win32::shiftState).
+static_assert(model::hotkey::kShift == ui::shift::kShift && model::hotkey::kCtrl == ui::shift::kCtrl &&
+              model::hotkey::kAlt == ui::shift::kAlt);
 
 }  // namespace win32

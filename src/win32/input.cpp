@@ -8,15 +8,6 @@
 namespace win32 {
 namespace {
 
-int shiftState()
-{
-    int shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= ui::shift::kShift;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= ui::shift::kCtrl;
-    if (GetKeyState(VK_MENU) < 0) shift |= ui::shift::kAlt;
-    return shift;
-}
-
 int heldButtons(WPARAM wParam)
 {
     int held = 0;
@@ -68,6 +59,15 @@ bool keyboardCues(HWND hwnd)
 }
 
 }  // namespace
+
+int shiftState()
+{
+    int shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= ui::shift::kShift;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= ui::shift::kCtrl;
+    if (GetKeyState(VK_MENU) < 0) shift |= ui::shift::kAlt;
+    return shift;
+}
 
 std::optional<LRESULT> keyboardMessage(ui::WindowInput& window, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {

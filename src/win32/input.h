@@ -26,6 +26,8 @@ std::optional<ui::TrayEvent> trayEventOf(UINT message);
 // and keyboard cues, which show once the user has used the keyboard, as
 // Windows shows them. The message's result when it was the keyboard's.
 std::optional<LRESULT> keyboardMessage(ui::WindowInput& window, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// The shift keys held now: ui::shift::kShift, kCtrl, kAlt.
+int shiftState();
 // The system's cursor for a pointer.
 LPCWSTR cursorOf(ui::MousePointer pointer);
 
