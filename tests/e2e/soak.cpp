@@ -144,14 +144,22 @@ ProgramWindows windowsOf(DWORD pid)
     return windows;
 }
 
+// Whether done came within patience.
 template <typename Done>
-void await(const std::string& what, Done done)
+bool within(DWORD patience, Done done)
 {
     const DWORD start = GetTickCount();
     while (!done()) {
-        if (GetTickCount() - start > kPatienceMs) throw Failure("timed out waiting for " + what);
+        if (GetTickCount() - start > patience) return false;
         Sleep(1);
     }
+    return true;
+}
+
+template <typename Done>
+void await(const std::string& what, Done done)
+{
+    if (!within(kPatienceMs, done)) throw Failure("timed out waiting for " + what);
 }
 
 class Soak {
@@ -300,20 +308,30 @@ private:
     {
         await(what, [&] { return menusOpen() == open; });
     }
-    // Posted with the click that opens the menu: a menu's loop takes posted
-    // messages before the system's reports of the pointer, one of which
-    // would take the item chosen so far away. Down from nothing chosen
-    // (separators are passed over), then Enter.
-    void choose(int downs, const std::string& what)
-    {
-        for (int i = 0; i < downs; ++i) key(VK_DOWN);
-        key(VK_RETURN);
-        awaitMenus(0, what + " to close");
-    }
     void dismissMenus(int open)
     {
         for (int i = 0; i < open; ++i) key(VK_ESCAPE);
         awaitMenus(0, "the menus to close");
+    }
+    // A window opened by an item of the button or group menu: the keys,
+    // Down from nothing chosen (separators are passed over) and Enter, are
+    // posted with the click that opens the menu, since a menu's loop takes
+    // posted messages before the system's reports of the pointer. Now and
+    // then such a report still takes the item chosen so far away, and
+    // another item or none is taken: as a user would, the soak closes the
+    // menus and chooses again, three times at most.
+    HWND openThroughMenu(POINT at, int downs, const wchar_t* cls, const wchar_t* caption, const std::string& what)
+    {
+        for (int attempt = 1;; ++attempt) {
+            rightClick(at);
+            for (int i = 0; i < downs; ++i) key(VK_DOWN);
+            key(VK_RETURN);
+            HWND found = nullptr;
+            if (within(kPatienceMs / 3, [&] { return (found = visibleWindow(cls, caption)) != nullptr; })) return found;
+            if (attempt == 3) throw Failure("timed out waiting for " + what);
+            dismissMenus(menusOpen());
+            awaitBarActive();
+        }
     }
     void pushButton(HWND dialog, const wchar_t* caption)
     {
@@ -431,15 +449,12 @@ private:
     // Opened for a registered slot, closed without a change.
     void changeDialog()
     {
-        rightClick(shape().button[0]);
-        choose(2, "the button menu");
-        closeDialog(awaitWindow(nullptr, L"登録", "the registration dialog"), "the registration dialog");
+        closeDialog(openThroughMenu(shape().button[0], 2, nullptr, L"登録", "the registration dialog"),
+                    "the registration dialog");
     }
     void rename()
     {
-        rightClick(shape().tab[group_]);
-        choose(1, "the group menu");
-        HWND dialog = awaitWindow(nullptr, L"グループ名の変更", "the rename dialog");
+        HWND dialog = openThroughMenu(shape().tab[group_], 1, nullptr, L"グループ名の変更", "the rename dialog");
         const std::wstring name = L"グループ" + std::to_wstring(group_ + 1) + (renames_++ % 2 ? L"" : L"・改");
         sendTo(child(dialog, L"Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
         pushButton(dialog, L"適　用");
@@ -448,9 +463,7 @@ private:
     // The empty slot of the shown group, through the menu and the file dialog.
     void registration()
     {
-        rightClick(shape().button[9]);
-        choose(1, "the button menu");
-        HWND dialog = awaitWindow(nullptr, L"登録", "the registration dialog");
+        HWND dialog = openThroughMenu(shape().button[9], 1, nullptr, L"登録", "the registration dialog");
         pushButton(dialog, L"ファイル参照");
         HWND picker = awaitWindow(kBoxClass, L"ファイルを開く", "the file dialog");
         HWND name = nullptr;
@@ -475,9 +488,7 @@ private:
     }
     void deletion()
     {
-        rightClick(shape().button[9]);
-        choose(3, "the button menu");
-        HWND box = awaitWindow(kBoxClass, nullptr, "the question");
+        HWND box = openThroughMenu(shape().button[9], 3, kBoxClass, nullptr, "the question");
         if (!GetDlgItem(box, IDYES)) throw Failure("the slot to delete was empty: no question was asked");
         PostMessageW(box, WM_COMMAND, IDYES, 0);
         awaitGone(box, "the question to close");
