@@ -28,6 +28,7 @@ python3 - "$seconds" "$commit" "$preset" "$artifacts"/logs/*-soak.log <<'PY'
 import datetime, json, pathlib, sys
 
 seconds, commit, preset, log = sys.argv[1:]
+seconds = int(seconds)
 rounds = [json.loads(line) for line in pathlib.Path(log).read_text().splitlines()]
 warm, last = rounds[0], rounds[-1]
 build = {"win64": "x86_64", "win32": "i686 release"}.get(preset, preset)
