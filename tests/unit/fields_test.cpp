@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -84,6 +89,46 @@ TEST(Numbers, WritesShortestPlainForm)
     EXPECT_EQ(model::formatSingle(1012.5f), "1012.5");
     EXPECT_EQ(model::formatSingle(-15.f), "-15");
     EXPECT_EQ(model::formatSingle(0.1f), "0.1");
+}
+
+// The files were written through std::to_chars; the program's own conversion
+// must give the same text for every value, the awkward ones beside powers of
+// two and whole numbers past the digits' precision among them.
+template <typename T>
+std::string standardText(T value)
+{
+    if (value == 0) return "0";
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
+template <typename T, typename Bits>
+void expectStandardTexts(std::string (*format)(T), int exponents)
+{
+    std::mt19937_64 random(7);
+    std::vector<T> values;
+    for (int e = -exponents; e < exponents; ++e) {
+        values.push_back(std::ldexp(T(1), e));
+        values.push_back(std::nextafter(std::ldexp(T(1), e), T(0)));
+    }
+    while (values.size() < 8000) {
+        const auto bits = static_cast<Bits>(random());
+        T value;
+        std::memcpy(&value, &bits, sizeof value);
+        values.push_back(value);
+        values.push_back(static_cast<T>(static_cast<int>(random() % 400000) - 200000) / static_cast<T>(1 + random() % 16));
+    }
+    for (const T value : values) {
+        if (!std::isfinite(value)) continue;
+        ASSERT_EQ(format(value), standardText(value)) << std::hexfloat << value;
+    }
+}
+
+TEST(Numbers, WritesWhatTheStandardLibraryWrites)
+{
+    expectStandardTexts<float, std::uint32_t>(model::formatSingle, 149);
+    expectStandardTexts<double, std::uint64_t>(model::formatNumber, 1074);
 }
 
 TEST(Variant, EmptyCountsAsZero)
