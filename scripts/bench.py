@@ -115,8 +115,10 @@ def measure(build, work, env, targets):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", type=Path, default=Path("build/win64"))
-    parser.add_argument("--release", type=Path, default=Path("build/win32"))
+    parser.add_argument("--release", default="build/win32", help='"" when the i686 release cannot run here')
     args = parser.parse_args()
+    builds = [Path(args.release).resolve()] if args.release else []
+    builds.append(args.build.resolve())
 
     work = Path(tempfile.mkdtemp(prefix="noctaris-bench-"))
     xvfb, display = start_virtual_display()
@@ -132,14 +134,14 @@ def main():
         targets = [f"C:\\windows\\system32\\{name}" for name in files[:95]]
         targets += ["C:\\windows", "C:\\windows\\system32", "C:\\users", "C:\\Program Files", "C:\\windows\\fonts"]
         # The release first: it is the product.
-        for build in (args.release.resolve(), args.build.resolve()):
+        for build in builds:
             measure(build, work, env, targets)
         keeper.kill()
     finally:
         stop(env, xvfb)
         shutil.rmtree(work, ignore_errors=True)
 
-    for build in (args.release.resolve(), args.build.resolve()):
+    for build in builds:
         for exe in (build / "Noctaris" / "Noctaris.exe", build / "tools" / "windows" / "noctaris-bare-window.exe"):
             if exe.exists():
                 shown = exe.relative_to(Path.cwd()) if exe.is_relative_to(Path.cwd()) else exe

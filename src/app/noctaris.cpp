@@ -61,70 +61,61 @@ ui::Answer Noctaris::msgBox(std::string_view text, ui::MessageStyle style, ui::W
 }
 
 // The bar is disabled before the dialog shows, as the system does for a
-// modal dialog.
-void Noctaris::openRegistration(int slot, Registration mode, const std::string& dropped)
+// modal dialog. A dialog that cannot be made is closed again, and the user
+// told why.
+template <typename Form, typename Fill>
+void Noctaris::openModal(PerShowing<Form>& dialog, Fill fill)
 {
     try {
-        prepareRegistration(slot, mode, dropped);
+        Form& form = dialog.load(*this);
+        form1_->window.setEnabled(false);
+        fill(form);
+        dialog.show();
     } catch (const std::runtime_error& e) {
-        closeRegistration();
-        msgBox(notMade(dialogs::Form5::kCaption, e), ui::message_box::kExclamation);
+        closeModal(dialog);
+        msgBox(notMade(Form::kCaption, e), ui::message_box::kExclamation);
     }
-}
-
-void Noctaris::prepareRegistration(int slot, Registration mode, const std::string& dropped)
-{
-    dialogs::Form5& form5 = form5_.load(*this);
-    form1_->window.setEnabled(false);
-    form5.ListNo = static_cast<std::int16_t>(slot);
-    switch (mode) {
-    case Registration::New:
-        break;
-    case Registration::Change:
-        form5.Label1.setCaption(launcher_.List2.list(slot));
-        form5.Text1.setText(launcher_.List1.list(slot));
-        form5.Henkou();
-        break;
-    case Registration::Drop:
-        form5.Label1.setCaption(dropped);
-        form5.DgAndDd();
-        break;
-    }
-    form5_.show();
-}
-
-void Noctaris::openRename(int group)
-{
-    try {
-        prepareRename(group);
-    } catch (const std::runtime_error& e) {
-        closeRename();
-        msgBox(notMade(menus::Form3::kCaption, e), ui::message_box::kExclamation);
-    }
-}
-
-void Noctaris::prepareRename(int group)
-{
-    menus::Form3& form3 = form3_.load(*this);
-    form1_->window.setEnabled(false);
-    form3.LstNNN = model::Variant::number(group);
-    form3.Form_Load();
-    form3_.show();
 }
 
 // The bar is enabled before the dialog goes, so that the system may hand it
 // the activation; it gets it in any case.
-void Noctaris::closeRegistration()
+template <typename Form>
+void Noctaris::closeModal(PerShowing<Form>& dialog)
 {
     form1_->window.setEnabled(true);
-    form5_.unload();
+    dialog.unload();
 }
 
-void Noctaris::closeRename()
+void Noctaris::openRegistration(int slot, Registration mode, const std::string& dropped)
 {
-    form1_->window.setEnabled(true);
-    form3_.unload();
+    openModal(form5_, [&](dialogs::Form5& form5) {
+        form5.ListNo = static_cast<std::int16_t>(slot);
+        switch (mode) {
+        case Registration::New:
+            break;
+        case Registration::Change:
+            form5.Label1.setCaption(launcher_.List2.list(slot));
+            form5.Text1.setText(launcher_.List1.list(slot));
+            form5.Henkou();
+            break;
+        case Registration::Drop:
+            form5.Label1.setCaption(dropped);
+            form5.DgAndDd();
+            break;
+        }
+    });
 }
+
+void Noctaris::openRename(int group)
+{
+    openModal(form3_, [&](menus::Form3& form3) {
+        form3.LstNNN = model::Variant::number(group);
+        form3.Form_Load();
+    });
+}
+
+void Noctaris::closeRegistration() { closeModal(form5_); }
+void Noctaris::closeRename() { closeModal(form3_); }
 
 dialogs::Form5& Noctaris::form5()
 {

@@ -152,8 +152,11 @@ public:
     ui::Answer msgBox(std::string_view text, ui::MessageStyle style, ui::Window& over);
 
 private:
-    void prepareRegistration(int slot, Registration mode, const std::string& dropped);
-    void prepareRename(int group);
+    // The one way the registration and rename dialogs open and close.
+    template <typename Form, typename Fill>
+    void openModal(PerShowing<Form>& dialog, Fill fill);
+    template <typename Form>
+    void closeModal(PerShowing<Form>& dialog);
     // Told over the window given, or kept in unsaid; false on a failure.
     bool told(bool saved, const std::string& problem, ui::Window& over, std::string* unsaid = nullptr);
     // Applies, saves, puts back on a failure, tells the windows.
