@@ -97,7 +97,7 @@ int wmain(int argc, wchar_t** argv)
         CloseHandle(pi.hProcess);
     }
     std::sort(times.begin(), times.end());
-    std::printf("start to visible: median %.1f ms, fastest %.1f ms, slowest %.1f ms (%d runs); peak working set %.1f MB\n",
+    std::printf("start to visible: median %.1f ms, fastest %.1f ms, slowest %.1f ms (%d runs); peak working set %.2f MB\n",
                 times[times.size() / 2], times.front(), times.back(), runs, static_cast<double>(peak) / (1024.0 * 1024.0));
     std::printf("modules when first visible:");
     for (const std::wstring& name : firstModules) std::printf(" %ls", name.c_str());
