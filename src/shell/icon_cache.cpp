@@ -34,14 +34,12 @@ void IconCache::waitFor(const std::vector<std::string>& paths, int size, std::ch
         if (!icons_.count({path, size})) ask({path, size});
     }
     auto deadline = end;
-    auto lastAnswer = start;
     for (auto known = knownCount(); known < static_cast<std::ptrdiff_t>(paths.size());) {
         const bool timedOut = known_.wait_until(lock, deadline) == std::cv_status::timeout;
         const auto now = Clock::now();
         if (const auto answered = knownCount(); answered > known) {
             known = answered;
-            deadline = std::min(end, now + std::max<Clock::duration>(2 * (now - lastAnswer), kStragglersAtLeast));
-            lastAnswer = now;
+            deadline = std::min(end, now + std::max<Clock::duration>(now - start, kStragglersAtLeast));
         } else if (timedOut || now >= deadline) {
             break;
         }

@@ -41,10 +41,10 @@ public:
     // an empty icon when the shell has none. It touches no file.
     std::optional<ui::Icon> icon(const std::string& path, int size);
     // Asks for these paths' icons and waits until they are known, for the
-    // budget at most. The wait follows the lookups that answer: after each
-    // answer the next gets twice as long as that one took (a short moment at
-    // least), since ordinary targets answer alike; so a target that never
-    // answers costs about two lookups, not the budget.
+    // budget at most. The wait follows the lookups that answer: once one
+    // has, the rest get about as long again as the wait has lasted (a short
+    // moment at least), since ordinary targets answer alike; so a target
+    // that never answers costs about what the others took.
     void waitFor(const std::vector<std::string>& paths, int size, std::chrono::milliseconds budget);
     // Every kept icon is looked up again when it is next asked for.
     void renew();
