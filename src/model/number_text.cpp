@@ -118,12 +118,12 @@ Decimal shortest(T value)
             if (*p != '.') nearest.digits = nearest.digits * 10 + static_cast<std::uint64_t>(*p - '0');
         }
         nearest.exponent = std::atoi(std::strchr(text, 'e') + 1) - (count - 1);
-        if (readsBackAs(nearest, value) || count == kMostDigits) return nearest;
+        const T back = readBack<T>(text, nullptr);
+        if (back == value || count == kMostDigits) return nearest;
         // Beside a power of two the values that read back lie further on one
         // side than the other, so the neighbour across the value may do.
-        const bool above = readBack<T>(text, nullptr) > value;
         Decimal across = nearest;
-        across.digits = above ? across.digits - 1 : across.digits + 1;
+        across.digits = back > value ? across.digits - 1 : across.digits + 1;
         if (across.digits > 0 && readsBackAs(across, value)) return across;
     }
 }
