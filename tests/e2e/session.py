@@ -191,6 +191,8 @@ class Session(WindowQueries, XDisplay, UserInput):
             out.seek(0)
             err.seek(0)
             stdout, stderr = out.read(), err.read()
+        if code != 0 and stderr:
+            self.log_path(f"{Path(args[0]).stem}-stderr").write_bytes(stderr)
         if check and code != 0:
             raise RuntimeError(f"wine {args} failed ({code}): {stderr.decode(errors='replace')}")
         return code, stdout

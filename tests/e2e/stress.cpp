@@ -16,13 +16,16 @@
 // leftovers: the *.tmp files found once the bar was up; files: every file in
 // Data after the kill, temporary ones included; actions: the switches the
 // program took and the moves; box: whether it showed a message. A last line
-// {"leftovers":[names]} reports one more start after the last kill.
-// Exit code 0, or 1 when the bar did not come up ({"error":...,"round":N}).
+// {"leftovers":[names],"refused":R} reports one more start after the last
+// kill and how many times Wine failed to make the process (each tried again).
+// Exit code 0, or 1 when the bar did not come up
+// ({"error":...,"why":...,"round":N,"refused":R}).
 #include <windows.h>
 #include <shellapi.h>
 
 #include <atomic>
 #include <cstdio>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -126,21 +129,60 @@ void emit(const std::string& line)
     std::fflush(stdout);
 }
 
-bool start(const std::wstring& exe, Program& program)
+BOOL CALLBACK appendText(HWND child, LPARAM param)
+{
+    wchar_t text[256] = {};
+    if (GetWindowTextW(child, text, 256) > 0) *reinterpret_cast<std::wstring*>(param) += std::wstring(L" | ") + text;
+    return TRUE;
+}
+
+// Why the bar did not come up, as a JSON string: the words of a message the
+// program shows, how it ended, or that it is still at it.
+std::string whyNoBar(const Program& program)
+{
+    if (const HWND box = windowOf(program.process.dwProcessId, true)) {
+        std::wstring words = L"it shows a message";
+        EnumChildWindows(box, appendText, reinterpret_cast<LPARAM>(&words));
+        return jsonString(words);
+    }
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(program.process.hProcess, &code);
+    if (code != STILL_ACTIVE) return jsonString(L"it ended with exit code " + std::to_wstring(code));
+    return jsonString(L"no bar after 20 s");
+}
+
+// Now and then Wine fails to make a process at all, before any of the
+// program has run; that says nothing about the program, so such a start is
+// tried again, and counted in `refused`.
+bool create(const std::wstring& exe, Program& program, int& refused)
 {
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folderOf(exe).c_str(),
-                        &startup, &program.process)) {
-        return false;
+    for (int attempt = 1;; ++attempt) {
+        if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           folderOf(exe).c_str(), &startup, &program.process)) {
+            return true;
+        }
+        if (attempt == 3) return false;
+        ++refused;
+        Sleep(100);
+    }
+}
+
+// Starts the program; on failure, returns why as a JSON string.
+std::optional<std::string> start(const std::wstring& exe, Program& program, int& refused)
+{
+    if (!create(exe, program, refused)) {
+        return jsonString(L"CreateProcess failed, error " + std::to_wstring(GetLastError()));
     }
     WaitForInputIdle(program.process.hProcess, 20000);
     for (int i = 0; i < 2000 && !program.bar; ++i) {
         program.bar = windowOf(program.process.dwProcessId, false);
         if (!program.bar) Sleep(10);
     }
-    return program.bar != nullptr;
+    if (program.bar) return std::nullopt;
+    return whyNoBar(program);
 }
 
 void stop(Program& program)
@@ -266,10 +308,12 @@ int wmain(int argc, wchar_t** argv)
     icon.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     Shell_NotifyIconW(NIM_ADD, &icon);
 
+    int refused = 0;
     for (int round = 0; round <= kills; ++round) {
         Program program;
-        if (!start(exe, program)) {
-            emit("{\"error\":\"the bar did not come up\",\"round\":" + std::to_string(round) + "}");
+        if (const auto why = start(exe, program, refused)) {
+            emit("{\"error\":\"the bar did not come up\",\"why\":" + *why + ",\"round\":" + std::to_string(round) +
+                 ",\"refused\":" + std::to_string(refused) + "}");
             stop(program);
             Shell_NotifyIconW(NIM_DELETE, &icon);
             return 1;
@@ -277,7 +321,7 @@ int wmain(int argc, wchar_t** argv)
         const std::string leftovers = namesJson(filesIn(data, L"*.tmp"));
         if (round == kills) {
             stop(program);
-            emit("{\"leftovers\":" + leftovers + "}");
+            emit("{\"leftovers\":" + leftovers + ",\"refused\":" + std::to_string(refused) + "}");
             break;
         }
         const int afterMs = delay(random);
